@@ -1,0 +1,42 @@
+# One library per source folder, one test executable per test folder. Sources are the
+# folder's .cpp files, so adding a file needs no CMake edit.
+
+# cn3_library(<folder> DEPS ...): the library target cn3_<folder> from src/<folder>/*.cpp.
+function(cn3_library folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    # A folder whose code is still only headers.
+    add_library(cn3_${folder} INTERFACE)
+    target_include_directories(cn3_${folder} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(cn3_${folder} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  add_library(cn3_${folder} STATIC ${sources})
+  target_include_directories(cn3_${folder} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(cn3_${folder} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# cn3_test(<folder> DEPS ...): the GoogleTest executable cn3_<folder>_tests from
+# tests/<folder>/*.cpp, registered test by test with CTest.
+function(cn3_test folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(name cn3_${folder}_tests)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} cn3_testsupport GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE CN3_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endfunction()
+
+# cn3_benchmark(<name> SOURCES ... DEPS ...): one Google Benchmark program (not run by CTest).
+function(cn3_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(${name} PRIVATE CN3_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()

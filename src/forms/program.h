@@ -1,0 +1,63 @@
+// The program-wide state that every operation takes by reference: the three windows, the
+// dialogs and printer in use, the tables read from the data files, the flags and the
+// loading results. There are no globals; tests build a Program of their own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/cable_table.h"
+#include "core/loading_table.h"
+#include "core/unit_table.h"
+#include "forms/bundle_layout.h"
+#include "forms/loading_form.h"
+#include "forms/loading_results.h"
+#include "forms/main_form.h"
+#include "forms/plot_form.h"
+#include "forms/pseudo_random.h"
+#include "ui/dialogs.h"
+#include "ui/surface.h"
+
+namespace cn3 {
+
+struct Program {
+    MainForm main;
+    LoadingForm loading;
+    PlotForm plot;
+
+    // Set by the host (the Qt view, or a test). Never null while operations run.
+    ui::Dialogs* dialogs = nullptr;
+    // Opens the default printer as a surface (the host decides); nullptr when none can be had.
+    std::function<std::unique_ptr<ui::Surface>()> openPrinter;
+
+    std::string dataFolder;  // the folder of every data file, the current folder at start
+    double pi = 0.0;         // 4 * atan(1), computed at start-up
+
+    Units units;  // the unit table and MetricUnits
+
+    // From the catalogue file.
+    CableTable cables;
+    LoadingTable loadings{};
+    std::uint8_t selectedDistrict = 2;  // 0 Heavy, 1 Medium, 2 Light
+    std::int16_t installedTempLow = -40, installedTempHigh = 140, installedTempStart = 60;
+    std::array<std::int16_t, 10> columnUnitKinds{};
+    std::array<std::string, 10> columnFormats{};
+    std::array<std::string, 5> headingLines{};  // H1..H5 of the catalogue
+
+    LoadingResults loadingResults;
+    BundleLayout bundle;
+    PseudoRandom random;
+
+    std::uint8_t worksheetEdited = 0;
+    std::uint8_t fixedDiameterFlag = 0;
+    std::array<std::string, 21> selectedNames{};  // of the worksheet, for span files
+
+    // User-defined cable editing is on while the editing panel shows.
+    bool editingMode() const { return main.Picture1.visible(); }
+};
+
+}  // namespace cn3

@@ -1,0 +1,1 @@
+int cn3_qt_placeholder = 0;

@@ -1,0 +1,33 @@
+// The dialogs the program asks through. Each is a call that takes what the box shows and
+// hands back the answer; the Qt view implements them with message boxes and file dialogs,
+// tests with a scripted queue.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cn3::ui {
+
+struct FileDialogRequest {
+    std::string startFolder;
+    std::string filter;    // "Description (*.ext)|*.ext"
+    std::string fileName;  // the current file name, shown as the proposal
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message box with an OK button.
+    virtual void message(std::string_view text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(std::string_view text) = 0;
+    // An input box; cancelling gives the empty text.
+    virtual std::string input(std::string_view prompt, std::string_view title,
+                              std::string_view defaultAnswer) = 0;
+    // The chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+};
+
+}  // namespace cn3::ui

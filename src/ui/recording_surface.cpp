@@ -1,0 +1,61 @@
+#include "ui/recording_surface.h"
+
+namespace cn3::ui {
+
+namespace {
+// Characters, not bytes: UTF-8 continuation bytes do not count.
+size_t charCount(std::string_view text) {
+    size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+}  // namespace
+
+std::vector<RecordedOp> RecordingSurface::texts() const {
+    std::vector<RecordedOp> out;
+    for (const auto& op : ops_)
+        if (op.kind == RecordedOp::Kind::Text) out.push_back(op);
+    return out;
+}
+
+void RecordingSurface::deviceText(double x, double y, std::string_view text, double fontSize,
+                                  bool bold) {
+    auto op = RecordedOp::of(RecordedOp::Kind::Text);
+    op.x = x;
+    op.y = y;
+    op.text = std::string(text);
+    op.fontSize = fontSize;
+    op.bold = bold;
+    ops_.push_back(std::move(op));
+}
+
+double RecordingSurface::deviceTextWidth(std::string_view text, double fontSize, bool) const {
+    return static_cast<double>(charCount(text)) * charWidth(fontSize);
+}
+
+double RecordingSurface::deviceTextHeight(double fontSize, bool) const {
+    return lineHeight(fontSize);
+}
+
+void RecordingSurface::deviceCircle(double x, double y, double radius, Rgb colour) {
+    auto op = RecordedOp::of(RecordedOp::Kind::Circle);
+    op.x = x;
+    op.y = y;
+    op.size = radius;
+    op.colour = colour;
+    ops_.push_back(std::move(op));
+}
+
+void RecordingSurface::devicePicture(const std::string& path, double x, double y, double w,
+                                     double h) {
+    auto op = RecordedOp::of(RecordedOp::Kind::Picture);
+    op.x = x;
+    op.y = y;
+    op.text = path;
+    op.size = w;
+    op.height = h;
+    ops_.push_back(std::move(op));
+}
+
+}  // namespace cn3::ui
