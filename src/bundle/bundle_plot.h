@@ -1,0 +1,16 @@
+// The bundle plot: the layout turned so that the strand is on top, drawn in the plot window
+// with a legend.
+#pragma once
+
+#include "forms/program.h"
+
+namespace cn3 {
+
+// "View Bundle Plot".
+void ShowBundlePlot(Program& program);
+void DrawBundle(Program& program);
+
+// Connects "View Bundle Plot" to ShowBundlePlot.
+void WireBundleEvents(Program& program);
+
+}  // namespace cn3
