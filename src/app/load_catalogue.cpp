@@ -1,0 +1,89 @@
+// LoadCatalogue and SetStartValues: the data files read into the tables and the windows.
+#include <cmath>
+#include <variant>
+
+#include "app/data_files.h"
+#include "app/grid_setup.h"
+#include "app/loading_window.h"
+#include "app/start_up.h"
+#include "core/catalogue.h"
+#include "core/user_cables_file.h"
+
+namespace cn3 {
+
+namespace {
+
+void TakeCatalogue(Program& program, Catalogue&& catalogue) {
+    MainForm& main = program.main;
+
+    main.List1.setFontSize(10);
+    for (auto& line : catalogue.helpLines) main.List1.addItem(std::move(line));
+
+    program.units.table = catalogue.units;
+    program.loadings = catalogue.loadings;
+    for (int record = 3; record <= 6; ++record) FillLoadingRow(program, record);
+
+    program.installedTempLow = catalogue.tempLow;
+    program.installedTempHigh = catalogue.tempHigh;
+    program.installedTempStart = catalogue.tempStart;
+    main.HScroll1.setRange(catalogue.tempLow, catalogue.tempHigh);
+    main.HScroll1.setValue(catalogue.tempStart);
+    main.Label1.setCaption("Installed Temperature " +
+                           program.units.toDisplay(unit::kTemperature, catalogue.tempStart, "###0.#;;"));
+
+    LayOutTemperatureGrid(program);
+
+    for (int col = 0; col < 11; ++col) {
+        program.loadingResults.at(0, col) = catalogue.resultUnitKinds[static_cast<size_t>(col)];
+        program.loadingResults.formats[static_cast<size_t>(col)] =
+            std::move(catalogue.resultFormats[static_cast<size_t>(col)]);
+    }
+    program.columnUnitKinds = catalogue.columnUnitKinds;
+    program.columnFormats = std::move(catalogue.columnFormats);
+    program.headingLines = std::move(catalogue.headingLines);
+    program.cables = std::move(catalogue.cables);
+}
+
+// The user-defined cables follow the separator row; the "User Defined" print box shows only
+// when their file exists.
+void TakeUserCables(Program& program) {
+    ui::CheckBox& printUserDefined = program.main.Check5[family::kUserDefined];
+    printUserDefined.setVisible(false);
+    printUserDefined.setChecked(false);
+    if (ReadUserCables(DataFilePath(program, kUserCablesFileName), program.cables))
+        printUserDefined.setVisible(true);
+}
+
+}  // namespace
+
+bool LoadCatalogue(Program& program) {
+    program.pi = 4.0 * std::atan(1.0);
+    LayOutSelectedGrid(program);
+
+    auto read = ReadCatalogue(DataFilePath(program, kCatalogueFileName), program.units.metricUnits);
+    if (auto* error = std::get_if<CatalogueError>(&read)) {
+        program.dialogs->message(error->text());
+        return false;
+    }
+    TakeCatalogue(program, std::get<Catalogue>(std::move(read)));
+    TakeUserCables(program);
+
+    AssignKindCodes(program.cables);
+    LayOutCatalogueGrid(program);
+    WriteSelectedHeadings(program);
+
+    RestoreLoadingSettings(program);
+    SetStartValues(program);
+    return true;
+}
+
+void SetStartValues(Program& program) {
+    auto& entries = program.main.Text9;
+    // Through the display conversion, so a metric user sees 45.72 m for the 150 ft span.
+    entries[0].setText(program.units.toDisplay(unit::kLength, 150.0f, "#,###.00 "));
+    entries[1].setText("1.00 ");
+    entries[2].setText(program.units.toDisplay(unit::kLength, 50.0f, "#,###.00 "));
+    entries[4].setText("0.0000");
+}
+
+}  // namespace cn3
