@@ -1,0 +1,56 @@
+#include "selection/manual_bundle_diameter.h"
+
+#include <string>
+#include <string_view>
+
+#include "bundle/bundle_diameter.h"
+#include "core/number_format.h"
+#include "selection/selection.h"
+
+namespace cn3 {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// The prefix the computation skips (four characters) before it reads the bundle number.
+constexpr std::string_view kManualPrefix = "Ovr ";
+
+}  // namespace
+
+bool ShowManualBundleDiameter(Program& program) {
+    const std::string_view typed = trimmed(program.main.Text5.text());
+    if (typed.empty()) return false;
+    ui::Grid& selected = program.main.Grid2;
+    if (selected.rows() < 2) return true;
+    // The typed number is already in display units; the cell keeps display units too.
+    std::string cell(kManualPrefix);
+    cell += FormatNumber(LeadingNumber(typed), "##0.000");
+    selected.setText(selected.rows() - 1, 2, std::move(cell));
+    return true;
+}
+
+void UpdateBundleDiameter(Program& program) {
+    ComputeBundleDiameter(program);
+    ShowManualBundleDiameter(program);
+}
+
+void Text5_Change(Program& program) {
+    const bool empty = trimmed(program.main.Text5.text()).empty();
+    program.main.Command3.setEnabled(empty);
+    if (empty) {
+        // Drop the manual value first: the computation writes the cell only when it succeeds.
+        ui::Grid& selected = program.main.Grid2;
+        if (selected.rows() >= 2) selected.setText(selected.rows() - 1, 2, "");
+        ComputeBundleDiameter(program);
+    } else {
+        ShowManualBundleDiameter(program);
+    }
+}
+
+}  // namespace cn3

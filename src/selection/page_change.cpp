@@ -1,0 +1,44 @@
+// Turning the main pages: "EXIT" closes the window, leaving "Cables" for a page that shows
+// results needs a cable that carries the span, and result pages are recomputed.
+#include <string_view>
+
+#include "core/cable_kind.h"
+#include "engine/recompute.h"
+#include "selection/selection.h"
+
+namespace cn3 {
+
+namespace {
+
+// A cable that can carry the span: a strand, a drop (which hangs alone) or a cable with its
+// own messenger; a name of no kind (255) counts as the latter.
+bool carriesSpan(CableKind kind) { return kind == kStrandKind || kind == kDropKind || kind > 10; }
+
+bool selectionHasCarrier(const Program& program) {
+    const ui::Grid& selected = program.main.Grid2;
+    for (int r = 1; r < selected.rows() - 1; ++r) {
+        if (carriesSpan(CableKindOf(selected.text(r, 1)))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void SSTab1_Click(Program& program, int previousTab) {
+    MainForm& form = program.main;
+    const int page = form.SSTab1.tab();
+
+    if (page == page::kExit) {
+        // Closing asks whether to save; nothing is left to compute.
+        if (form.requestClose) form.requestClose();
+        return;
+    }
+    if (page < page::kFilesPrint && previousTab == page::kCables && !selectionHasCarrier(program)) {
+        program.dialogs->message("Error - No Carrier Strand or Integrated Messenger found.");
+        form.SSTab1.restoreTab(previousTab);
+        return;
+    }
+    if (page > page::kCables && page != page::kHelp) Recompute(program);
+}
+
+}  // namespace cn3

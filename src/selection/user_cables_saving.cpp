@@ -1,0 +1,44 @@
+#include <filesystem>
+#include <string>
+
+#include "core/user_cables_file.h"
+#include "selection/user_cables.h"
+
+namespace cn3 {
+
+namespace {
+constexpr const char* kUserCablesFile = "CABLEADD.TXT";
+}  // namespace
+
+void Command4_Click(Program& program) {
+    MainForm& form = program.main;
+    form.Picture1.setVisible(false);
+    SaveUserCables(program);
+
+    form.Grid2.setVisible(true);
+    form.Label2[5].setVisible(true);
+    form.Text5.setVisible(true);
+    form.Command3.setVisible(true);
+    // The creep entry shows again at once when the strands are listed.
+    const bool strands = form.SSTab2.tab() == family::kStrand;
+    form.Label2[4].setVisible(strands);
+    form.Text9[4].setVisible(strands);
+}
+
+void SaveUserCables(Program& program) {
+    const std::string path = (std::filesystem::path(program.dataFolder) / kUserCablesFile).string();
+    const CableTable& table = program.cables;
+    if (!WriteUserCables(path, table)) {
+        // The cables stay in the table; closing the panel again retries.
+        program.dialogs->message(std::string("Error - ") + kUserCablesFile +
+                                 " could not be written: " + path);
+        return;
+    }
+    if (table.lastCableRow <= table.userSeparatorRow) {
+        ui::CheckBox& userDefined = program.main.Check5[5];
+        userDefined.setVisible(false);
+        userDefined.setChecked(false);
+    }
+}
+
+}  // namespace cn3
