@@ -1,0 +1,128 @@
+#include "bundle/bundle_geometry.h"
+
+#include <cmath>
+
+namespace cn3 {
+
+namespace {
+// The overhang a cable circle may have beyond an enclosing circle before it counts as outside.
+constexpr float kOutsideTolerance = 0.005f;
+// Stands in for a zero horizontal difference so that a vertical line gets a finite slope.
+constexpr float kVerticalRun = 1e-20f;
+}  // namespace
+
+void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distance) {
+    const double x = static_cast<double>(layout[ref].x) + double{distance} * std::cos(double{bearing});
+    const double y = static_cast<double>(layout[ref].y) - double{distance} * std::sin(double{bearing});
+    layout[n].x = static_cast<float>(x);
+    layout[n].y = static_cast<float>(y);
+}
+
+void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing,
+                        float& distance, double pi) {
+    const double dx = double{layout[b].x} - double{layout[a].x};
+    const double dy = double{layout[a].y} - double{layout[b].y};  // y grows downwards
+    double theta = dx != 0.0 ? std::atan(dy / dx) : pi / 2.0;
+    if (dy < 0.0) {
+        theta += pi;
+        if (dx > 0.0) theta += pi;
+    } else if (dx < 0.0) {
+        theta += pi;
+    }
+    distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+    bearing = static_cast<float>(theta);
+}
+
+float TriangleAngle(float s1, float s2, float s3, double pi) {
+    const double s = (double{s1} + double{s2} + double{s3}) / 2.0;
+    const double opposite = s - double{s1};
+    // s1 as long as the other two together: the triangle is flat with s1 across the angle.
+    if (!(opposite > 0.0)) return static_cast<float>(pi);
+    if (!(s > 0.0)) return 0.0f;
+    double area = opposite * (s - double{s2}) * (s - double{s3}) / s;
+    if (!(area > 0.0)) area = 0.0;  // flat the other way: rounding may take it below 0
+    const double inscribed = std::sqrt(area);
+    return static_cast<float>(2.0 * std::atan(inscribed / opposite));
+}
+
+void EncloseTwo(BundleLayout& layout, int a, int b, int c, double pi) {
+    float theta = 0.0f, d = 0.0f;
+    BearingAndDistance(layout, a, b, theta, d, pi);
+    layout[c].r = static_cast<float>((double{layout[a].r} + double{d} + double{layout[b].r}) / 2.0);
+    PlaceFrom(layout, c, a, theta, static_cast<float>(double{layout[c].r} - double{layout[a].r}));
+}
+
+void PlaceTangent(BundleLayout& layout, int a, int b, int n, double pi) {
+    const float sa = static_cast<float>(double{layout[n].r} + double{layout[a].r});
+    const float sb = static_cast<float>(double{layout[n].r} + double{layout[b].r});
+    float theta = 0.0f, d = 0.0f;
+    BearingAndDistance(layout, b, a, theta, d, pi);
+    const float alpha = TriangleAngle(sa, d, sb, pi);  // the angle at b
+    PlaceFrom(layout, n, b, static_cast<float>(double{theta} + double{alpha}), sb);
+
+    const int bundle = layout.lastCircle + 1;
+    const int work = layout.lastCircle + 2;
+    for (int m = 0; m < n; ++m) {
+        EncloseTwo(layout, m, n, work, pi);
+        if (layout[work].r > layout[bundle].r) {
+            layout[bundle].r = layout[work].r;
+            layout[bundle].x = layout[work].x;
+            layout[bundle].y = layout[work].y;
+        }
+    }
+}
+
+void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int out) {
+    auto slope = [&layout](int p, int q) {
+        double run = double{layout[q].x} - double{layout[p].x};
+        if (run == 0.0) run = double{kVerticalRun};
+        return (double{layout[q].y} - double{layout[p].y}) / run;
+    };
+    const double m1 = slope(e1, e2);
+    const double m2 = slope(g1, g2);
+    const double xe = layout[e1].x, ye = layout[e1].y;
+    const double xg = layout[g1].x, yg = layout[g1].y;
+
+    const double denominator = m1 - m2;
+    bool failed = denominator == 0.0;
+    double x = 0.0, y = 0.0;
+    if (!failed) {
+        x = (m1 * xe - m2 * xg + yg - ye) / denominator;
+        y = m1 * (x - xe) + ye;
+        const float xf = static_cast<float>(x), yf = static_cast<float>(y);
+        failed = !std::isfinite(xf) || !std::isfinite(yf);
+    }
+    if (failed) {
+        // Parallel bisectors (three points in a row) or an overflow: no usable centre.
+        layout[out].x = 0.0f;
+        layout[out].y = 0.0f;
+        layout.passesLeft = 0;
+        return;
+    }
+    layout[out].x = static_cast<float>(x);
+    layout[out].y = static_cast<float>(y);
+}
+
+void Circumcentre(BundleLayout& layout, int base, double pi) {
+    for (int s = 0; s <= 1; ++s) {
+        float theta = 0.0f, d = 0.0f;
+        BearingAndDistance(layout, base + 1 + s, base + 2 + s, theta, d, pi);
+        const int mid = base + 4 + 2 * s;
+        PlaceFrom(layout, mid, base + 1 + s, theta, static_cast<float>(double{d} / 2.0));
+        // A second point of the perpendicular bisector, 2 units along it.
+        PlaceFrom(layout, mid + 1, mid, static_cast<float>(double{theta} + pi / 2.0), 2.0f);
+    }
+    IntersectLines(layout, base + 4, base + 5, base + 6, base + 7, base);
+}
+
+int AnyOutside(const BundleLayout& layout, int c, double pi) {
+    for (int i = 0; i <= layout.lastCircle; ++i) {
+        float theta = 0.0f, d = 0.0f;
+        BearingAndDistance(layout, c, i, theta, d, pi);
+        if (double{d} + double{layout[i].r} - double{layout[c].r} > double{kOutsideTolerance})
+            return 1;
+    }
+    return 0;
+}
+
+}  // namespace cn3

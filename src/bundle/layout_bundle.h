@@ -1,0 +1,26 @@
+// Lays the cable circles of a BundleLayout out as touching circles around the largest one and
+// finds a small circle enclosing them all (the bundle circle, at lastCircle + 1).
+//
+// The layout runs at twice the real scale: a cable circle's radius is the cable's diameter,
+// so the bundle circle's radius is the bundle diameter. The caller fills ids and radii of
+// circles 0..lastCircle; positions are written here.
+#pragma once
+
+#include "forms/bundle_layout.h"
+#include "forms/pseudo_random.h"
+
+namespace cn3 {
+
+// The cable circles and the ten work records after them must fit into the table.
+inline constexpr int kMaxBundleCables = kBundleRecords - 10;  // 31
+// The first ring lists its circles in a table of 21 entries, so it must close by circle 21.
+inline constexpr int kLastFirstRingCircle = 20 + 1;
+
+enum class LayoutOutcome {
+    Laid,     // every circle placed and the bundle circle set
+    TooMany,  // the selection does not fit; the layout is left part-way
+};
+
+LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi);
+
+}  // namespace cn3
