@@ -1,0 +1,22 @@
+// The temperature-effect grid GridTemp: for -40 to 140 deg F in steps of 10, the sag,
+// tension, length change and clearance of the installed cable (no creep, ice or wind),
+// and the clearance heading.
+#pragma once
+
+#include "engine/installed_state.h"
+#include "forms/program.h"
+
+namespace cn3 {
+
+inline constexpr int kTableLowTemperature = -40;
+inline constexpr int kTableHighTemperature = 140;
+inline constexpr int kTableTemperatureStep = 10;
+
+// Rows 1..19, columns 0..4.
+void FillTemperatureTable(Program& program, const SpanSolution& solution);
+
+// Row 0, column 4: "Clearance", the break, and the clearance entry with its unit when it
+// is not 0.
+void WriteClearanceHeading(Program& program);
+
+}  // namespace cn3
