@@ -1,0 +1,73 @@
+#include "core/settings_file.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "core/number_format.h"
+#include "core/raw_text_file.h"
+#include "core/text_file.h"
+
+namespace cn3 {
+namespace {
+
+constexpr std::size_t kUnitWordLength = 7;
+constexpr std::size_t kUserLoadingLines = 2;
+
+// The district item must begin as a number does; a word such as "Heavy" is not a district.
+std::optional<int> districtOf(std::string_view line) {
+    std::string_view item = line.substr(0, line.find(','));
+    const std::size_t first = item.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    item.remove_prefix(first);
+    std::size_t i = 0;
+    if (item[i] == '+' || item[i] == '-') ++i;
+    if (i < item.size() && item[i] == '.') ++i;
+    if (i >= item.size() || item[i] < '0' || item[i] > '9') return std::nullopt;
+    const double value = std::nearbyint(LeadingNumber(item));
+    // Only the three Rule 251 districts are meaningful; anything else is treated as unreadable.
+    if (value < 0 || value > 2) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::string ReadUnitWord(const std::string& path) {
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
+        std::ofstream create(path, std::ios::binary);  // a missing file is created empty
+        return {};
+    }
+    return bytes->substr(0, kUnitWordLength);
+}
+
+bool WriteUnitWord(const std::string& path, std::string_view word7) {
+    std::string word(word7.substr(0, kUnitWordLength));
+    word.resize(kUnitWordLength, ' ');
+    const std::string old = ReadFileBytes(path).value_or(std::string());
+    const std::string rest = old.size() > kUnitWordLength ? old.substr(kUnitWordLength) : std::string();
+    return WriteFileAtomically(path, word + rest);
+}
+
+SettingsFile ReadSettingsFile(const std::string& path) {
+    SettingsFile settings;
+    const auto lines = ReadTextLines(path);
+    if (!lines) return settings;
+    if (!lines->empty()) settings.unitLine = (*lines)[0];
+    if (lines->size() > 1) settings.district = districtOf((*lines)[1]);
+    for (std::size_t i = 2; i < lines->size() && i < 2 + kUserLoadingLines; ++i) {
+        settings.userLoadingLines.push_back((*lines)[i]);
+    }
+    return settings;
+}
+
+bool WriteSettingsFile(const std::string& path, bool metric, int district,
+                       const std::vector<std::string>& userLoadingLines) {
+    std::string bytes = metric ? "Metric " : "English";
+    bytes += "\r\n" + std::to_string(district) + "\r\n";
+    for (std::size_t i = 0; i < userLoadingLines.size() && i < kUserLoadingLines; ++i) {
+        bytes += Utf8ToLatin1(userLoadingLines[i]) + "\r\n";
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace cn3

@@ -1,0 +1,131 @@
+#include "core/text_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "core/raw_text_file.h"
+
+namespace cn3 {
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> ReadRawLines(const std::string& path) {
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return SplitLines(*bytes);
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+    auto lines = ReadRawLines(path);
+    if (!lines) return std::nullopt;
+    for (std::string& line : *lines) line = Latin1ToUtf8(line);
+    return lines;
+}
+
+std::string Latin1ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string Utf8ToLatin1(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out += text[i++];
+            continue;
+        }
+        // Length of the sequence from its lead byte; a stray continuation byte counts as one.
+        std::size_t length = 1;
+        char32_t code = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07;
+        }
+        bool valid = length > 1 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                valid = false;
+                length = k;  // resume at the byte that broke the sequence
+                break;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (valid && code >= 0x80 && code <= 0xFF) {
+            out += static_cast<char>(code);
+        } else {
+            out += '?';
+        }
+        i += valid ? length : std::max<std::size_t>(length, 1);
+    }
+    return out;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace cn3

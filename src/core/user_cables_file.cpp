@@ -1,0 +1,71 @@
+#include "core/user_cables_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/catalogue.h"
+#include "core/raw_text_file.h"
+#include "core/text_file.h"
+
+namespace cn3 {
+namespace {
+
+constexpr int kWrittenFields = 8;
+
+// A TAB or a line end inside a field would split the file's lines and fields; they are
+// written as blanks so that the file always reads back into the same rows.
+std::string fieldForFile(const std::string& field) {
+    std::string bytes = Utf8ToLatin1(field);
+    for (char& c : bytes) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    }
+    return bytes;
+}
+
+}  // namespace
+
+bool ReadUserCables(const std::string& path, CableTable& table) {
+    const auto lines = ReadRawLines(path);
+    if (!lines) return false;
+    for (const std::string& line : *lines) {
+        if (table.lastCableRow >= kCableRows - 1) break;  // no row past 200
+        ++table.lastCableRow;
+        CableRecord& record = table.rows[static_cast<std::size_t>(table.lastCableRow)];
+        record = CableRecord{};
+        std::size_t start = 0;
+        bool complete = true;
+        for (int k = 0; k < kWrittenFields; ++k) {
+            const std::size_t tab = line.find('\t', start);
+            if (tab == std::string::npos) {
+                complete = false;
+                break;
+            }
+            record[static_cast<std::size_t>(k)] = Latin1ToUtf8(line.substr(start, tab - start));
+            start = tab + 1;
+        }
+        if (!complete) break;  // a short line ends the reading; its begun row stays
+    }
+    AssignKindCodes(table);
+    return true;
+}
+
+bool WriteUserCables(const std::string& path, const CableTable& table) {
+    if (table.lastCableRow <= table.userSeparatorRow) {
+        std::error_code error;
+        std::filesystem::remove(path, error);
+        return !error;
+    }
+    std::string bytes;
+    const int last = std::min<int>(table.lastCableRow, kCableRows - 1);
+    for (int row = table.userSeparatorRow + 1; row <= last; ++row) {
+        const CableRecord& record = table.rows[static_cast<std::size_t>(row)];
+        for (int k = 0; k < kWrittenFields; ++k) {
+            bytes += fieldForFile(record[static_cast<std::size_t>(k)]);
+            bytes += '\t';
+        }
+        bytes += "\r\n";
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace cn3
