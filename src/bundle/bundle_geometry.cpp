@@ -9,6 +9,8 @@ namespace {
 constexpr float kOutsideTolerance = 0.005f;
 // Stands in for a zero horizontal difference so that a vertical line gets a finite slope.
 constexpr float kVerticalRun = 1e-20f;
+// The sine of the angle between two lines below which they count as parallel.
+constexpr double kParallelSine = 1e-6;
 }  // namespace
 
 void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distance) {
@@ -73,27 +75,28 @@ void PlaceTangent(BundleLayout& layout, int a, int b, int n, double pi) {
 }
 
 void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int out) {
-    auto slope = [&layout](int p, int q) {
-        double run = double{layout[q].x} - double{layout[p].x};
-        if (run == 0.0) run = double{kVerticalRun};
-        return (double{layout[q].y} - double{layout[p].y}) / run;
-    };
-    const double m1 = slope(e1, e2);
-    const double m2 = slope(g1, g2);
     const double xe = layout[e1].x, ye = layout[e1].y;
     const double xg = layout[g1].x, yg = layout[g1].y;
+    const double runE = double{layout[e2].x} - xe, riseE = double{layout[e2].y} - ye;
+    const double runG = double{layout[g2].x} - xg, riseG = double{layout[g2].y} - yg;
 
-    const double denominator = m1 - m2;
-    bool failed = denominator == 0.0;
+    // Lines within a millionth of a radian of each other meet, if at all, a million times
+    // farther off than their points lie apart: single-precision points cannot place that.
+    // This is also what three points in a row give as bisectors, whichever way they point.
+    const double cross = runE * riseG - riseE * runG;
+    bool failed = std::abs(cross) <= kParallelSine * std::hypot(runE, riseE) * std::hypot(runG, riseG);
+
     double x = 0.0, y = 0.0;
     if (!failed) {
-        x = (m1 * xe - m2 * xg + yg - ye) / denominator;
-        y = m1 * (x - xe) + ye;
-        const float xf = static_cast<float>(x), yf = static_cast<float>(y);
-        failed = !std::isfinite(xf) || !std::isfinite(yf);
+        const double m1 = riseE / (runE != 0.0 ? runE : double{kVerticalRun});
+        const double m2 = riseG / (runG != 0.0 ? runG : double{kVerticalRun});
+        x = (m1 * xe - m2 * xg + yg - ye) / (m1 - m2);
+        // y from the less steep line: a vertical line's stand-in slope would magnify the
+        // rounding of x a hundred billion billion times.
+        y = std::abs(m1) <= std::abs(m2) ? m1 * (x - xe) + ye : m2 * (x - xg) + yg;
+        failed = !std::isfinite(static_cast<float>(x)) || !std::isfinite(static_cast<float>(y));
     }
     if (failed) {
-        // Parallel bisectors (three points in a row) or an overflow: no usable centre.
         layout[out].x = 0.0f;
         layout[out].y = 0.0f;
         layout.passesLeft = 0;
