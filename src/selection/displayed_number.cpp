@@ -1,29 +1,29 @@
 #include "selection/displayed_number.h"
 
 #include <cctype>
-#include <string>
 
 #include "core/number_format.h"
 
 namespace cn3 {
 
 namespace {
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(std::string_view text, size_t i) {
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+}
 }  // namespace
 
-double DisplayedNumber(std::string_view text) {
+std::string WithoutThousandsGroups(std::string_view text) {
     std::string joined;
     joined.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        // A grouping comma sits after a digit and before exactly three digits.
-        const bool grouping = c == ',' && i > 0 && isDigit(text[i - 1]) && i + 3 < text.size() &&
-                              isDigit(text[i + 1]) && isDigit(text[i + 2]) &&
-                              isDigit(text[i + 3]) &&
-                              (i + 4 == text.size() || !isDigit(text[i + 4]));
-        if (!grouping) joined.push_back(c);
+        const bool groupComma = text[i] == ',' && i > 0 && isDigit(text, i - 1) &&
+                                isDigit(text, i + 1) && isDigit(text, i + 2) &&
+                                isDigit(text, i + 3) && !isDigit(text, i + 4);
+        if (!groupComma) joined.push_back(text[i]);
     }
-    return LeadingNumber(joined);
+    return joined;
 }
+
+double DisplayedNumber(std::string_view text) { return LeadingNumber(WithoutThousandsGroups(text)); }
 
 }  // namespace cn3

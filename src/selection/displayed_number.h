@@ -1,14 +1,20 @@
-// Reads a number back from a text the program showed or the user typed in the same form.
-// Like the leading-number parse, except that thousands groups written the way the number
-// patterns write them are read whole: "6,000" is 6000, where the plain parse stops at the
-// comma and gives 6. A comma not followed by exactly three digits ends the number as usual,
-// so "0,5" still reads 0.
+// Numbers in the form the number patterns show them, read back and stored.
+//
+// The leading-number parse stops at the first comma, so "6,000" reads 6. A value that went
+// through a pattern with thousands groups ("#,###,##0") must lose its group commas before it
+// is read or kept as a table field, or it would come back a thousand times too small.
+// Only a comma between a digit and exactly three digits is a group comma: "0,5" keeps its
+// comma and still reads 0.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace cn3 {
 
+std::string WithoutThousandsGroups(std::string_view text);
+
+// The leading number of the text with its thousands groups read whole.
 double DisplayedNumber(std::string_view text);
 
 }  // namespace cn3

@@ -43,12 +43,12 @@ bool isDel(std::string_view answer) {
 }
 
 // A typed or shown value in display units, stored as text in internal units with the column's
-// own unit kind and pattern.
+// own unit kind and pattern; without group commas, which the leading-number parse stops at.
 std::string internalValue(const Program& program, int column, std::string_view shown) {
     const auto c = static_cast<size_t>(column);
-    return program.units.fromInput(program.columnUnitKinds[c],
-                                   static_cast<float>(DisplayedNumber(shown)),
-                                   program.columnFormats[c]);
+    return WithoutThousandsGroups(program.units.fromInput(program.columnUnitKinds[c],
+                                                          static_cast<float>(DisplayedNumber(shown)),
+                                                          program.columnFormats[c]));
 }
 
 // The user-defined row named so, if any. Catalogue rows are never edited from here.

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "core/cable_kind.h"
+#include "selection/selection_fixture.h"
+
+namespace cn3::test {
+
+namespace {
+const char* kNoCarrier = "Error - No Carrier Strand or Integrated Messenger found.";
+}
+
+TEST(page_change_test, leaving_cables_for_a_page_that_computes_needs_a_carrying_cable) {
+    struct Case {
+        const char* what;
+        const char* cable;  // selected before turning, or nullptr
+        int from;
+        int to;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"empty to Project ID", nullptr, page::kCables, page::kProjectId, true},
+        {"empty to Sag / Tension", nullptr, page::kCables, page::kSagTension, true},
+        {"empty to Nesc Results", nullptr, page::kCables, page::kNescResults, true},
+        {"coax alone to Sag / Tension", "C 750", page::kCables, page::kSagTension, true},
+        {"empty to Files/Print", nullptr, page::kCables, page::kFilesPrint, false},
+        {"empty to Help", nullptr, page::kCables, page::kHelp, false},
+        {"empty from Project ID to Sag / Tension", nullptr, page::kProjectId, page::kSagTension,
+         false},
+        {"strand", "6M EHS", page::kCables, page::kSagTension, false},
+        {"drop", "RG6 VM", page::kCables, page::kNescResults, false},
+        {"messenger", "LX 540 AM", page::kCables, page::kProjectId, false},
+    };
+    for (const Case& c : cases) {
+        SelectionWorksheet sheet;
+        if (c.cable) sheet.clickCatalogue(CableKindOf(c.cable) % 10, c.cable);
+        ui::TabStrip& pages = sheet.program.main.SSTab1;
+        pages.restoreTab(c.from);
+        if (c.refused) sheet.dialogs.expectMessage();
+        pages.setTab(c.to);
+        EXPECT_EQ(pages.tab(), c.refused ? c.from : c.to) << c.what;
+        EXPECT_EQ(sheet.dialogs.messages(),
+                  c.refused ? std::vector<std::string>{kNoCarrier} : std::vector<std::string>{})
+            << c.what;
+    }
+}
+
+TEST(page_change_test, exit_page_asks_the_window_to_close_without_the_carrier_check) {
+    SelectionWorksheet sheet;
+    int closeRequests = 0;
+    sheet.program.main.requestClose = [&] { ++closeRequests; };
+    sheet.program.main.SSTab1.setTab(page::kExit);
+    EXPECT_EQ(closeRequests, 1);
+
+    // Without a host to ask, nothing happens.
+    SelectionWorksheet bare;
+    bare.program.main.SSTab1.setTab(page::kExit);
+}
+
+}  // namespace cn3::test
