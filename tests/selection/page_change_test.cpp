@@ -57,3 +57,32 @@ TEST(page_change_test, exit_page_asks_the_window_to_close_without_the_carrier_ch
 }
 
 }  // namespace cn3::test
+
+namespace cn3::test {
+
+TEST(page_change_test, result_pages_are_recomputed_and_help_is_not) {
+    struct Case {
+        int to;
+        bool recomputed;
+    };
+    const Case cases[] = {{page::kSagTension, true}, {page::kNescResults, true},
+                          {page::kFilesPrint, true}, {page::kHelp, false},
+                          {page::kProjectId, false}};
+    for (const Case& c : cases) {
+        SelectionWorksheet sheet;
+        Program& program = sheet.program;
+        program.units.table[4] = {"ft", "m", 0.3048f, 0.0f};
+        program.main.Text9[0].setText("150");
+        program.main.Text9[1].setText("3");
+        program.main.HScroll1.setRange(-40, 140);
+        program.main.HScroll1.setValue(60);
+        program.worksheetEdited = 1;
+        sheet.clickCatalogue(family::kStrand, "6M EHS");
+        sheet.clickCatalogue(family::kK5, "P3 500");
+
+        program.main.SSTab1.setTab(c.to);
+        EXPECT_EQ(program.main.Label4.caption().empty(), !c.recomputed) << "page " << c.to;
+    }
+}
+
+}  // namespace cn3::test
