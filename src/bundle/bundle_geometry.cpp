@@ -20,6 +20,12 @@ void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distan
     layout[n].y = static_cast<float>(y);
 }
 
+float DistanceBetween(const BundleLayout& layout, int a, int b) {
+    const double dx = double{layout[b].x} - double{layout[a].x};
+    const double dy = double{layout[a].y} - double{layout[b].y};
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
 void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing,
                         float& distance, double pi) {
     const double dx = double{layout[b].x} - double{layout[a].x};
@@ -31,7 +37,7 @@ void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing
     } else if (dx < 0.0) {
         theta += pi;
     }
-    distance = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+    distance = DistanceBetween(layout, a, b);
     bearing = static_cast<float>(theta);
 }
 
@@ -84,7 +90,8 @@ void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int ou
     // farther off than their points lie apart: single-precision points cannot place that.
     // This is also what three points in a row give as bisectors, whichever way they point.
     const double cross = runE * riseG - riseE * runG;
-    bool failed = std::abs(cross) <= kParallelSine * std::hypot(runE, riseE) * std::hypot(runG, riseG);
+    const double lengths = std::sqrt((runE * runE + riseE * riseE) * (runG * runG + riseG * riseG));
+    bool failed = std::abs(cross) <= kParallelSine * lengths;
 
     double x = 0.0, y = 0.0;
     if (!failed) {
@@ -118,10 +125,9 @@ void Circumcentre(BundleLayout& layout, int base, double pi) {
     IntersectLines(layout, base + 4, base + 5, base + 6, base + 7, base);
 }
 
-int AnyOutside(const BundleLayout& layout, int c, double pi) {
+int AnyOutside(const BundleLayout& layout, int c) {
     for (int i = 0; i <= layout.lastCircle; ++i) {
-        float theta = 0.0f, d = 0.0f;
-        BearingAndDistance(layout, c, i, theta, d, pi);
+        const float d = DistanceBetween(layout, c, i);
         if (double{d} + double{layout[i].r} - double{layout[c].r} > double{kOutsideTolerance})
             return 1;
     }

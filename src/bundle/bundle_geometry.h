@@ -17,6 +17,9 @@ void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distan
 void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing,
                         float& distance, double pi);
 
+// The distance part of BearingAndDistance alone, for callers that need no bearing.
+float DistanceBetween(const BundleLayout& layout, int a, int b);
+
 // The angle opposite side s1 of the triangle with sides s1, s2, s3, from the inscribed
 // radius. Sides that do not quite form a triangle (a zero-size circle makes it flat) give the
 // flat angle: pi when s1 is the longest, 0 when another side is.
@@ -38,6 +41,6 @@ void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int ou
 void Circumcentre(BundleLayout& layout, int base, double pi);
 
 // 1 when some cable circle reaches out of circle c by more than 0.005, else 0.
-int AnyOutside(const BundleLayout& layout, int c, double pi);
+int AnyOutside(const BundleLayout& layout, int c);
 
 }  // namespace cn3

@@ -104,13 +104,11 @@ void settleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
             PlaceFrom(layout, m, centre, theta, static_cast<float>(double{d} + double{layout[t].r}));
         }
         Circumcentre(layout, circum, pi);
-        float theta = 0.0f;
-        BearingAndDistance(layout, centre, circum, theta, step, pi);
+        step = DistanceBetween(layout, centre, circum);
         layout[centre].x = layout[circum].x;
         layout[centre].y = layout[circum].y;
     }
-    float theta = 0.0f;
-    BearingAndDistance(layout, circum, far, theta, layout[centre].r, pi);
+    layout[centre].r = DistanceBetween(layout, circum, far);
 }
 
 // The smallest circle through the far sides of three cable circles that holds every cable
@@ -124,8 +122,9 @@ void refine(BundleLayout& layout, double pi) {
         for (int j = i + 1; j <= last - 1; ++j)
             for (int k = j + 1; k <= last; ++k) {
                 settleTriple(layout, i, j, k, pi);
-                if (AnyOutside(layout, centre, pi) == 0 && layout.passesLeft > 0 &&
-                    double{layout[centre].r} < bestRadius) {
+                // The containment test last: it is the dear one.
+                if (layout.passesLeft > 0 && double{layout[centre].r} < bestRadius &&
+                    AnyOutside(layout, centre) == 0) {
                     bestRadius = layout[centre].r;
                     bestX = layout[circum].x;
                     bestY = layout[circum].y;
@@ -145,7 +144,7 @@ LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi
     separateEqualSizes(layout, random);
     if (placeCircles(layout, pi) == LayoutOutcome::TooMany) return LayoutOutcome::TooMany;
     // Placement widened the bundle circle to the largest pair enclosure; that may still miss.
-    if (layout.lastCircle >= 1 && AnyOutside(layout, layout.lastCircle + 1, pi) == 1)
+    if (layout.lastCircle >= 1 && AnyOutside(layout, layout.lastCircle + 1) == 1)
         refine(layout, pi);
     return LayoutOutcome::Laid;
 }

@@ -222,12 +222,12 @@ TEST(bundle_geometry_test, any_outside_allows_an_overhang_of_five_thousandths) {
         put(layout, 0, -0.5f, 0, 0.5f);
         put(layout, 1, row.x, 0, row.r);
         put(layout, 2, 0, 0, 1.0f);
-        EXPECT_EQ(AnyOutside(layout, 2, kPi), row.outside) << row.name;
+        EXPECT_EQ(AnyOutside(layout, 2), row.outside) << row.name;
     }
     BundleLayout empty;
     empty.lastCircle = -1;
     put(empty, 0, 0, 0, 0);
-    EXPECT_EQ(AnyOutside(empty, 0, kPi), 0) << "no cable circles";
+    EXPECT_EQ(AnyOutside(empty, 0), 0) << "no cable circles";
 }
 
 }  // namespace
