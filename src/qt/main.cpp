@@ -1,11 +1,22 @@
+// Catenova: start-up runs headless on the program's state, then the main window shows it.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/start_up.h"
+#include "qt/main_window.h"
+#include "qt/qt_dialogs.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("CN3 - CATENOVA  Release 3.1 by Norvale   (English Units)");
-    window.resize(1024, 720);
+    QApplication::setApplicationName(QStringLiteral("Catenova"));
+
+    cn3::Program program;
+    cn3::qt::QtDialogs dialogs([&program] { return program.main.Title.caption(); });
+    program.dialogs = &dialogs;
+
+    cn3::qt::MainWindow window(program);
+    dialogs.setParent(&window);
+    if (!cn3::StartProgram(program)) return 1;  // the reason was shown in a message box
+
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,0 +1,50 @@
+// Binds one Qt widget to one control model: the widget shows the model's state whenever the
+// model changes, and the user's action calls the model (click, setText, select ...). A value
+// the widget itself just sent is not written back into it.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <functional>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace cn3::qt {
+
+// A label that reports a mouse press, for the loading window's cells.
+class ClickableLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// Visibility and enabled state only.
+void bindControl(ui::Control& model, QWidget* widget);
+
+void bindTo(ui::Label& model, QLabel* widget);
+void bindTo(ui::Label& model, ClickableLabel* widget);
+void bindTo(ui::TextBox& model, QLineEdit* widget);
+void bindTo(ui::Button& model, QPushButton* widget);
+void bindTo(ui::CheckBox& model, QCheckBox* widget);
+// The option group's buttons in caption order.
+void bindTo(ui::OptionGroup& model, const std::vector<QRadioButton*>& buttons);
+void bindTo(ui::TabStrip& model, QTabWidget* widget);
+void bindTo(ui::TabStrip& model, QTabBar* widget);
+void bindTo(ui::ScrollBar& model, QScrollBar* widget);
+void bindTo(ui::ListBox& model, QListWidget* widget);
+void bindTo(ui::Frame& model, QGroupBox* widget);
+
+}  // namespace cn3::qt

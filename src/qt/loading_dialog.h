@@ -1,0 +1,20 @@
+// The loading window ("Set Ice / Wind Loadings") bound to the loading form: district options,
+// user-loading ticks, the heading with its unit labels, the 5 x 5 cells, save and close.
+// It runs modally; the form's runModal and closeModal are pointed at it.
+#pragma once
+
+#include <QDialog>
+
+#include "forms/loading_form.h"
+
+namespace cn3::qt {
+
+class LoadingDialog : public QDialog {
+public:
+    LoadingDialog(LoadingForm& form, QWidget* parent = nullptr);
+
+private:
+    LoadingForm& form_;
+};
+
+}  // namespace cn3::qt

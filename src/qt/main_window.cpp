@@ -1,0 +1,54 @@
+#include "qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QTabWidget>
+
+#include "qt/bind.h"
+#include "qt/loading_dialog.h"
+#include "qt/main_pages.h"
+#include "qt/plot_window.h"
+#include "qt/printer.h"
+#include "qt/qt_text.h"
+
+namespace cn3::qt {
+
+MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
+    setObjectName(QStringLiteral("MainWindow"));
+    MainForm& form = program.main;
+
+    pages_ = new QTabWidget;
+    pages_->setObjectName(QStringLiteral("SSTab1"));
+    pages_->addTab(BuildProjectPage(form), QString());
+    pages_->addTab(BuildCablesPage(form), QString());
+    pages_->addTab(BuildSagTensionPage(form), QString());
+    pages_->addTab(BuildNescPage(form), QString());
+    pages_->addTab(BuildFilesPage(form), QString());
+    pages_->addTab(BuildHelpPage(form), QString());
+    pages_->addTab(new QWidget, QString());  // "EXIT": choosing it closes the window
+    bindTo(form.SSTab1, pages_);
+    setCentralWidget(pages_);
+
+    QPointer<MainWindow> self(this);
+    form.Title.observe([self] {
+        if (self) self->setWindowTitle(toQ(self->program_.main.Title.caption()));
+    });
+    setWindowTitle(toQ(form.Title.caption()));
+    form.requestClose = [self] {
+        if (self) self->close();
+    };
+
+    loading_ = new LoadingDialog(program.loading, this);
+    plot_ = new PlotWindow(program.plot, this);
+    program.openPrinter = [self]() -> std::unique_ptr<ui::Surface> { return OpenPrinter(self.data()); };
+
+    resize(1024, 720);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (loading_->isVisible()) program_.loading.CloseButton.click();
+    if (program_.plot.shown()) program_.plot.hide();
+    event->accept();
+}
+
+}  // namespace cn3::qt

@@ -1,0 +1,33 @@
+// The main window: the seven pages of the worksheet on a tab widget bound to SSTab1, the
+// loading window and the bundle plot window, and the printer the program prints on. Closing
+// it (also by choosing the "EXIT" page) closes the other two windows and ends the program.
+#pragma once
+
+#include <QMainWindow>
+
+#include "forms/program.h"
+
+namespace cn3::qt {
+
+class LoadingDialog;
+class PlotWindow;
+
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+
+    QTabWidget* pages() const { return pages_; }
+    LoadingDialog* loadingWindow() const { return loading_; }
+    PlotWindow* plotWindow() const { return plot_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Program& program_;
+    QTabWidget* pages_;
+    LoadingDialog* loading_;
+    PlotWindow* plot_;
+};
+
+}  // namespace cn3::qt

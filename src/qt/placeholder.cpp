@@ -1,1 +1,0 @@
-int cn3_qt_placeholder = 0;

@@ -1,0 +1,69 @@
+#include "qt/qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "qt/qt_text.h"
+
+namespace cn3::qt {
+
+QString QtFileFilter(std::string_view filter) {
+    const QStringList parts = toQ(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+        if (!description.contains(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            description += QStringLiteral(" (") + patterns + QLatin1Char(')');
+        filters << description;
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString QtDialogs::boxTitle() const {
+    const std::string title = title_ ? title_() : std::string();
+    return title.empty() ? QStringLiteral("Catenova") : toQ(title);
+}
+
+void QtDialogs::message(std::string_view text) {
+    QMessageBox::information(parent_, boxTitle(), shown(text), QMessageBox::Ok);
+}
+
+bool QtDialogs::askYesNo(std::string_view text) {
+    return QMessageBox::question(parent_, boxTitle(), shown(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+std::string QtDialogs::input(std::string_view prompt, std::string_view title,
+                             std::string_view defaultAnswer) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent_, title.empty() ? boxTitle() : toQ(title),
+                                                 shown(prompt), QLineEdit::Normal, toQ(defaultAnswer), &ok);
+    return ok ? fromQ(answer) : std::string();
+}
+
+namespace {
+QString StartPath(const ui::FileDialogRequest& request) {
+    const QString name = QFileInfo(toQ(request.fileName)).fileName();
+    return QDir(toQ(request.startFolder)).filePath(name);
+}
+}  // namespace
+
+std::optional<std::string> QtDialogs::openFile(const ui::FileDialogRequest& request) {
+    const QString path = QFileDialog::getOpenFileName(parent_, boxTitle(), StartPath(request),
+                                                      QtFileFilter(request.filter));
+    if (path.isEmpty()) return std::nullopt;
+    return fromQ(path);
+}
+
+std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& request) {
+    const QString path = QFileDialog::getSaveFileName(parent_, boxTitle(), StartPath(request),
+                                                      QtFileFilter(request.filter));
+    if (path.isEmpty()) return std::nullopt;
+    return fromQ(path);
+}
+
+}  // namespace cn3::qt
