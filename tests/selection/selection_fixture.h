@@ -1,6 +1,6 @@
-// A worksheet for the selection tests: a small catalogue built in memory (units, column kinds
-// and patterns, cables of every family and one user-defined cable), the two grids of the
-// "Cables" page laid out, scripted dialogs, a temporary data folder and the events wired.
+// A worksheet for the selection tests: a small catalogue in memory (cables of every family,
+// optionally one user-defined cable), the two grids of the "Cables" page, scripted dialogs,
+// a temporary data folder and the events wired.
 #pragma once
 
 #include <string>
@@ -12,20 +12,18 @@
 
 namespace cn3::test {
 
-struct SelectionWorksheet {
-    // withUserCable: one user-defined cable, "P USER 1", after the separator.
-    explicit SelectionWorksheet(bool withUserCable = true, bool metric = false);
-    ~SelectionWorksheet();
+using Names = std::vector<std::string>;
 
-    // Lists a family tab the way a click on it does, then clicks the cell of the named cable.
+struct SelectionWorksheet {
+    explicit SelectionWorksheet(bool withUserCable = true, bool metric = false);
+    ~SelectionWorksheet() { program.dialogs = nullptr; }
+
+    // Lists the family tab, then clicks the named cable's cell in the catalogue grid.
     void clickCatalogue(int familyTab, const std::string& name, int col = 0);
-    // Clicks a row of the selected-cables grid.
     void clickSelected(int row) { program.main.Grid2.click(row, 1); }
 
-    // Column `col` of the catalogue grid, rows 1 up.
-    std::vector<std::string> listed(int col = 0) const;
-    // The names of the selected cables, top to bottom.
-    std::vector<std::string> selectedNames() const;
+    Names listed() const;         // column 0 of the catalogue grid below its headings
+    Names selectedNames() const;  // the selected cables, top to bottom
     std::string bundleCell(int col) const;
 
     TempFolder folder;
