@@ -21,7 +21,7 @@ constexpr int kMostCableLines = kCableRows - 2;
 
 // Reads the file in its order; the first fault stops it and is kept in `error`.
 class CatalogueParser {
-public:
+  public:
     CatalogueParser(std::string path, const std::vector<std::string>& lines)
         : path_(std::move(path)), lines_(lines), items_(lines, 0) {}
 
@@ -35,8 +35,7 @@ public:
             }
             catalogue.helpLines.push_back(Latin1ToUtf8(lines_[i]));
         }
-        return fail(static_cast<int>(lines_.size()),
-                    "the help text has no closing line \"END\"");
+        return fail(static_cast<int>(lines_.size()), "the help text has no closing line \"END\"");
     }
 
     bool readUnits(Catalogue& catalogue) {
@@ -47,8 +46,7 @@ public:
             if (!text(what + " name", ignoredName) ||
                 !text(what + " English label", row.englishLabel) ||
                 !text(what + " metric label", row.metricLabel) ||
-                !number(what + " factor", row.factor) ||
-                !number(what + " offset", row.offset)) {
+                !number(what + " factor", row.factor) || !number(what + " offset", row.offset)) {
                 return false;
             }
         }
@@ -60,8 +58,7 @@ public:
             LoadingRecord& record = catalogue.loadings[static_cast<std::size_t>(index)];
             const std::string what = "loading " + std::to_string(index);
             std::string name;
-            if (!text(what + " name", name) ||
-                !number(what + " temperature", record.temperature) ||
+            if (!text(what + " name", name) || !number(what + " temperature", record.temperature) ||
                 !number(what + " ice thickness", record.iceThickness) ||
                 !number(what + " wind pressure", record.windPressure) ||
                 !number(what + " load constant", record.loadConstant)) {
@@ -100,7 +97,8 @@ public:
             catalogue.resultUnitKinds[k] = kind;
         }
         for (std::size_t k = 0; k < catalogue.resultFormats.size(); ++k) {
-            if (!text("pattern of result column " + std::to_string(k), catalogue.resultFormats[k])) {
+            if (!text("pattern of result column " + std::to_string(k),
+                      catalogue.resultFormats[k])) {
                 return false;
             }
         }
@@ -115,7 +113,8 @@ public:
             }
         }
         for (std::size_t k = 0; k < catalogue.columnFormats.size(); ++k) {
-            if (!text("pattern of catalogue column " + std::to_string(k), catalogue.columnFormats[k])) {
+            if (!text("pattern of catalogue column " + std::to_string(k),
+                      catalogue.columnFormats[k])) {
                 return false;
             }
         }
@@ -140,8 +139,8 @@ public:
         }
 
         CableTable& table = catalogue.cables;
-        const std::array<const std::string*, 4> headingRows = {&raw[0], &raw[1], &raw[2],
-                                                               metricUnits != 0 ? &raw[4] : &raw[3]};
+        const std::array<const std::string*, 4> headingRows = {
+            &raw[0], &raw[1], &raw[2], metricUnits != 0 ? &raw[4] : &raw[3]};
         for (int column = 0; column < kCatalogueColumns; ++column) {
             std::string heading;
             for (std::size_t k = 0; k < headingRows.size(); ++k) {
@@ -175,7 +174,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool fail(int line, std::string fault) {
         error = CatalogueError{path_, line, std::move(fault)};
         return false;
@@ -202,8 +201,8 @@ private:
         if (!nextItem(what, item)) return false;
         const auto value = ParseDecimal(item);
         if (!value) {
-            return fail(items_.lineNumber(), "the " + what + " must be a number, not \"" +
-                                                 Latin1ToUtf8(item) + "\"");
+            return fail(items_.lineNumber(),
+                        "the " + what + " must be a number, not \"" + Latin1ToUtf8(item) + "\"");
         }
         out = *value;
         return true;
@@ -232,8 +231,8 @@ private:
     bool unitKind(const std::string& what, std::int16_t& out) {
         if (!whole(what, out)) return false;
         if (out < 0 || out > kLastUnitKind) {
-            return fail(items_.lineNumber(), "the " + what + " must lie in 0 to " +
-                                                 std::to_string(kLastUnitKind));
+            return fail(items_.lineNumber(),
+                        "the " + what + " must lie in 0 to " + std::to_string(kLastUnitKind));
         }
         return true;
     }

@@ -17,14 +17,15 @@ namespace cn3 {
 
 struct Catalogue {
     std::vector<std::string> helpLines;
-    UnitTable units;                              // rows 0..13 filled
-    LoadingTable loadings;                        // 0..6, names cut/padded to 13
-    std::int16_t tempLow = 0, tempHigh = 0, tempStart = 0;  // installed temperature: lower end, upper end, start
+    UnitTable units;        // rows 0..13 filled
+    LoadingTable loadings;  // 0..6, names cut/padded to 13
+    std::int16_t tempLow = 0, tempHigh = 0,
+                 tempStart = 0;  // installed temperature: lower end, upper end, start
     std::array<float, 11> resultUnitKinds{};
     std::array<std::string, 11> resultFormats;
     std::array<std::int16_t, 10> columnUnitKinds{};
     std::array<std::string, 10> columnFormats;
-    std::array<std::string, 5> headingLines;      // H1..H5 as read
+    std::array<std::string, 5> headingLines;  // H1..H5 as read
     CableTable cables;  // row 0 headings (H5 in place of H4 when metric), rows 1..n, separator
 };
 

@@ -30,11 +30,11 @@ std::string CutHeadingColumn(std::string_view line, const ColumnStarts& starts, 
     const int length = static_cast<int>(line.size());
     const int start = starts[static_cast<std::size_t>(column)];
     if (start > length) return {};
-    const int end = column + 1 < kCatalogueColumns ? starts[static_cast<std::size_t>(column) + 1]
-                                                   : length + 1;
+    const int end =
+        column + 1 < kCatalogueColumns ? starts[static_cast<std::size_t>(column) + 1] : length + 1;
     if (end <= start) return {};
-    return std::string(trimBlanks(line.substr(static_cast<std::size_t>(start - 1),
-                                              static_cast<std::size_t>(end - start))));
+    return std::string(trimBlanks(
+        line.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start))));
 }
 
 std::string CutCableColumn(std::string_view line, const ColumnStarts& starts, int column) {

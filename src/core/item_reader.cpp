@@ -5,7 +5,9 @@
 namespace cn3 {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -33,7 +35,8 @@ std::optional<std::string> ItemReader::next() {
         const std::size_t end = close == std::string::npos ? text.size() : close;
         item = text.substr(column_ + 1, end - column_ - 1);
         // Whatever stands between the closing quote and the next comma is not part of it.
-        const std::size_t comma = close == std::string::npos ? std::string::npos : text.find(',', close);
+        const std::size_t comma =
+            close == std::string::npos ? std::string::npos : text.find(',', close);
         column_ = comma == std::string::npos ? text.size() : comma;
     } else {
         const std::size_t comma = text.find(',', column_);

@@ -13,7 +13,7 @@
 namespace cn3 {
 
 class ItemReader {
-public:
+  public:
     // Starts at line index `firstLine` (0-based) of `lines`.
     ItemReader(const std::vector<std::string>& lines, std::size_t firstLine);
 
@@ -24,7 +24,7 @@ public:
     // Index of the first line after the last item's line: where whole-line reading goes on.
     std::size_t nextLineIndex() const;
 
-private:
+  private:
     const std::vector<std::string>* lines_;
     std::size_t line_;
     std::size_t column_ = 0;

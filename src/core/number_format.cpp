@@ -10,7 +10,9 @@
 namespace cn3 {
 namespace {
 
-bool isDigitPosition(char c) { return c == '0' || c == '#'; }
+bool isDigitPosition(char c) {
+    return c == '0' || c == '#';
+}
 
 // Splits a pattern at ";" into at most three sections (a fourth ";" is kept as text).
 std::array<std::string_view, 3> splitSections(std::string_view pattern, int& count) {
@@ -62,8 +64,9 @@ RoundedDigits roundAbs(double value, int decimals) {
     rounded.integer = digits.substr(0, digits.size() - fraction.size());
     rounded.fraction = digits.substr(digits.size() - fraction.size());
     const std::size_t firstSignificant = rounded.integer.find_first_not_of('0');
-    rounded.integer = firstSignificant == std::string::npos ? std::string()
-                                                            : rounded.integer.substr(firstSignificant);
+    rounded.integer = firstSignificant == std::string::npos
+                          ? std::string()
+                          : rounded.integer.substr(firstSignificant);
     return rounded;
 }
 
@@ -94,7 +97,8 @@ std::string formatSection(double value, std::string_view section, bool& showsOnl
     }
 
     const RoundedDigits digits = roundAbs(value, decimals);
-    showsOnlyZeros = digits.integer.empty() && digits.fraction.find_first_not_of('0') == std::string::npos;
+    showsOnlyZeros =
+        digits.integer.empty() && digits.fraction.find_first_not_of('0') == std::string::npos;
 
     // Integer part, filled from the right; digits beyond the positions go to the leftmost one.
     std::string integerOut;

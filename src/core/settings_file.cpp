@@ -44,7 +44,8 @@ bool WriteUnitWord(const std::string& path, std::string_view word7) {
     std::string word(word7.substr(0, kUnitWordLength));
     word.resize(kUnitWordLength, ' ');
     const std::string old = ReadFileBytes(path).value_or(std::string());
-    const std::string rest = old.size() > kUnitWordLength ? old.substr(kUnitWordLength) : std::string();
+    const std::string rest =
+        old.size() > kUnitWordLength ? old.substr(kUnitWordLength) : std::string();
     return WriteFileAtomically(path, word + rest);
 }
 

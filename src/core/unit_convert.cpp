@@ -13,22 +13,22 @@ std::string UnitConvert(const UnitTable& table, std::uint8_t metricUnits, int mo
     const UnitRow& row = table[static_cast<std::size_t>(kind)];
     const bool metric = metricUnits != 0;
     switch (mode) {
-    case kUnitLabel:
-        return metric ? row.metricLabel : row.englishLabel;
-    case kToDisplay:
-        if (metric) {
-            if (kind == unit::kTemperature) value = value - table[unit::kTemperature].offset;
-            if (row.factor != 0.0f) value = value * row.factor;
-        }
-        return FormatNumber(value, pattern);
-    case kFromInput:
-        if (metric) {
-            if (row.factor != 0.0f) value = value / row.factor;
-            if (kind == unit::kTemperature) value = value + table[unit::kTemperature].offset;
-        }
-        return FormatNumber(value, pattern);
-    default:
-        return {};
+        case kUnitLabel:
+            return metric ? row.metricLabel : row.englishLabel;
+        case kToDisplay:
+            if (metric) {
+                if (kind == unit::kTemperature) value = value - table[unit::kTemperature].offset;
+                if (row.factor != 0.0f) value = value * row.factor;
+            }
+            return FormatNumber(value, pattern);
+        case kFromInput:
+            if (metric) {
+                if (row.factor != 0.0f) value = value / row.factor;
+                if (kind == unit::kTemperature) value = value + table[unit::kTemperature].offset;
+            }
+            return FormatNumber(value, pattern);
+        default:
+            return {};
     }
 }
 

@@ -1,5 +1,5 @@
-// A small catalogue file in the catalogue's own layout, section by section, so a test can
-// change one section and write the file.
+// A small catalogue file in the catalogue's layout, section by section, so that a test can
+// spoil one section and write the file.
 #pragma once
 
 #include <string>
@@ -10,17 +10,15 @@ namespace cn3::test {
 struct CatalogueFixture {
     std::vector<std::string> help = {"Catenova help", "end", " END", "END"};
     std::vector<std::string> units;
-    std::vector<std::string> loadings = {
-        "\"Heavy\", 0, 0.5, 4, 0.3",
-        "Medium, 15, 0.25, 4, 0.2",
-        "\"Light\", 30, 0, 9, 0.05",
-        "\"A name much longer than thirteen\", 32, 0.5, 0, 0",
-        "\"Wind, extreme\", 60, 0, 20.7, 0",
-        "\"U1\",15,0.75,2.3,0",
-        "\"U2\",",
-        "120, 0,",
-        "0, 0",
-    };
+    std::vector<std::string> loadings = {"\"Heavy\", 0, 0.5, 4, 0.3",
+                                         "Medium, 15, 0.25, 4, 0.2",
+                                         "\"Light\", 30, 0, 9, 0.05",
+                                         "\"A name much longer than thirteen\", 32, 0.5, 0, 0",
+                                         "\"Wind, extreme\", 60, 0, 20.7, 0",
+                                         "\"U1\",15,0.75,2.3,0",
+                                         "\"U2\",",
+                                         "120, 0,",
+                                         "0, 0"};
     std::vector<std::string> temperatures = {"-40, 140, 60"};
     std::vector<std::string> resultKinds = {"1, 8, 9, 8, 4, 2, 0, 4, 4, 4, 0"};
     std::vector<std::string> resultFormats = {
@@ -28,40 +26,37 @@ struct CatalogueFixture {
         "\"#0.000\", \"##0.00\", \"##0.00\", \"##0.00\", \"#0.0\""};
     std::vector<std::string> columnKinds = {"0, 3, 3, 3, 5, 6, 2, 2, 0, 0"};
     std::vector<std::string> columnFormats = {
-        "\"\", \"##0.0###\", \"##0.0###\", \"##0.000\", \"0.0000000\", \"#0.0000\", "
-        "\"#,##0\", \"###,##0\", \"\", \"\""};
+        "\"\", \"##0.0###\", \"##0.0###\", \"##0.000\", \"0.0000000\", \"#0.0000\", \"#,##0\", "
+        "\"###,##0\", \"\", \"\""};
     // Columns start at 1, 11, 21, ..., 71.
     std::vector<std::string> headings = {
-        "                    Area                Coeff.",
+        "                    Area",
         "          Nominal   Steel     Outside   Thermal   Unit      Axial     Rated",
         "Cable     Size      Area      Diameter  Coeff.    Weight    Stiffness Strength",
         "Name      (in)      (in2)     (in)      (/F)      (lb/ft)   (lb)      (lb)",
         "Name      (mm)      (mm2)     (mm)      (/C)      (kg/m)    (N)       (N)"};
     std::vector<std::string> cables = {
-        "",
-        "1/4 EHS   0.25      0.0352    0.240     0.0000064 0.121     950400    6650",
-        "P 500     0.5       0         0.57      0.0000128 0.09      0         0"};
+        "", "1/4 EHS   0.25      0.0352    0.240     0.0000064 0.121     950400    6650"};
 
     CatalogueFixture() {
-        for (int kind = 0; kind <= 13; ++kind) {
-            const std::string k = std::to_string(kind);
-            units.push_back(kind == 1 ? "\"Temperature\", \"deg F\", \"deg C\", 0.5555556, 32"
-                                      : "\"Row " + k + "\", \"E" + k + "\", \"M" + k + "\", " + k +
-                                            ".5, 0");
+        for (int k = 0; k <= 13; ++k) {
+            const std::string n = std::to_string(k);
+            units.push_back(k == 1 ? "\"Temperature\", \"deg F\", \"deg C\", 0.5555556, 32"
+                                   : "\"Row " + n + "\", \"E" + n + "\", \"M" + n + "\", " + n +
+                                         ".5, 0");
         }
     }
 
     std::vector<std::string> lines() const {
         std::vector<std::string> all;
-        for (const auto* section : {&help, &units, &loadings, &temperatures, &resultKinds,
-                                    &resultFormats, &columnKinds, &columnFormats, &headings,
-                                    &cables}) {
-            all.insert(all.end(), section->begin(), section->end());
+        for (const auto* s : {&help, &units, &loadings, &temperatures, &resultKinds, &resultFormats,
+                              &columnKinds, &columnFormats, &headings, &cables}) {
+            all.insert(all.end(), s->begin(), s->end());
         }
         return all;
     }
 
-    // 1-based line number of the first line equal to `text`.
+    // 1-based number of the first line equal to `text`.
     int lineOf(const std::string& text) const {
         const auto all = lines();
         for (std::size_t i = 0; i < all.size(); ++i) {
