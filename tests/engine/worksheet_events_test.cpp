@@ -40,14 +40,6 @@ TEST_F(WorksheetEventsTest, entries_change_nothing_until_the_temperature_is_set)
     EXPECT_NE(program.main.Label4.caption().find("Span Sag = 6.00 ft"), std::string::npos);
 }
 
-TEST_F(WorksheetEventsTest, temperature_caption_is_shown_in_display_units) {
-    metric();
-    program.main.HScroll1.setValue(70);
-    EXPECT_EQ(program.main.Label1.caption(), "Installed Temperature 21.1");
-    program.main.HScroll1.setValue(32);
-    EXPECT_EQ(program.main.Label1.caption(), "Installed Temperature 0");
-}
-
 TEST_F(WorksheetEventsTest, point_of_interest_option_shows_its_entry_and_redraws) {
     program.worksheetEdited = 1;
     entries("150", "3");
@@ -63,23 +55,6 @@ TEST_F(WorksheetEventsTest, point_of_interest_option_shows_its_entry_and_redraws
     EXPECT_FALSE(main.Text9[2].visible());
     EXPECT_FALSE(main.Label2[2].visible());
     EXPECT_FALSE(drawnText("Sag @"));
-}
-
-TEST_F(WorksheetEventsTest, temperature_option_only_shows_and_hides) {
-    program.worksheetEdited = 1;
-    entries("150", "3");
-    const size_t before = drawn();
-    const std::string results = program.main.Label4.caption();
-    program.main.Check2.click();
-    EXPECT_TRUE(program.main.GridTemp.visible());
-    EXPECT_TRUE(program.main.Label2[3].visible());
-    EXPECT_TRUE(program.main.Text9[3].visible());
-    EXPECT_EQ(drawn(), before);
-    EXPECT_EQ(program.main.Label4.caption(), results);
-    program.main.Check2.click();
-    EXPECT_FALSE(program.main.GridTemp.visible());
-    EXPECT_FALSE(program.main.Label2[3].visible());
-    EXPECT_FALSE(program.main.Text9[3].visible());
 }
 
 TEST_F(WorksheetEventsTest, loading_button_recomputes_after_the_window_closes) {
