@@ -95,7 +95,7 @@ void settleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
     layout.passesLeft = kRefinementPasses;
 
     float step = 1.0f;
-    while (step > 0.001f && layout.passesLeft > 0) {
+    while (double{step} > 0.001 && layout.passesLeft > 0) {
         --layout.passesLeft;
         for (int m = far; m <= far + 2; ++m) {
             const int t = layout[m].id;
