@@ -47,12 +47,26 @@ struct CatalogueFixture {
         }
     }
 
+    using Section = std::vector<std::string> CatalogueFixture::*;
+    static constexpr Section kOrder[] = {
+        &CatalogueFixture::help,        &CatalogueFixture::units,
+        &CatalogueFixture::loadings,    &CatalogueFixture::temperatures,
+        &CatalogueFixture::resultKinds, &CatalogueFixture::resultFormats,
+        &CatalogueFixture::columnKinds, &CatalogueFixture::columnFormats,
+        &CatalogueFixture::headings,    &CatalogueFixture::cables};
+
+    // Makes the file end with `last`.
+    void dropSectionsAfter(Section last) {
+        bool after = false;
+        for (Section s : kOrder) {
+            if (after) (this->*s).clear();
+            after = after || s == last;
+        }
+    }
+
     std::vector<std::string> lines() const {
         std::vector<std::string> all;
-        for (const auto* s : {&help, &units, &loadings, &temperatures, &resultKinds, &resultFormats,
-                              &columnKinds, &columnFormats, &headings, &cables}) {
-            all.insert(all.end(), s->begin(), s->end());
-        }
+        for (Section s : kOrder) all.insert(all.end(), (this->*s).begin(), (this->*s).end());
         return all;
     }
 

@@ -93,16 +93,6 @@ TEST(catalogue_test, cable_lines_fill_fixed_columns_and_short_lines_keep_their_r
     for (int row = 0; row <= 9; ++row) EXPECT_EQ(t.rows[row][field::kKindCode], kinds[row]) << row;
 }
 
-TEST(catalogue_test, rows_after_the_separator_are_user_defined_whatever_their_name) {
-    CableTable t = readOk(CatalogueFixture{}).cables;
-    t.rows[4][0] = "1/4 EHS copy";
-    t.lastCableRow = 5;
-    AssignKindCodes(t);
-    EXPECT_EQ(t.rows[2][field::kKindCode], "0");
-    EXPECT_EQ(t.rows[4][field::kKindCode], "5");
-    EXPECT_EQ(t.rows[5][field::kKindCode], "255");  // an empty name has no kind
-}
-
 TEST(catalogue_test, no_cables_empty_help_and_lf_line_ends) {
     CatalogueFixture fixture;
     fixture.help = {"END"};
@@ -131,67 +121,64 @@ TEST(catalogue_test, latin1_texts_become_utf8_and_columns_count_file_characters)
 }
 
 TEST(catalogue_test, malformed_files_are_refused_naming_the_line_and_fault) {
+    // Each case replaces one section; `endsHere` also drops every section after it. The fault
+    // lies on the section's last line, or on the file's last line when the file ends early.
+    using Section = std::vector<std::string> CatalogueFixture::*;
     struct Case {
-        void (*spoil)(CatalogueFixture&);
-        std::string lineText;  // empty: the last line of the file
+        Section section;
+        std::vector<std::string> lines;
+        bool endsHere;
         std::string fault;
     };
+    std::vector<std::string> tooMany(199, "P 500     0.5");
+    tooMany.push_back("P 625     0.625");
+    const std::string badH4 = "Name      (in)  (in2) (in) (/F) (lb/ft) lb";
     const Case cases[] = {
-        {[](CatalogueFixture& f) {
-             f = {};
-             f.help = {"help"};
-             f.units.clear();
-             f.loadings.clear();
-             f.temperatures.clear();
-             f.resultKinds.clear();
-             f.resultFormats.clear();
-             f.columnKinds.clear();
-             f.columnFormats.clear();
-             f.headings.clear();
-             f.cables.clear();
-         },
-         "", "the help text has no closing line \"END\""},
-        {[](CatalogueFixture& f) { f.units[3] = "\"Row 3\", \"in\", \"mm\", abc, 0"; },
-         "\"Row 3\", \"in\", \"mm\", abc, 0",
-         "the unit row 3 factor must be a number, not \"abc\""},
-        {[](CatalogueFixture& f) { f.loadings[0] = "\"Heavy\", , 0.5, 4, 0.3"; },
-         "\"Heavy\", , 0.5, 4, 0.3", "the loading 0 temperature must be a number, not \"\""},
-        {[](CatalogueFixture& f) { f.temperatures = {"140, -40, 60"}; }, "140, -40, 60",
-         "the installed temperatures must read lower end, upper end, then a starting value between "
-         "them"},
-        {[](CatalogueFixture& f) { f.columnKinds = {"0, 3, 3, 3, 5, 6, 2, 21, 0, 0"}; },
-         "0, 3, 3, 3, 5, 6, 2, 21, 0, 0",
-         "the unit kind of catalogue column 7 must lie in 0 to 20"},
-        {[](CatalogueFixture& f) { f.resultKinds = {"1, 8, 9, 8, 4, 2, 0, 4, 4, 4, -1"}; },
-         "1, 8, 9, 8, 4, 2, 0, 4, 4, 4, -1",
+        {&CatalogueFixture::help, {"help"}, true, "the help text has no closing line \"END\""},
+        {&CatalogueFixture::loadings,
+         {"\"Heavy\", 0, 0.5, 4, abc"},
+         false,
+         "the loading 0 load constant must be a number, not \"abc\""},
+        {&CatalogueFixture::temperatures,
+         {"-40, , 60"},
+         false,
+         "the upper end of the installed temperature must be a number, not \"\""},
+        {&CatalogueFixture::temperatures,
+         {"140, -40, 60"},
+         false,
+         "the installed temperatures must read lower end, upper end, then a starting value "
+         "between them"},
+        {&CatalogueFixture::resultKinds,
+         {"1, 8, 9, 8, 4, 2, 0, 4, 4, 4, -1"},
+         false,
          "the unit kind of result column 10 must lie in 0 to 20"},
-        {[](CatalogueFixture& f) { f.headings[3] = "Name      (in)  (in2) (in) (/F) (lb/ft) lb"; },
-         "Name      (in)  (in2) (in) (/F) (lb/ft) lb",
+        {&CatalogueFixture::columnKinds,
+         {"0, 3, 3, 3, 5, 6, 2, 21, 0, 0"},
+         false,
+         "the unit kind of catalogue column 7 must lie in 0 to 20"},
+        {&CatalogueFixture::columnFormats,
+         {"\"\", \"##0.0###\""},
+         true,
+         "the file ends where the pattern of catalogue column 2 is due"},
+        {&CatalogueFixture::headings,
+         {"H1", "H2", "H3", badH4, badH4},
+         false,
          "the English unit heading line H4 holds fewer than seven \"(\""},
-        {[](CatalogueFixture& f) {
-             f.headings.resize(2);
-             f.cables.clear();
-         },
-         "", "the file ends before heading line H3"},
-        {[](CatalogueFixture& f) {
-             f.columnFormats = {"\"\", \"##0.0###\""};
-             f.headings.clear();
-             f.cables.clear();
-         },
-         "", "the file ends where the pattern of catalogue column 2 is due"},
-        {[](CatalogueFixture& f) { f.cables.assign(200, "P 500     0.5"); }, "",
+        {&CatalogueFixture::headings, {"H1", "H2"}, true, "the file ends before heading line H3"},
+        {&CatalogueFixture::cables, tooMany, false,
          "more than 199 cable lines; the cable table holds no more"},
     };
     for (const auto& c : cases) {
         CatalogueFixture fixture;
-        c.spoil(fixture);
+        fixture.*c.section = c.lines;
+        if (c.endsHere) fixture.dropSectionsAfter(c.section);
         test::TempFolder folder;
         folder.write("CABLEDAT.TXT", fixture.bytes());
         const std::string path = folder.file("CABLEDAT.TXT");
         const auto result = ReadCatalogue(path, 0);
         ASSERT_TRUE(std::holds_alternative<CatalogueError>(result)) << c.fault;
-        const int line = c.lineText.empty() ? static_cast<int>(fixture.lines().size())
-                                            : fixture.lineOf(c.lineText);
+        const int line =
+            c.endsHere ? static_cast<int>(fixture.lines().size()) : fixture.lineOf(c.lines.back());
         EXPECT_EQ(
             std::get<CatalogueError>(result).text(),
             "The catalogue file " + path + ", line " + std::to_string(line) + ": " + c.fault + ".");
