@@ -19,7 +19,9 @@ constexpr std::string_view kOneCarrier =
 constexpr std::string_view kDropAlone = "Error - Drop cable must be only selection";
 
 // A strand or a cable with its own messenger; a name of no kind (255) counts as one too.
-bool isCarrier(CableKind kind) { return kind == kStrandKind || kind > 10; }
+bool isCarrier(CableKind kind) {
+    return kind == kStrandKind || kind > 10;
+}
 
 // The "None" row of an empty "User Defined" tab stands for no cable at all.
 bool isNonePlaceholder(const Program& program, std::string_view name) {
@@ -78,7 +80,9 @@ void SelectCable(Program& program) {
     UpdateBundleDiameter(program);
 }
 
-void Grid2_Click(Program& program) { RemoveSelectedCable(program); }
+void Grid2_Click(Program& program) {
+    RemoveSelectedCable(program);
+}
 
 void RemoveSelectedCable(Program& program) {
     ui::Grid& selected = program.main.Grid2;
@@ -100,7 +104,8 @@ void RefreshSelectionTotals(Program& program) {
     const int bundleRow = selected.rows() - 1;
     // The sum of the shown weights, so it is in display units; single precision as shown.
     float total = 0.0f;
-    for (int r = 1; r < bundleRow; ++r) total += static_cast<float>(LeadingNumber(selected.text(r, 3)));
+    for (int r = 1; r < bundleRow; ++r)
+        total += static_cast<float>(LeadingNumber(selected.text(r, 3)));
     selected.setText(bundleRow, 3, FormatNumber(total, "#0.0000"));
 }
 

@@ -24,6 +24,8 @@ std::string WithoutThousandsGroups(std::string_view text) {
     return joined;
 }
 
-double DisplayedNumber(std::string_view text) { return LeadingNumber(WithoutThousandsGroups(text)); }
+double DisplayedNumber(std::string_view text) {
+    return LeadingNumber(WithoutThousandsGroups(text));
+}
 
 }  // namespace cn3

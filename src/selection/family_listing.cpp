@@ -33,10 +33,9 @@ bool startsMessengerGroup(int familyTab, std::string_view name) {
 // A shown number that reads as 0 leaves its cell empty.
 std::string shownValue(const Program& program, const CableRecord& record, int column) {
     const auto c = static_cast<size_t>(column);
-    std::string text =
-        program.units.toDisplay(program.columnUnitKinds[c],
-                                static_cast<float>(LeadingNumber(record[c])),
-                                program.columnFormats[c]);
+    std::string text = program.units.toDisplay(program.columnUnitKinds[c],
+                                               static_cast<float>(LeadingNumber(record[c])),
+                                               program.columnFormats[c]);
     if (LeadingNumber(text) == 0.0) text.clear();
     return text;
 }

@@ -12,7 +12,9 @@ namespace {
 
 // A cable that can carry the span: a strand, a drop (which hangs alone) or a cable with its
 // own messenger; a name of no kind (255) counts as the latter.
-bool carriesSpan(CableKind kind) { return kind == kStrandKind || kind == kDropKind || kind > 10; }
+bool carriesSpan(CableKind kind) {
+    return kind == kStrandKind || kind == kDropKind || kind > 10;
+}
 
 bool selectionHasCarrier(const Program& program) {
     const ui::Grid& selected = program.main.Grid2;

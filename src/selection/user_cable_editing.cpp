@@ -38,7 +38,8 @@ bool fitsTheFile(std::string_view name) {
 bool isDel(std::string_view answer) {
     if (answer.size() != 3) return false;
     std::string upper;
-    for (char c : answer) upper.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    for (char c : answer)
+        upper.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
     return upper == "DEL";
 }
 
@@ -46,9 +47,9 @@ bool isDel(std::string_view answer) {
 // own unit kind and pattern; without group commas, which the leading-number parse stops at.
 std::string internalValue(const Program& program, int column, std::string_view shown) {
     const auto c = static_cast<size_t>(column);
-    return WithoutThousandsGroups(program.units.fromInput(program.columnUnitKinds[c],
-                                                          static_cast<float>(DisplayedNumber(shown)),
-                                                          program.columnFormats[c]));
+    return WithoutThousandsGroups(program.units.fromInput(
+        program.columnUnitKinds[c], static_cast<float>(DisplayedNumber(shown)),
+        program.columnFormats[c]));
 }
 
 // The user-defined row named so, if any. Catalogue rows are never edited from here.

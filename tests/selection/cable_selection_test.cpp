@@ -13,7 +13,8 @@ TEST(cable_selection_test, carrier_and_drop_rules_decide_which_clicks_are_taken)
         Names selected;
     };
     const Case cases[] = {
-        {{{0, "6M EHS"}, {1, "P3 500"}, {1, "P3 500"}, {2, "LX 540"}}, "",
+        {{{0, "6M EHS"}, {1, "P3 500"}, {1, "P3 500"}, {2, "LX 540"}},
+         "",
          {"6M EHS", "P3 500", "P3 500", "LX 540"}},
         {{{0, "6M EHS"}, {0, "10M EHS"}}, one, {"6M EHS"}},
         {{{1, "P3 500 M"}, {0, "6M EHS"}}, one, {"P3 500 M"}},
@@ -22,7 +23,8 @@ TEST(cable_selection_test, carrier_and_drop_rules_decide_which_clicks_are_taken)
         {{{4, "RG6 VM"}, {4, "RG6 VM"}}, drop, {"RG6 VM"}},
         {{{4, "RG6 VM"}, {1, "C 750"}}, drop, {"RG6 VM"}},
         // A user cable goes by its name's kind; headings are not cables.
-        {{{0, "6M EHS"}, {5, "P USER 1"}, {1, "Integrated Messengers"}}, "",
+        {{{0, "6M EHS"}, {5, "P USER 1"}, {1, "Integrated Messengers"}},
+         "",
          {"6M EHS", "P USER 1"}},
     };
     for (const Case& c : cases) {

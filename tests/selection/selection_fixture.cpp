@@ -37,8 +37,8 @@ SelectionWorksheet::SelectionWorksheet(bool withUserCable, bool metric) {
     units.table[4] = {"ft", "m", 0.3048f, 0.0f};
     units.table[5] = {"lb/ft", "kg/m", 1.488164f, 0.0f};
     program.columnUnitKinds = {0, 0, 0, 3, 0, 5, 2, 2, 0, 0};
-    program.columnFormats = {"", "##0", "##0", "##0.000", "0.0000000", "##0.000", "#,###,##0",
-                             "#,###,##0", "", ""};
+    program.columnFormats = {"",        "##0",       "##0",       "##0.000", "0.0000000",
+                             "##0.000", "#,###,##0", "#,###,##0", "",        ""};
 
     CableTable& table = program.cables;
     int r = 1;
@@ -46,8 +46,8 @@ SelectionWorksheet::SelectionWorksheet(bool withUserCable, bool metric) {
     table.rows[static_cast<size_t>(r)][field::kName] = "User Defined\n\rCables";
     table.userSeparatorRow = table.lastCableRow = static_cast<std::int16_t>(r);
     if (withUserCable) {
-        table.rows[static_cast<size_t>(++table.lastCableRow)] = {"P USER 1", "1", "0", "0.400",
-                                                                 "0.0000070", "0.100"};
+        table.rows[static_cast<size_t>(++table.lastCableRow)] = {"P USER 1", "1",         "0",
+                                                                 "0.400",    "0.0000070", "0.100"};
     }
     AssignKindCodes(table);
 

@@ -24,9 +24,9 @@ TEST(user_cable_editing_test, copy_is_asked_a_name_until_it_has_a_kind_and_is_un
     sheet.dialogs.answerInput("MY 6M EHS");
     sheet.clickCatalogue(family::kStrand, "6M EHS");
 
-    EXPECT_EQ(sheet.dialogs.messages(), (Names{invalid("STRAND 6"),
-                                               "Error - 10M EHS previously defined",
-                                               invalid("TAB\tEHS")}));
+    EXPECT_EQ(
+        sheet.dialogs.messages(),
+        (Names{invalid("STRAND 6"), "Error - 10M EHS previously defined", invalid("TAB\tEHS")}));
     const auto& asked = sheet.dialogs.asked().back();
     EXPECT_EQ(asked.text,
               "Change name to a unique value.\n\rA carrier strand MUST contain EHS in name.\n\r"
@@ -35,8 +35,8 @@ TEST(user_cable_editing_test, copy_is_asked_a_name_until_it_has_a_kind_and_is_un
     EXPECT_EQ(asked.defaultAnswer, "6M EHS");
     // Grouped thousands ("1,520,000") are copied whole.
     EXPECT_EQ(Names(lastRow(sheet).begin(), lastRow(sheet).end()),
-              (Names{"MY 6M EHS", "1", "7", "0.250", "0.0000064", "0.121", "1520000", "6650",
-                     "", "", "5"}));
+              (Names{"MY 6M EHS", "1", "7", "0.250", "0.0000064", "0.121", "1520000", "6650", "",
+                     "", "5"}));
     EXPECT_TRUE(sheet.program.main.Check5[5].visible());
     EXPECT_EQ(sheet.listed(), (Names{"P USER 1", "MY 6M EHS"}));
 }
@@ -58,8 +58,10 @@ TEST(user_cable_editing_test, refused_or_cancelled_requests_change_nothing) {
         const CableTable before = table;
         sheet.program.main.Command1.click();
         for (const std::string& step : c.script) {
-            if (step == "!") sheet.dialogs.expectMessage();
-            else sheet.dialogs.answerInput(step);
+            if (step == "!")
+                sheet.dialogs.expectMessage();
+            else
+                sheet.dialogs.answerInput(step);
         }
         sheet.clickCatalogue(c.tab, c.clicked);
         EXPECT_EQ(table.lastCableRow, before.lastCableRow);
@@ -82,9 +84,8 @@ TEST(user_cable_editing_test, value_edits_store_internal_units_and_del_in_any_ca
         const char* stored;  // nullptr: the cable is gone
     };
     const Case cases[] = {
-        {false, 3, "0.45", "0.450"},       {true, 3, "10.16", "0.400"},
-        {false, 7, "5,000", "5000"},       {true, 7, "22,241", "5000"},
-        {false, 5, "DELETE", "0.000"},     {false, 2, "del", nullptr},
+        {false, 3, "0.45", "0.450"}, {true, 3, "10.16", "0.400"},   {false, 7, "5,000", "5000"},
+        {true, 7, "22,241", "5000"}, {false, 5, "DELETE", "0.000"}, {false, 2, "del", nullptr},
         {false, 6, "Del", nullptr},
     };
     for (const Case& c : cases) {
