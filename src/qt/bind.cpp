@@ -14,6 +14,14 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
+void applyVisible(QWidget* widget, bool visible) {
+    if (!visible) {
+        if (!widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden()) widget->setVisible(false);
+    } else if (widget->isHidden() && widget->parentWidget()) {
+        widget->setVisible(true);
+    }
+}
+
 namespace {
 
 // Runs `refresh` now and after every change of the model, for as long as the widget lives.
@@ -28,8 +36,7 @@ void follow(ui::Control& model, W* widget, F refresh) {
 }
 
 void showState(const ui::Control& model, QWidget* w) {
-    // A child hidden on purpose stays hidden; one not yet shown follows its parent.
-    if (w->isHidden() == model.visible()) w->setVisible(model.visible());
+    applyVisible(w, model.visible());
     w->setEnabled(model.enabled());
 }
 
@@ -106,7 +113,7 @@ void bindTo(ui::OptionGroup& model, const std::vector<QRadioButton*>& buttons) {
     follow(model, buttons.front(), [&model, group](QRadioButton*) {
         for (QAbstractButton* b : group->buttons()) {
             b->setEnabled(model.enabled());
-            b->setVisible(model.visible());
+            applyVisible(b, model.visible());
         }
         if (QAbstractButton* chosen = group->button(model.selected()); chosen && !chosen->isChecked()) {
             const QSignalBlocker quiet(group);

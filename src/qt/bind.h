@@ -31,6 +31,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// Shows or hides a widget as its model says. A widget not yet placed in a window is only ever
+// hidden here (showing it would open it as a window of its own); placing it shows it unless
+// it was hidden.
+void applyVisible(QWidget* widget, bool visible);
+
 // Visibility and enabled state only.
 void bindControl(ui::Control& model, QWidget* widget);
 

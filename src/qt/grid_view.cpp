@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "qt/bind.h"
 #include "qt/qt_text.h"
 
 namespace cn3::qt {
@@ -30,9 +31,9 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 3px; }"));
+    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 2px; }"));
     QFont f = font();
-    f.setPointSizeF(8.5);
+    f.setPointSizeF(8.0);
     setFont(f);
 
     QPointer<GridView> self(this);
@@ -45,12 +46,18 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
     refreshNow();
 }
 
+void GridView::setFitHeight(bool on) {
+    fitHeight_ = on;
+    dirty_ = true;
+    refreshNow();
+}
+
 int GridView::toPixelsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
 int GridView::toPixelsY(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
 
 void GridView::scheduleRefresh() {
     dirty_ = true;
-    if (isHidden() == model_.visible()) setVisible(model_.visible());
+    applyVisible(this, model_.visible());
     if (scheduled_) return;
     scheduled_ = true;
     QTimer::singleShot(0, this, [this] { refreshNow(); });
@@ -63,7 +70,7 @@ void GridView::showEvent(QShowEvent* event) {
 
 void GridView::refreshNow() {
     scheduled_ = false;
-    if (isHidden() == model_.visible()) setVisible(model_.visible());
+    applyVisible(this, model_.visible());
     setEnabled(model_.enabled());
     if (!dirty_) return;
     dirty_ = false;
@@ -93,6 +100,10 @@ void GridView::refreshNow() {
         }
     }
     setUpdatesEnabled(true);
+    // The columns keep their widths; the page lays the grid out around them.
+    const QSize needed = contentSize();
+    setMinimumWidth(needed.width());
+    if (fitHeight_) setMaximumHeight(needed.height() + horizontalScrollBar()->sizeHint().height());
 }
 
 QSize GridView::contentSize() const {

@@ -21,6 +21,8 @@ public:
     void refreshNow();
     // The width and height the whole grid needs, in pixels (for the layout).
     QSize contentSize() const;
+    // Grows no taller than its rows need (a grid with few rows under which others stand).
+    void setFitHeight(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +35,7 @@ private:
     ui::Grid& model_;
     bool dirty_ = true;
     bool scheduled_ = false;
+    bool fitHeight_ = false;
 };
 
 }  // namespace cn3::qt

@@ -57,7 +57,6 @@ QGroupBox* frame(ui::Frame& model, const QString& name) {
 // A grid sized to its columns, growing in height only as far as its rows need.
 GridView* grid(ui::Grid& model, const QString& name) {
     auto* w = named(new GridView(model), name);
-    w->setMinimumWidth(w->contentSize().width());
     w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     return w;
 }
@@ -109,8 +108,8 @@ QWidget* BuildCablesPage(MainForm& form) {
     // Right: the selection, its entries and buttons, and the editing panel.
     auto* right = new QVBoxLayout;
     auto* selected = grid(form.Grid2, QStringLiteral("Grid2"));
-    selected->setMinimumHeight(200);
-    right->addWidget(selected, 2);
+    selected->setFitHeight(true);
+    right->addWidget(selected);
     auto* instruction = label(form.Label6, QStringLiteral("Label6"));
     instruction->setWordWrap(true);
     right->addWidget(instruction);
@@ -166,7 +165,10 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     left->addWidget(scroll);
     left->addSpacing(8);
     left->addWidget(checkBox(form.Check2, QStringLiteral("Check2")));
-    left->addWidget(grid(form.GridTemp, QStringLiteral("GridTemp")), 1);
+    auto* temperatures = grid(form.GridTemp, QStringLiteral("GridTemp"));
+    temperatures->setFitHeight(true);
+    left->addWidget(temperatures);
+    left->addStretch(1);
     outer->addLayout(left);
 
     auto* results = frame(form.Frame3, QStringLiteral("Frame3"));
@@ -239,6 +241,8 @@ QWidget* BuildHelpPage(MainForm& form) {
     auto* outer = new QVBoxLayout(page);
     auto* list = named(new QListWidget, QStringLiteral("List1"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The help text indents its paragraphs with blanks; even character widths keep them.
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     bindTo(form.List1, list);
     outer->addWidget(list, 1);
     auto* row = new QHBoxLayout;

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "qt/bind.h"
+
 namespace cn3::qt {
 
 PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidget* parent) : QWidget(parent) {
@@ -18,10 +20,10 @@ PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidg
     QPointer<PictureView> self(this);
     model.observe([self, &model] {
         if (!self) return;
-        if (self->isHidden() == model.visible()) self->setVisible(model.visible());
+        applyVisible(self, model.visible());
         self->update();
     });
-    setVisible(model.visible());
+    applyVisible(this, model.visible());
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
