@@ -31,7 +31,7 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 2px; }"));
+    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
     QFont f = font();
     f.setPointSizeF(8.0);
     setFont(f);
@@ -50,6 +50,19 @@ void GridView::setFitHeight(bool on) {
     fitHeight_ = on;
     dirty_ = true;
     refreshNow();
+}
+
+int GridView::columnPixels(int col) const {
+    // The twips were chosen for a narrower type than most screens have; a column whose
+    // widest line would not fit is widened to it rather than cutting figures short.
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int r = 0; r < model_.rows(); ++r) {
+        for (const QString& line : shown(model_.text(r, col)).split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    // The style's text margins and the padding take about 10 pixels of a cell.
+    return std::max(toPixelsX(model_.colWidth(col)), widest + 10);
 }
 
 int GridView::toPixelsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
@@ -81,7 +94,7 @@ void GridView::refreshNow() {
     setRowCount(rows);
     setColumnCount(cols);
     const QBrush headingBrush = palette().brush(QPalette::Button);
-    for (int c = 0; c < cols; ++c) setColumnWidth(c, toPixelsX(model_.colWidth(c)));
+    for (int c = 0; c < cols; ++c) setColumnWidth(c, columnPixels(c));
     for (int r = 0; r < rows; ++r) {
         setRowHeight(r, toPixelsY(model_.rowHeight(r)));
         const bool fixedRow = r < model_.fixedRows();
@@ -102,13 +115,14 @@ void GridView::refreshNow() {
     setUpdatesEnabled(true);
     // The columns keep their widths; the page lays the grid out around them.
     const QSize needed = contentSize();
-    setMinimumWidth(needed.width());
+    setFixedWidth(needed.width());
     if (fitHeight_) setMaximumHeight(needed.height() + horizontalScrollBar()->sizeHint().height());
 }
 
 QSize GridView::contentSize() const {
-    int w = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < model_.cols(); ++c) w += toPixelsX(model_.colWidth(c));
+    // A grid that fits its rows never scrolls down, so it needs no room for the scroll bar.
+    int w = 2 * frameWidth() + (fitHeight_ ? 0 : verticalScrollBar()->sizeHint().width());
+    for (int c = 0; c < model_.cols(); ++c) w += columnWidth(c);
     int h = 2 * frameWidth();
     for (int r = 0; r < model_.rows(); ++r) h += toPixelsY(model_.rowHeight(r));
     return {w, h};

@@ -1,6 +1,7 @@
 // A grid model shown as a QTableWidget: fixed rows and columns drawn as headings inside the
 // table (the grid's own headings are text cells of the model), multi-line headings, column
-// widths and row heights from the model's twips at the screen's logical DPI, and alignment.
+// widths and row heights from the model's twips at the screen's logical DPI (a column is
+// widened when its widest text would not fit), and alignment.
 // A click on a cell below the fixed rows goes to the model's click event.
 //
 // Start-up and family listings write hundreds of cells one by one, so the table is rebuilt
@@ -29,6 +30,7 @@ protected:
 
 private:
     void scheduleRefresh();
+    int columnPixels(int col) const;
     int toPixelsX(int twips) const;
     int toPixelsY(int twips) const;
 

@@ -58,6 +58,7 @@ QGroupBox* frame(ui::Frame& model, const QString& name) {
 GridView* grid(ui::Grid& model, const QString& name) {
     auto* w = named(new GridView(model), name);
     w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    w->setTextElideMode(Qt::ElideRight);
     return w;
 }
 
