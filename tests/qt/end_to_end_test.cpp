@@ -1,0 +1,139 @@
+// A new user's first span, through the real main window: a strand and two coax cables are
+// clicked in the catalogue grid, the "Sag / Tension" page shows the results, and removing a
+// cable updates the bundle row. Set CN3_SCREENSHOT_DIR to keep a picture of every step.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <cstdlib>
+#include <string>
+
+#include "app/start_up.h"
+#include "qt/main_window.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace cn3::test {
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+// A press and release of the left button at a point of a widget, as a user's click.
+void clickAt(QWidget* widget, QPoint point) {
+    const QPointF local(point);
+    const QPointF global(widget->mapToGlobal(point));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+    settle();
+}
+
+void clickTab(QTabBar* tabs, int index) {
+    clickAt(tabs, tabs->tabRect(index).center());
+}
+
+int rowNamed(QTableWidget* grid, const QString& name) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        if (grid->item(r, 0) && grid->item(r, 0)->text() == name) return r;
+    }
+    return -1;
+}
+
+// Clicks the cable's name cell, scrolling it into view first as a user would.
+void clickCable(QTableWidget* grid, const QString& name) {
+    const int row = rowNamed(grid, name);
+    ASSERT_GE(row, 0) << name.toStdString() << " is not listed";
+    grid->scrollToItem(grid->item(row, 0));
+    settle();
+    clickAt(grid->viewport(), grid->visualItemRect(grid->item(row, 0)).center());
+}
+
+QString cell(QTableWidget* grid, int row, int col) {
+    return grid->item(row, col) ? grid->item(row, col)->text() : QString();
+}
+
+void keepPicture(QWidget* window, const char* step) {
+    const char* folder = std::getenv("CN3_SCREENSHOT_DIR");
+    if (!folder) return;
+    window->grab().save(QString::fromUtf8(folder) + "/" + step + ".png");
+}
+
+}  // namespace
+
+TEST(end_to_end_test, first_span_from_the_catalogue_to_its_results_and_back) {
+    TempFolder folder;
+    folder.copyShipped("CABLEDAT.TXT");
+    folder.copyShipped("CN3NESC.TXT");
+
+    Program program;
+    ScriptedDialogs dialogs;
+    dialogs.answerYesNo(true);  // the first-run question: English units
+    program.dialogs = &dialogs;
+    program.dataFolder = folder.path().string();
+
+    qt::MainWindow window(program);
+    ASSERT_TRUE(StartProgram(program));
+    window.show();
+    settle();
+    keepPicture(&window, "1-start");
+
+    auto* families = window.findChild<QTabBar*>(QStringLiteral("SSTab2"));
+    auto* catalogue = window.findChild<QTableWidget*>(QStringLiteral("Grid1"));
+    auto* selected = window.findChild<QTableWidget*>(QStringLiteral("Grid2"));
+    ASSERT_TRUE(families && catalogue && selected);
+
+    clickTab(families, family::kStrand);
+    clickCable(catalogue, QStringLiteral("1/4 EHS 6M"));
+    clickTab(families, family::kK5);
+    clickCable(catalogue, QStringLiteral("P 500"));
+    clickCable(catalogue, QStringLiteral("C 875"));
+    keepPicture(&window, "2-cables-selected");
+
+    ASSERT_EQ(selected->rowCount(), 5);
+    EXPECT_EQ(cell(selected, 1, 1), QStringLiteral("1/4 EHS 6M"));
+    EXPECT_EQ(cell(selected, 2, 1), QStringLiteral("P 500"));
+    EXPECT_EQ(cell(selected, 3, 1), QStringLiteral("C 875"));
+    EXPECT_EQ(cell(selected, 4, 3), QStringLiteral("0.4310"));  // 0.121 + 0.09 + 0.22 lb/ft
+
+    clickTab(window.pages()->tabBar(), page::kSagTension);
+    ASSERT_EQ(window.pages()->currentIndex(), page::kSagTension);
+    auto* results = window.findChild<QLabel*>(QStringLiteral("Label4"));
+    ASSERT_TRUE(results);
+    const QStringList lines = results->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 8);
+    // 150 ft at the starting sag of 1 % of the span.
+    EXPECT_EQ(lines[0].trimmed(), QStringLiteral("Span Length = 150.00 ft"));
+    EXPECT_EQ(lines[1].trimmed(), QStringLiteral("Span Sag = 1.50 ft  (18.0 in)"));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Span Tension = ")));
+    EXPECT_TRUE(results->text().contains(QStringLiteral("Unloaded Strand")));
+    keepPicture(&window, "3-sag-tension");
+
+    clickTab(window.pages()->tabBar(), page::kCables);
+    const QString bundleBefore = cell(selected, 4, 2);
+    clickAt(selected->viewport(), selected->visualItemRect(selected->item(2, 1)).center());
+    keepPicture(&window, "4-cable-removed");
+
+    ASSERT_EQ(selected->rowCount(), 4);
+    EXPECT_EQ(cell(selected, 2, 0), QStringLiteral("2"));
+    EXPECT_EQ(cell(selected, 2, 1), QStringLiteral("C 875"));
+    EXPECT_EQ(cell(selected, 3, 3), QStringLiteral("0.3410"));
+    // The strand beside the 0.98 in cable: the two diameters side by side.
+    EXPECT_EQ(cell(selected, 3, 2), QStringLiteral("1.220"));
+    EXPECT_NE(cell(selected, 3, 2), bundleBefore);
+
+    EXPECT_TRUE(dialogs.allAnswered());
+    program.main.requestClose = nullptr;
+}
+
+}  // namespace cn3::test
