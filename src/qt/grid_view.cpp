@@ -116,7 +116,8 @@ void GridView::refreshNow() {
     // The columns keep their widths; the page lays the grid out around them.
     const QSize needed = contentSize();
     setFixedWidth(needed.width());
-    if (fitHeight_) setMaximumHeight(needed.height() + horizontalScrollBar()->sizeHint().height());
+    // A fitted grid shows all its rows: the page gives it exactly the height they need.
+    if (fitHeight_) setFixedHeight(needed.height());
 }
 
 QSize GridView::contentSize() const {

@@ -209,6 +209,8 @@ QWidget* BuildNescPage(MainForm& form) {
     auto* area = new QScrollArea;
     area->setWidget(named(new PictureView(form.Picture3, 960, 440), QStringLiteral("Picture3")));
     area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The drawing is on white; the area around it continues the paper.
+    area->setBackgroundRole(QPalette::Base);
     outer->addWidget(area, 1);
     return page;
 }
