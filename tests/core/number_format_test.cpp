@@ -2,85 +2,64 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+#include <tuple>
+
 namespace cn3 {
 namespace {
 
-struct PatternCase {
-    double value;
-    const char* pattern;
-    const char* expected;
-};
+using Case = std::tuple<double, const char*, const char*>;  // value, pattern, expected text
 
-void expectAll(std::initializer_list<PatternCase> cases) {
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.expected)
-            << c.value << " \"" << c.pattern << '"';
-    }
+void expectAll(std::span<const Case> cases) {
+    for (const auto& [value, pattern, expected] : cases)
+        EXPECT_EQ(FormatNumber(value, pattern), expected) << value << " " << pattern;
 }
 
 TEST(number_format_test, every_pattern_the_program_uses) {
-    expectAll({{60, "##0.#;;", "60"},
-               {-17.77778, "##0.#;;", "-17.8"},
-               {0.25, "##0.##;;", "0.25"},
-               {15.6, "###0.#;;", "15.6"},
-               {-40, "##.0", "-40.0"},
-               {1234.5, "#,###.00 ", "1,234.50 "},
-               {45.72, "####.000 ", "45.720 "},
-               {1.004, "##.00 ", "1.00 "},
-               {2345.4, "##,### ", "2,345 "},
-               {-0.0123, "#0.00", "-0.01"},
-               {0.3521, "#0.0000", "0.3521"},
-               {0.57, "##0.000", "0.570"},
-               {0.57, "###.000", ".570"},
-               {14.25, "###.0", "14.3"},
-               {0.0000064, "0.0000000", "0.0000064"},
-               {0.3125, "##0.0###", "0.3125"},
-               {5, "0.00 ft", "5.00 ft"},
-               {1234, "$#,##0", "$1,234"}});
+    const Case a[] = {{60, "##0.#;;", "60"},           {-17.77778, "##0.#;;", "-17.8"},
+                      {0.25, "##0.##;;", "0.25"},      {15.6, "###0.#;;", "15.6"},
+                      {-40, "##.0", "-40.0"},          {1234.5, "#,###.00 ", "1,234.50 "},
+                      {45.72, "####.000 ", "45.720 "}, {1.004, "##.00 ", "1.00 "},
+                      {2345.4, "##,### ", "2,345 "}};
+    const Case b[] = {{-0.0123, "#0.00", "-0.01"},    {0.3521, "#0.0000", "0.3521"},
+                      {0.57, "##0.000", "0.570"},     {0.57, "###.000", ".570"},
+                      {14.25, "###.0", "14.3"},       {0.0000064, "0.0000000", "0.0000064"},
+                      {0.3125, "##0.0###", "0.3125"}, {5, "0.00 ft", "5.00 ft"},
+                      {1234, "$#,##0", "$1,234"}};
+    expectAll(a);
+    expectAll(b);
 }
 
 TEST(number_format_test, grouping_and_digits_beyond_the_positions) {
-    expectAll({{999, "#,##0", "999"},
-               {-1234567, "#,##0", "-1,234,567"},
-               {12, "0,000", "0,012"},
-               {999.995, "#,###.00", "1,000.00"},
-               {123.456, "##.00 ", "123.46 "},
-               {12.5, ".00", "12.50"}});
+    const Case cases[] = {{999, "#,##0", "999"},          {-1234567, "#,##0", "-1,234,567"},
+                          {12, "0,000", "0,012"},         {999.995, "#,###.00", "1,000.00"},
+                          {123.456, "##.00 ", "123.46 "}, {12.5, ".00", "12.50"}};
+    expectAll(cases);
 }
 
+// 0.05 is stored just above the half; 1.005, 9.995 and 0.15 just below.
 TEST(number_format_test, exact_halves_round_away_from_zero_judged_on_the_stored_value) {
-    expectAll({{0.5, "0", "1"},
-               {2.5, "0", "3"},
-               {-2.5, "0", "-3"},
-               {0.125, "0.00", "0.13"},
-               {-0.125, "0.00", "-0.13"},
-               {0.05, "##0.#;;", "0.1"},  // stored just above the half
-               {1.005, "0.00", "1.00"},
-               {9.995, "0.00", "9.99"},
-               {0.15, "0.0", "0.1"}});
+    const Case cases[] = {
+        {0.5, "0", "1"},         {2.5, "0", "3"},           {-2.5, "0", "-3"},
+        {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"}, {0.05, "##0.#;;", "0.1"},
+        {1.005, "0.00", "1.00"}, {9.995, "0.00", "9.99"},   {0.15, "0.0", "0.1"}};
+    expectAll(cases);
 }
 
 TEST(number_format_test, fraction_hashes_zero_and_the_bare_point) {
-    expectAll({{5, "##0.#;;", "5"},
-               {5.04, "##0.#;;", "5"},
-               {5, "#0.0#", "5.0"},
-               {5.25, "#0.0#", "5.25"},
-               {0, "#,###.00 ", ".00 "},
-               {0, "##,### ", " "},
-               {0, "##0.#;;", "0"},
-               {0, "##.0", ".0"}});
+    const Case cases[] = {{5, "##0.#;;", "5"},     {5.04, "##0.#;;", "5"},   {5, "#0.0#", "5.0"},
+                          {5.25, "#0.0#", "5.25"}, {0, "#,###.00 ", ".00 "}, {0, "##,### ", " "},
+                          {0, "##0.#;;", "0"},     {0, "##.0", ".0"}};
+    expectAll(cases);
 }
 
+// A negative that rounds to nothing but zeros shows no minus sign.
 TEST(number_format_test, sections_and_negatives) {
-    expectAll({{5, "0.0;(0.0);zero", "5.0"},
-               {-5, "0.0;(0.0);zero", "(5.0)"},
-               {0, "0.0;(0.0);zero", "zero"},
-               {-5, "0.0;;", "-5.0"},
-               {0, "0.0;(0.0);", "0.0"},
-               {0, "0.0;(0.0)", "0.0"},
-               // A negative that rounds to nothing but zeros shows no minus sign.
-               {-0.04, "0.0", "0.0"},
-               {-0.4, "##0", "0"}});
+    const Case cases[] = {{5, "0.0;(0.0);zero", "5.0"},  {-5, "0.0;(0.0);zero", "(5.0)"},
+                          {0, "0.0;(0.0);zero", "zero"}, {-5, "0.0;;", "-5.0"},
+                          {0, "0.0;(0.0);", "0.0"},      {0, "0.0;(0.0)", "0.0"},
+                          {-0.04, "0.0", "0.0"},         {-0.4, "##0", "0"}};
+    expectAll(cases);
 }
 
 TEST(leading_number_test, reads_the_number_at_the_start_and_ignores_the_rest) {

@@ -24,19 +24,20 @@ TEST(settings_file_test, unit_word_reads_and_rewrites_only_the_first_seven_bytes
 }
 
 TEST(settings_file_test, district_is_absent_when_missing_unreadable_or_out_of_range) {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"", std::nullopt},
-        {"English\r\n", std::nullopt},
-        {"English\r\nHeavy\r\n", std::nullopt},
-        {"E\r\n7\r\n", std::nullopt},
-        {"E\r\n-1\r\n", std::nullopt},
-        {"E\r\n0\r\n", 0},
-        {"E\r\n  2 , x\n", 2},
-        {"E\r\n1.0\r\n", 1}};
+    // -1 stands for no district.
+    const std::pair<const char*, int> cases[] = {{"", -1},
+                                                 {"English\r\n", -1},
+                                                 {"English\r\nHeavy\r\n", -1},
+                                                 {"E\r\n7\r\n", -1},
+                                                 {"E\r\n-1\r\n", -1},
+                                                 {"E\r\n0\r\n", 0},
+                                                 {"E\r\n  2 , x\n", 2},
+                                                 {"E\r\n1.0\r\n", 1}};
     test::TempFolder folder;
     for (const auto& [bytes, district] : cases) {
         folder.write("CN3NESC.TXT", bytes);
-        EXPECT_EQ(ReadSettingsFile(folder.file("CN3NESC.TXT")).district, district) << bytes;
+        EXPECT_EQ(ReadSettingsFile(folder.file("CN3NESC.TXT")).district.value_or(-1), district)
+            << bytes;
     }
 }
 
@@ -48,8 +49,7 @@ TEST(settings_file_test, writes_and_reads_back_at_most_two_user_loading_lines) {
     EXPECT_EQ(folder.read("CN3NESC.TXT"),
               "Metric \r\n2\r\nIce+Wind 250D,-9.4,19.05,110.1,0\r\nB,1\r\n");
     const SettingsFile back = ReadSettingsFile(path);
-    EXPECT_EQ(back.unitLine, "Metric ");
-    EXPECT_EQ(back.district, 2);
+    EXPECT_EQ(std::tie(back.unitLine, back.district), std::make_tuple("Metric ", 2));
     EXPECT_EQ(back.userLoadingLines,
               (std::vector<std::string>{"Ice+Wind 250D,-9.4,19.05,110.1,0", "B,1"}));
     ASSERT_TRUE(WriteSettingsFile(path, false, 0, {}));

@@ -14,10 +14,7 @@ TEST(text_file_test, lines_end_at_cr_lf_or_lf_and_a_last_line_without_end_is_kep
         {"a\nb", {"a", "b"}},
         {"a\r\n\r\nb", {"a", "", "b"}},
         {"a\rb\r\n", {"a\rb"}},
-        {"\xB0"
-         "F\r\n",
-         {"\xC2\xB0"
-          "F"}}};
+        {"\260F\r\n", {"\302\260F"}}};
     test::TempFolder folder;
     for (const auto& [bytes, lines] : cases) {
         folder.write("F.TXT", bytes);
@@ -30,16 +27,10 @@ TEST(text_file_test, latin1_round_trips_and_other_characters_become_question_mar
     std::string all;
     for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
     EXPECT_EQ(Utf8ToLatin1(Latin1ToUtf8(all)), all);
-    const std::pair<const char*, const char*> cases[] = {{"\xE2\x82\xAC 5", "? 5"},
-                                                         {"\xF0\x9F\x98\x80!", "?!"},
-                                                         {"a\x80"
-                                                          "b",
-                                                          "a?b"},
-                                                         {"\xC3", "?"},
-                                                         {"\xC3"
-                                                          "A",
-                                                          "?A"},
-                                                         {"\xC0\x80", "?"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"\342\202\254 5", "? 5"}, {"\360\237\230\200!", "?!"},
+        {"a\200b", "a?b"},         {"\303", "?"},
+        {"\303A", "?A"},           {"\300\200", "?"}};
     for (const auto& [utf8, latin1] : cases) EXPECT_EQ(Utf8ToLatin1(utf8), latin1) << latin1;
 }
 
@@ -51,8 +42,7 @@ TEST(text_file_test, atomic_write_replaces_the_whole_file_or_leaves_no_trace) {
     std::filesystem::create_directories(folder.path() / "D" / "inside");
     EXPECT_FALSE(WriteFileAtomically(folder.file("D"), "x"));  // the rename over a folder fails
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "D"));
-    EXPECT_FALSE(folder.exists("D.new"));
-    EXPECT_FALSE(folder.exists("F.TXT.new"));
+    EXPECT_FALSE(folder.exists("D.new") || folder.exists("F.TXT.new"));
 }
 
 }  // namespace
