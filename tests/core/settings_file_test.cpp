@@ -25,14 +25,9 @@ TEST(settings_file_test, unit_word_reads_and_rewrites_only_the_first_seven_bytes
 
 TEST(settings_file_test, district_is_absent_when_missing_unreadable_or_out_of_range) {
     // -1 stands for no district.
-    const std::pair<const char*, int> cases[] = {{"", -1},
-                                                 {"English\r\n", -1},
-                                                 {"English\r\nHeavy\r\n", -1},
-                                                 {"E\r\n7\r\n", -1},
-                                                 {"E\r\n-1\r\n", -1},
-                                                 {"E\r\n0\r\n", 0},
-                                                 {"E\r\n  2 , x\n", 2},
-                                                 {"E\r\n1.0\r\n", 1}};
+    const std::pair<const char*, int> cases[] = {
+        {"", -1},        {"E", -1},     {"E\r\nHeavy", -1},  {"E\r\n7", -1},
+        {"E\r\n-1", -1}, {"E\r\n0", 0}, {"E\r\n  2 , x", 2}, {"E\n1.0", 1}};
     test::TempFolder folder;
     for (const auto& [bytes, district] : cases) {
         folder.write("CN3NESC.TXT", bytes);
