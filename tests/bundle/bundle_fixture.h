@@ -9,8 +9,7 @@
 
 namespace cn3::test {
 
-class CountingDialogs : public ui::Dialogs {
-public:
+struct CountingDialogs : ui::Dialogs {
     std::vector<std::string> messages;
     void message(std::string_view text) override { messages.emplace_back(text); }
     bool askYesNo(std::string_view) override { return false; }

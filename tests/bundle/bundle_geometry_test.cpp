@@ -54,7 +54,6 @@ TEST(bundle_geometry_test, intersections_of_vertical_parallel_or_runaway_lines) 
         {"vertical first", {3, -5, 3, 5}, {-1, 4, 1, 4}, false, 3, 4},
         {"vertical second", {-1, 4, 1, 4}, {3, -5, 3, 5}, false, 3, 4},
         {"parallel", {0, 0, 1, 1}, {0, 1, 1, 2}, true, 0, 0},
-        {"both vertical", {1, 0, 1, 5}, {2, 0, 2, 7}, true, 0, 0},
         {"nearly parallel", {0, 0, 1, 1.0000001f}, {0, 1, 1, 2}, true, 0, 0},
         {"beyond single precision", {0, 0, 1e30f, 1e-30f}, {0, 1, 1, 1}, true, 0, 0},
     };
@@ -64,8 +63,7 @@ TEST(bundle_geometry_test, intersections_of_vertical_parallel_or_runaway_lines) 
                                            {0, 9, 9, 0, 0}});
         layout.passesLeft = 5;
         IntersectLines(layout, 0, 1, 2, 3, 4);
-        EXPECT_NEAR(layout[4].x, r.x, 1e-5) << r.name;
-        EXPECT_NEAR(layout[4].y, r.y, 1e-5) << r.name;
+        EXPECT_NEAR(std::hypot(layout[4].x - r.x, layout[4].y - r.y), 0.0, 1e-5) << r.name;
         EXPECT_EQ(layout.passesLeft, r.fails ? 0 : 5) << r.name;
     }
 }
@@ -79,8 +77,7 @@ TEST(bundle_geometry_test, circumcentre_of_points_in_a_row_fails_whatever_their_
         EXPECT_EQ(layout.passesLeft, 3) << last;
         layout[3].y = 0;  // now in a row
         Circumcentre(layout, 0, kPi);
-        EXPECT_EQ(layout[0].x, 0.0f) << last;
-        EXPECT_EQ(layout[0].y, 0.0f) << last;
+        EXPECT_TRUE(layout[0].x == 0.0f && layout[0].y == 0.0f) << last;
         EXPECT_EQ(layout.passesLeft, 0) << last;
     }
 }
