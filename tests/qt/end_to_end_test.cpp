@@ -1,62 +1,35 @@
 // A new user's first span, through the real main window: a strand and two coax cables are
 // clicked in the catalogue grid, the "Sag / Tension" page shows the results, and removing a
 // cable updates the bundle row. Set CN3_SCREENSHOT_DIR to keep a picture of every step.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <cstdlib>
-#include <string>
 
-#include "app/start_up.h"
-#include "qt/main_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "running_program.h"
 
 namespace cn3::test {
 
 namespace {
 
-void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
-
 // A press and release of the left button at a point of a widget, as a user's click.
 void clickAt(QWidget* widget, QPoint point) {
-    const QPointF local(point);
-    const QPointF global(widget->mapToGlobal(point));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-    settle();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, point);
+    Settle();
 }
 
-void clickTab(QTabBar* tabs, int index) {
-    clickAt(tabs, tabs->tabRect(index).center());
-}
-
-int rowNamed(QTableWidget* grid, const QString& name) {
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        if (grid->item(r, 0) && grid->item(r, 0)->text() == name) return r;
-    }
-    return -1;
-}
+void clickTab(QTabBar* tabs, int index) { clickAt(tabs, tabs->tabRect(index).center()); }
 
 // Clicks the cable's name cell, scrolling it into view first as a user would.
 void clickCable(QTableWidget* grid, const QString& name) {
-    const int row = rowNamed(grid, name);
-    ASSERT_GE(row, 0) << name.toStdString() << " is not listed";
-    grid->scrollToItem(grid->item(row, 0));
-    settle();
-    clickAt(grid->viewport(), grid->visualItemRect(grid->item(row, 0)).center());
+    const auto found = grid->findItems(name, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << name.toStdString() << " is not listed";
+    grid->scrollToItem(found.front());
+    Settle();
+    clickAt(grid->viewport(), grid->visualItemRect(found.front()).center());
 }
 
 QString cell(QTableWidget* grid, int row, int col) {
@@ -64,28 +37,15 @@ QString cell(QTableWidget* grid, int row, int col) {
 }
 
 void keepPicture(QWidget* window, const char* step) {
-    const char* folder = std::getenv("CN3_SCREENSHOT_DIR");
-    if (!folder) return;
-    window->grab().save(QString::fromUtf8(folder) + "/" + step + ".png");
+    if (const char* folder = std::getenv("CN3_SCREENSHOT_DIR"))
+        window->grab().save(QString::fromUtf8(folder) + "/" + step + ".png");
 }
 
 }  // namespace
 
 TEST(end_to_end_test, first_span_from_the_catalogue_to_its_results_and_back) {
-    TempFolder folder;
-    folder.copyShipped("CABLEDAT.TXT");
-    folder.copyShipped("CN3NESC.TXT");
-
-    Program program;
-    ScriptedDialogs dialogs;
-    dialogs.answerYesNo(true);  // the first-run question: English units
-    program.dialogs = &dialogs;
-    program.dataFolder = folder.path().string();
-
-    qt::MainWindow window(program);
-    ASSERT_TRUE(StartProgram(program));
-    window.show();
-    settle();
+    RunningProgram run(nullptr);  // the shipped data; the first-run question answered English
+    qt::MainWindow& window = *run.window;
     keepPicture(&window, "1-start");
 
     auto* families = window.findChild<QTabBar*>(QStringLiteral("SSTab2"));
@@ -132,8 +92,7 @@ TEST(end_to_end_test, first_span_from_the_catalogue_to_its_results_and_back) {
     EXPECT_EQ(cell(selected, 3, 2), QStringLiteral("1.220"));
     EXPECT_NE(cell(selected, 3, 2), bundleBefore);
 
-    EXPECT_TRUE(dialogs.allAnswered());
-    program.main.requestClose = nullptr;
+    EXPECT_TRUE(run.dialogs.allAnswered());
 }
 
 }  // namespace cn3::test
