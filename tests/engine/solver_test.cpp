@@ -1,23 +1,10 @@
 // The span mechanics against hand calculations in double precision from the physics (cable
 // length of a parabola, stretch linear in tension), not from the solver's cubic.
-#include <cmath>
-#include <gtest/gtest.h>
-
 #include "engine/solver.h"
+#include "engine_fixture.h"
 
-namespace cn3 {
+namespace cn3::test {
 namespace {
-
-// L + 8D^2/(3L) = S0 (1 + w L^2 / (8 D EA)), solved for D by Newton's method.
-double HandSag(double L, double S0, double w, double EA, double D) {
-    for (int i = 0; i < 200; ++i)
-        D -= (L + 8 * D * D / (3 * L) - S0 * (1 + w * L * L / (8 * D * EA))) /
-             (16 * D / (3 * L) + S0 * w * L * L / (8 * D * D * EA));
-    return D;
-}
-double HandStressFree(double L, double D, double w, double EA) {
-    return (L + 8 * D * D / (3 * L)) / (1 + w * L * L / (8 * D) / EA);
-}
 
 TEST(solver_test, parabola_of_span_100_sag_1) {
     EXPECT_NEAR(CableLength(100.0f, 1.0f), 100.026667, 1e-5);
@@ -38,7 +25,8 @@ TEST(solver_test, sag_matches_a_hand_solution_under_changed_load_and_length) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        const double S0 = HandStressFree(r.L, r.D, r.w, r.EA) * r.lengthFactor;
+        const double S = r.L + 8 * r.D * r.D / (3 * r.L);
+        const double S0 = S / (1 + r.w * r.L * r.L / (8 * r.D) / r.EA) * r.lengthFactor;
         const double want = HandSag(r.L, S0, r.loadAfter, r.EA, r.D);
         EXPECT_NEAR(SolveSag(float(r.L), float(S0), float(r.loadAfter), float(r.EA)), want,
                     std::max(2e-4, want * 1e-3));
@@ -54,17 +42,14 @@ TEST(solver_test, unloaded_or_unreal_inputs_end_with_a_finite_answer) {
 
 TEST(solver_test, condition_load_adds_ice_wind_and_constant) {
     struct Row { const char* what; double d, t, p, w, K; };
-    const Row rows[] = {
-        {"bare, still air", 0.75, 0, 0, 0.9, 0},
-        {"half inch of ice and 4 psf", 0.75, 0.5, 4, 0.9, 0.31},
-        {"wind only, 9 psf", 0.6, 0, 9, 0.5, 0.05},
-        {"no bundle diameter: a plain ice cylinder", 0, 0.5, 4, 0.3, 0},
-    };
+    const Row rows[] = {{"bare, still air", 0.75, 0, 0, 0.9, 0},
+                        {"half inch of ice and 4 psf", 0.75, 0.5, 4, 0.9, 0.31},
+                        {"wind only, 9 psf", 0.6, 0, 9, 0.5, 0.05},
+                        {"no bundle: a plain ice cylinder", 0, 0.5, 4, 0.3, 0}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
-        const double Di = r.d + 2 * r.t;
+        const double Di = r.d + 2 * r.t, wind = r.p * Di / 12;
         const double V = r.w + 57 * std::acos(-1.0) / 4 * (Di * Di - r.d * r.d) / 144;
-        const double wind = r.p * Di / 12;
         const auto got = ConditionLoad(float(r.d), float(r.t), float(r.p), float(r.w), float(r.K));
         EXPECT_NEAR(got.vertical, V, 1e-5);
         EXPECT_NEAR(got.resultant, std::hypot(V, wind) + r.K, 1e-5);
@@ -73,4 +58,4 @@ TEST(solver_test, condition_load_adds_ice_wind_and_constant) {
 }
 
 }  // namespace
-}  // namespace cn3
+}  // namespace cn3::test
