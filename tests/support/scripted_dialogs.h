@@ -27,32 +27,46 @@ public:
     ~ScriptedDialogs() override;
 
     // Expect a message box (any text); its text is recorded in asked().
-    ScriptedDialogs& expectMessage();
-    ScriptedDialogs& answerYesNo(bool yes);
-    ScriptedDialogs& answerInput(std::string answer);
-    ScriptedDialogs& answerOpen(std::optional<std::string> path);
-    ScriptedDialogs& answerSave(std::optional<std::string> path);
+    ScriptedDialogs& expectMessage() { return queue(Kind::Message); }
+    ScriptedDialogs& answerYesNo(bool yes) { return queue(Kind::YesNo, yes ? "y" : ""); }
+    ScriptedDialogs& answerInput(std::string answer) { return queue(Kind::Input, answer); }
+    // A file dialog's choice; nothing means the dialog is cancelled.
+    ScriptedDialogs& answerOpen(std::optional<std::string> path) { return queue(Kind::OpenFile, path); }
+    ScriptedDialogs& answerSave(std::optional<std::string> path) { return queue(Kind::SaveFile, path); }
 
     const std::vector<Asked>& asked() const { return asked_; }
     // The texts of the message boxes shown so far.
     std::vector<std::string> messages() const;
     bool allAnswered() const { return answers_.empty(); }
 
-    void message(std::string_view text) override;
-    bool askYesNo(std::string_view text) override;
+    void message(std::string_view text) override { take({Kind::Message, std::string(text)}); }
+    bool askYesNo(std::string_view text) override {
+        return take({Kind::YesNo, std::string(text)}).value_or("") == "y";
+    }
     std::string input(std::string_view prompt, std::string_view title,
-                      std::string_view defaultAnswer) override;
-    std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
-    std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
+                      std::string_view defaultAnswer) override {
+        return take({Kind::Input, std::string(prompt), std::string(title), std::string(defaultAnswer)})
+            .value_or("");
+    }
+    std::optional<std::string> openFile(const ui::FileDialogRequest& request) override {
+        return take({Kind::OpenFile, "", "", "", request});
+    }
+    std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override {
+        return take({Kind::SaveFile, "", "", "", request});
+    }
 
 private:
     struct Answer {
         Kind kind = Kind::Message;
-        bool yes = false;
         std::string text{};
-        bool cancelled = false;  // a file dialog closed without a choice
+        bool given = true;  // false: a cancelled file dialog
     };
-    Answer take(Kind kind, const Asked& asked);
+    ScriptedDialogs& queue(Kind kind, std::optional<std::string> text = std::string()) {
+        answers_.push_back({kind, text.value_or(""), text.has_value()});
+        return *this;
+    }
+    // Records the question and hands back the next answer, if it is of this kind.
+    std::optional<std::string> take(const Asked& asked);
 
     std::deque<Answer> answers_;
     std::vector<Asked> asked_;
