@@ -1,0 +1,258 @@
+// Start-up and the loading window, run from a small catalogue, settings and user-cables files
+// written into a temporary data folder, with scripted dialogs.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "app/start_up.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace cn3::test {
+namespace {
+
+// Three help lines ("end" is one), the unit rows, seven loadings (user loading 1's name is
+// longer than 13 characters), -40..140 starting at 60, the result and catalogue columns'
+// unit kinds and patterns, headings in fixed columns, and the cables: a blank line (row 1),
+// "1/4 EHS 6M", "P 500" and "ZERO ROW" (first figure 0, row 4). The separator is row 5.
+constexpr const char* kCatalogue = R"(Help line one
+  indented help line
+end
+END
+"General","","",1,0, "Temperature","deg F","deg C",0.5555556,32, "Force","lb","N",4.448222,0
+"Small length","in","mm",25.4,0, "Length","ft","m",0.3048,0, "Area","in2","mm2",645.16,0
+"Thermal","/deg F","/deg C",1.8,0, "Wind pressure","lb/ft2","Pa",47.88026,0, "Load","lb/ft","N/m",14.5939,0
+"Wind load","lb/ft","N/m",14.5939,0, "Spare","","",1,0, "Spare","","",1,0, "Spare","","",1,0, "Spare","","",1,0
+"Heavy",0,0.5,4,0.31, "Medium",15,0.25,4,0.22, "Light",30,0,9,0.05, "Ice 32F",32,0.5,0,0
+"Hot 120F",120,0,0,0, "User loading number one",10,0.25,2,0.1, "User2",20,0,3,0, -40,140,60
+1,8,7,8,4,2,0,4,4,4,0, "##0","0.000","##0.0","0.000","##0.00","#,##0","0.000","##0.00","##0.00","##0.00","##0.0"
+0,3,5,3,6,8,2,2,0,0, "","0.0##","0.0###","0.000","0.0000000","0.0000","#,##0","#,##0","",""
+                    Nominal   Steel               Thermal               Axial       Rated
+Cable               Size      Area      Outside   Coeff.      Unit      Stiffness   Strength
+Name                                    Diameter              Weight
+                    (in)      (in2)     (in)      (/deg F)    (lb/ft)   (lb)        (lb)
+                    (mm)      (mm2)     (mm)      (/deg C)    (N/m)     (N)         (N)
+
+1/4 EHS 6M          0.25      0.0352    0.240     0.0000064   0.121     950400      6650
+P 500               0.5       0         0.570     0.0000064   0.09      0           0
+ZERO ROW            0         0.0352    0.240     0.0000064   0.121     950400      6650
+)";
+
+// The fixture's data folder (no settings file when `settings` is null); start() runs StartProgram
+// and expects it to succeed.
+struct StartedProgram {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    Program program;
+
+    explicit StartedProgram(const char* settings = "English\r\n2\r\n", const char* userCables = nullptr) {
+        folder.write("CABLEDAT.TXT", kCatalogue);
+        if (settings) folder.write("CN3NESC.TXT", settings);
+        if (userCables) folder.write("CABLEADD.TXT", userCables);
+        program.dialogs = &dialogs;
+        program.dataFolder = folder.path().string();
+    }
+    Program& start() {
+        EXPECT_TRUE(StartProgram(program));
+        return program;
+    }
+};
+
+// The loading window's cells first .. first + count - 1, joined by "|".
+std::string Captions(const Program& p, size_t first, size_t count) {
+    std::string s;
+    for (size_t i = first; i < first + count; ++i) s += (i > first ? "|" : "") + p.loading.Cells.at(i).caption();
+    return s;
+}
+
+// As bits: boxes 1 and 2 ticked, box 2 enabled, the hint and the save button shown and enabled,
+// then cells 0..24 shown, in rows of five.
+std::string State(const Program& p) {
+    const LoadingForm& w = p.loading;
+    std::string s = {"01"[w.Check1[0].checked()], "01"[w.Check1[1].checked()], "01"[w.Check1[1].enabled()],
+                     "01"[w.Hint.visible()], "01"[w.SaveButton.enabled()]};
+    for (size_t i = 0; i < 25; ++i) s += std::string(i % 5 ? "" : " ") + "01"[w.Cells[i].visible()];
+    return s;
+}
+
+// Loading record i as "name|temperature|ice|wind|constant" in internal units.
+std::string Record(const Program& p, size_t i) {
+    const LoadingRecord& r = p.loadings.at(i);
+    char values[64];
+    std::snprintf(values, sizeof values, "|%g|%g|%g|%g", r.temperature, r.iceThickness, r.windPressure,
+                  r.loadConstant);
+    return r.name + values;
+}
+
+// What the main window shows of the unit system, joined by "|": the title, the span length and
+// distance, the installed temperature, the selected grid's unit headings and the temperature grid's.
+std::string UnitTexts(const MainForm& m) {
+    return m.Title.caption() + "|" + m.Text9[0].text() + "|" + m.Text9[2].text() + "|" + m.Label1.caption() + "|" +
+           m.Grid2.text(0, 2) + "|" + m.Grid2.text(0, 3) + "|" + m.GridTemp.text(0, 0) + "|" + m.GridTemp.text(0, 1) +
+           "|" + m.GridTemp.text(0, 2);
+}
+
+TEST(start_up_test, the_unit_word_is_settled_once_and_names_every_display_unit) {
+    // The catalogue headings lose their empty first line and its break.
+    const char* const shown[] = {
+        "CN3 - CATENOVA  Release 3.1 by Norvale   (English Units)|150.00 |50.00 |Installed Temperature 60|"
+        "Outside\n\rDiameter\n\r(in)|Unit\n\rWeight\n\r(lb/ft)|Temp\n\rdeg F|Midspan\n\rSag (ft)|Tension\n\r(lb)",
+        "CN3 - CATENOVA  Release 3.1 by Norvale   (Metric Units)|45.72 |15.24 |Installed Temperature 15.6|"
+        "Outside\n\rDiameter\n\r(mm)|Unit\n\rWeight\n\r(N/m)|Temp\n\rdeg C|Midspan\n\rSag (m)|Tension\n\r(N)"};
+    // settings nullptr: no file; answer to the first-run question, -1: none may be asked. A missing
+    // or impossible district starts the loading window on Light (2).
+    struct Row { const char* settings; int answer, metric, district; const char* fileAfter; };
+    // clang-format off
+    const Row rows[] = {
+        {"?NotSet\r\n1\r\nA,1,2,3,4\r\n", 1, 0, 1, "English\r\n1\r\nA,1,2,3,4\r\n"},
+        {"?NotSet\r\n1\r\nA,1,2,3,4\r\n", 0, 1, 1, "Metric \r\n1\r\nA,1,2,3,4\r\n"},
+        {"Metric \r\n0\r\n", -1, 1, 0, "Metric \r\n0\r\n"}, {"Xnglish\r\n7\r\n", -1, 0, 2, "Xnglish\r\n7\r\n"},
+        {"English\r\n-1\r\n", -1, 0, 2, "English\r\n-1\r\n"}, {"", -1, 0, 2, ""}, {nullptr, -1, 0, 2, ""}};
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.settings ? row.settings : "no file");
+        StartedProgram s(row.settings);
+        if (row.answer >= 0) s.dialogs.answerYesNo(row.answer == 1);
+        const Program& p = s.start();
+        for (const auto& asked : s.dialogs.asked())  // the first-run question, when it is due
+            EXPECT_EQ(asked.text, "Because this is the first time CN3 has been executed please\r\n"
+                                  "Click on YES for English units or NO for Metric");
+        EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.fileAfter);
+        EXPECT_EQ((std::array<int, 3>{p.units.metricUnits, p.selectedDistrict, p.loading.Option1.selected()}),
+                  (std::array{row.metric, row.district, row.district}));
+        EXPECT_EQ(UnitTexts(p.main), shown[row.metric]);
+    }
+}
+
+TEST(start_up_test, a_new_worksheet_is_untitled_on_the_cables_page_with_the_catalogue_tables) {
+    StartedProgram s;
+    Program& p = s.start();
+    const MainForm& m = p.main;
+    EXPECT_EQ((std::array{m.SSTab1.tab(), m.SSTab2.tab()}), (std::array{page::kCables, family::kStrand}));
+    EXPECT_EQ(m.CommonDialog1.filter + "|" + m.CommonDialog1.fileName,
+              "Catenova3 Files (*.cn3)|*.cn3|" + p.dataFolder + "/Untitled.cn3");
+    EXPECT_THAT(m.Text2.text(), testing::MatchesRegex("[01][0-9]/[0-3][0-9]/[0-9][0-9]"));  // today
+    EXPECT_EQ(m.List1.items(), (std::vector<std::string>{"Help line one", "  indented help line", "end"}));
+    EXPECT_EQ((std::array{m.HScroll1.min(), m.HScroll1.max(), m.HScroll1.value()}), (std::array{-40, 140, 60}));
+    EXPECT_EQ(p.loadingResults.formats[5], "#,##0");
+    EXPECT_FALSE(m.Check5[family::kUserDefined].visible()) << "no user-cables file";
+
+    // The loading window: its unit labels, then Light and loadings 3 and 4 shown, the user
+    // loadings filled but hidden; names padded or cut to 13.
+    std::string window;
+    for (const auto& label : p.loading.UnitLabels) window += label.caption() + "|";
+    EXPECT_EQ(window + Captions(p, 0, 25), "deg F|in|lb/ft2|lb/ft|251 - Light|30|0|9|0.05|Ice 32F      |32|0.5|0|0|"
+                                           "Hot 120F     |120|0|0|0|User loading |10|0.25|2|0.1|User2        |20|0|3|0");
+    EXPECT_EQ(State(p), "00000 11111 11111 00000 00000 00000");
+    p.loading.Option1.select(0);
+    EXPECT_EQ(Captions(p, 0, 5), "251 Heavy|0|0.5|4|0.31");
+}
+
+TEST(start_up_test, a_missing_catalogue_stops_with_one_message_naming_it) {
+    StartedProgram s;
+    std::filesystem::remove(s.folder.path() / "CABLEDAT.TXT");
+    s.dialogs.expectMessage();
+    EXPECT_FALSE(StartProgram(s.program));
+    EXPECT_THAT(s.dialogs.messages(), testing::ElementsAre(testing::HasSubstr(s.folder.file("CABLEDAT.TXT"))));
+}
+
+TEST(start_up_test, catalogue_grid_shows_only_cable_rows_through_the_unit_conversion) {
+    const char* userCable = "My cable\t1\t0\t0.5\t0\t0.1\t0\t0\t\r\n";
+    StartedProgram english("English\r\n2\r\n", userCable), metric("Metric \r\n2\r\n", userCable);
+    const Program* programs[] = {&english.start(), &metric.start()};
+    struct Row { int metric, row, col; const char* expected; };
+    // Rows 1 (blank) and 4 (first figure 0) show as written; row 5 is the separator, 6 the user cable.
+    // clang-format off
+    const Row rows[] = {
+        {0, 0, 0, "\n\rCable\n\rName\n\r"}, {0, 0, 3, "\n\rOutside\n\rDiameter\n\r(in)"}, {0, 1, 3, ""},
+        {1, 0, 5, "\n\rUnit\n\rWeight\n\r(N/m)"}, {0, 2, 0, "1/4 EHS 6M"}, {0, 2, 4, "0.0000064"}, {0, 2, 6, "950,400"},
+        {1, 2, 1, "6.35"}, {1, 2, 3, "6.096"}, {1, 2, 5, "1.7659"}, {1, 2, 7, "29,581"}, {1, 4, 3, "0.240"},
+        {1, 4, 6, "950400"}, {0, 5, 0, "User Defined\n\rCables"}, {0, 6, 3, "0.500"}, {1, 6, 3, "12.700"}};
+    // clang-format on
+    for (const Row& r : rows)
+        EXPECT_EQ(programs[r.metric]->main.Grid1.text(r.row, r.col), r.expected) << r.metric << r.row << r.col;
+    EXPECT_EQ(metric.program.cables.rows[2][field::kDiameter], "0.240") << "the table keeps internal units";
+    const Program& p = english.program;
+    EXPECT_EQ((std::array{p.main.Grid1.rows(), p.main.Grid1.rowHeight(5)}), (std::array{7, 400}));
+    EXPECT_TRUE(p.main.Check5[family::kUserDefined].visible()) << "shown when the file exists";
+    EXPECT_EQ(p.cables.rows[6][field::kKindCode], "5") << "the user cables are given kinds too";
+}
+
+TEST(start_up_test, the_settings_file_restores_the_district_and_user_loading_1) {
+    // Box 1 ticked and its cells shown, box 2 enabled, nothing to save. 10 deg C, 12.7 mm, 100 Pa
+    // and 1 N/m come back in internal units, kept to the shown decimals.
+    // clang-format off
+    const std::array<const char*, 4> rows[] = {  // settings, cell 0, cells 15..19, record 5
+        {"English\r\n1\r\nMine,25,0.5,6,0.2\r\n", "251 Medium", "Mine|25|0.5|6|0.2", "Mine         |25|0.5|6|0.2"},
+        {"Metric \r\n2\r\nMine,10,12.7,100,1\r\n", "251 - Light", "Mine|10|12.7|100|1", "Mine         |50|0.5|2.09|0.07"},
+        {"English\r\n2\r\nMine,7\r\n", "251 - Light", "Mine|7|||", "Mine         |7|0|0|0"}};
+    // clang-format on
+    for (const auto& [settings, cell0, cells, record] : rows) {
+        StartedProgram s(settings);
+        Program& p = s.start();
+        EXPECT_EQ(Captions(p, 0, 1) + " " + Captions(p, 15, 5) + " " + Record(p, 5) + " " + State(p),
+                  std::string(cell0) + " " + cells + " " + record + " 10110 11111 11111 00000 11111 00000");
+    }
+}
+
+TEST(loading_window_test, user_loading_ticks_cascade) {
+    StartedProgram s;
+    Program& p = s.start();
+    // clang-format off
+    // Box 2 cannot be ticked alone; unticking box 1 unticks box 2.
+    const std::pair<size_t, const char*> steps[] = {
+        {1, "00000 11111 11111 00000 00000 00000"}, {0, "10111 11111 11111 00000 11111 00000"},
+        {1, "11111 11111 11111 00000 11111 11111"}, {1, "10111 11111 11111 00000 11111 00000"},
+        {0, "00001 11111 11111 00000 00000 00000"}};
+    // clang-format on
+    for (const auto& [box, state] : steps) {
+        p.loading.Check1[box].click();
+        EXPECT_EQ(State(p), state) << box;
+    }
+}
+
+TEST(loading_window_test, cell_edits_store_the_converted_value_in_the_record) {
+    StartedProgram s;
+    Program& p = s.start();
+    for (size_t c = 0; c < 15; ++c) p.loading.Cells[c].click();  // not editable: no question may be asked
+    // Records 5 and 6 start as "User loading " 10, 0.25, 2, 0.1 and "User2" 20, 0, 3, 0. A text reads 0,
+    // ice keeps two decimals, a cancelled box ("") empties the cell; names are cut to 13.
+    const std::pair<size_t, const char*> edits[] = {{15, "Mine"}, {16, "abc"}, {17, "0.456 in"}, {18, ""},
+                                                    {20, "A very long name"}, {24, "0.5"}};
+    for (const auto& [cell, answer] : edits) {
+        // The question offers the cell's text; the cell shows the answer as typed.
+        const std::string expected = "Enter new value|" + Captions(p, cell, 1) + "|" + answer;
+        s.dialogs.answerInput(answer);
+        p.loading.Cells[cell].click();
+        const auto& asked = s.dialogs.asked().back();
+        EXPECT_EQ(asked.text + "|" + asked.defaultAnswer + "|" + Captions(p, cell, 1), expected);
+    }
+    EXPECT_EQ(Record(p, 5) + " " + Record(p, 6), "Mine         |0|0.46|0|0.1 A very long n|20|0|3|0.5");
+    EXPECT_FALSE(p.loading.SaveButton.enabled()) << "an edit alone does not enable saving";
+}
+
+TEST(loading_window_test, save_writes_the_district_and_the_ticked_user_loadings_trimmed) {
+    struct Row { int ticks; const char *settings, *typed, *file; };  // typed: loading 2's new name
+    // The save button is enabled by choosing the district: a disabled one would write nothing.
+    // clang-format off
+    const Row rows[] = {
+        {0, "English\r\n2\r\n", nullptr, "English\r\n1\r\n"},
+        {2, "English\r\n2\r\n", "  Wet snow  ", "English\r\n1\r\nUser loading,10,0.25,2,0.1\r\nWet snow,20,0,3,0\r\n"},
+        {1, "Metric \r\n2\r\n", nullptr, "Metric \r\n1\r\nUser loading,-12.2,6.35,95.76,1.46\r\n"}};
+    // clang-format on
+    for (const Row& row : rows) {
+        StartedProgram s(row.settings);
+        Program& p = s.start();
+        p.loading.Option1.select(1);
+        for (size_t i = 0; i < static_cast<size_t>(row.ticks); ++i) p.loading.Check1[i].click();
+        if (row.typed) s.dialogs.answerInput(row.typed);
+        if (row.typed) p.loading.Cells[20].click();
+        p.loading.SaveButton.click();
+        EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.file);
+        EXPECT_FALSE(p.loading.SaveButton.enabled()) << row.file;
+    }
+}
+
+}  // namespace
+}  // namespace cn3::test
