@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-namespace cn3 {
-namespace {
+namespace cn3::test {
 
-// The last four rows are overlaps: a drop beats a strand, a strand beats every prefix.
+// The last four cases are overlaps: a drop beats a strand, a strand beats every prefix.
 TEST(cable_kind_test, names_give_kinds_in_rule_order) {
+    // clang-format off
     const std::pair<const char*, int> cases[] = {
-        {"6M EHS", 0}, {"HTL 10", 0},     {"P 500", 1},     {"C 1000", 1},     {"P 500 M", 11},
-        {"CMX", 11},   {"P 6M", 11},      {"LX 540", 2},    {"LX 540 AM", 12}, {"LXF 12", 2},
-        {"ORF 24", 3}, {"ORF 24 SS", 13}, {"ORF 24 M", 3},  {"RG6 VM", 4},     {"vm drop", 255},
-        {"", 255},     {"p 500", 255},    {"OR", 255},      {"L", 255},        {"P VM EHS", 4},
-        {"PEHS", 0},   {"LXHTL", 0},      {"ORF EHS SS", 0}};
+        {"6M EHS", 0}, {"HTL 10", 0}, {"P 500", 1}, {"C 1000", 1}, {"P 500 M", 11}, {"CMX", 11},
+        {"P 6M", 11}, {"LX 540", 2}, {"LX 540 AM", 12}, {"LXF 12", 2}, {"ORF 24", 3},
+        {"ORF 24 SS", 13}, {"ORF 24 M", 3}, {"RG6 VM", 4}, {"vm drop", 255}, {"", 255},
+        {"p 500", 255}, {"OR", 255}, {"L", 255}, {"P VM EHS", 4}, {"PEHS", 0}, {"LXHTL", 0},
+        {"ORF EHS SS", 0}};
+    // clang-format on
     for (const auto& [name, kind] : cases) EXPECT_EQ(CableKindOf(name), kind) << '"' << name << '"';
 }
 
-}  // namespace
-}  // namespace cn3
+}  // namespace cn3::test

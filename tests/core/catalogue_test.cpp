@@ -2,72 +2,84 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <map>
+#include <span>
+#include <sstream>
+
+#include "core/cable_kind.h"
+#include "core/item_reader.h"
+#include "core/number_format.h"
+#include "core/raw_text_file.h"
 #include "support/temp_folder.h"
 
 namespace cn3 {
 namespace {
 
-// Section numbers in the file order of fixture().
-constexpr int kHelp = 0, kUnits = 1, kLoadings = 2, kTemps = 3, kResultKinds = 4, kColumnKinds = 6,
-              kColumnFormats = 7, kHeadings = 8, kCables = 9;
-using Sections = std::vector<std::vector<std::string>>;
+// A small catalogue file, written with CR LF line ends. Its sections end on lines 4 (help), 7
+// (unit rows; items run on across line ends), 12 (loadings), 13 (installed temperatures), 15
+// (result columns), 17 (catalogue columns), 22 (headings; columns start at 1, 11, 21, ..., 71)
+// and 31 (a blank cable line, then cables). Latin-1 bytes are read as file characters.
+constexpr std::string_view kFile =
+    "Catenova h\351lp\n"
+    R"(end
+ END
+END
+"Row 0", "E0", "M0", 0.5, 0, "Temperature", "deg F", "deg C", 0.5555556, 32
+x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, x,a,b,1,0
+x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, x,a,b,1,0, "Row 13", "E13", "M13", 13.5, 0
+"Heavy", 0, 0.5, 4, 0.3, Medium, 15, 0.25, 4, 0.2
+"Light", 30, 0, 9, 0.05, "A name much longer than thirteen", 32, 0.5, 0, 0
+"Wind, extreme", 60, 0, 20.7, 0, "U1",15,0.75,2.3,0, "U2",
+120, 0,
+0, 0
+-40, 140, 60
+1, 8, 9, 8, 4, 2, 0, 4, 4, 4, 0
+"##0.#;;", "#0.000", "##0.0", "#0.000", "##0.00", "##,##0", "#0", "#0", "#0", "#0", "#0.0"
+0, 3, 3, 3, 5, 6, 2, 2, 0, 0
+"", "##0.0###", "##0.0###", "##0.000", "0.0000000", "#0.0000", "#,##0", "###,##0", "", ""
+                    Area
+          Nominal   Steel     Outside   Thermal   Unit      Axial     Rated
+Cable     Size      Area      Diameter  Coeff.    Weight    Stiffness Strength
+Name      (in)      (in2)     (in)      (/F)      (lb/ft)   (lb)      (lb)
+Name      (mm)      (mm2)     (mm)      (/C)      (kg/m)    (N)       (N)
 
-// A small catalogue file, section by section in file order, so that a test can spoil one.
-Sections fixture() {
-    Sections s = {
-        {"Catenova help", "end", " END", "END"},
-        {},
-        {"\"Heavy\", 0, 0.5, 4, 0.3", "Medium, 15, 0.25, 4, 0.2", "\"Light\", 30, 0, 9, 0.05",
-         "\"A name much longer than thirteen\", 32, 0.5, 0, 0", "\"Wind, extreme\", 60, 0, 20.7, 0",
-         "\"U1\",15,0.75,2.3,0", "\"U2\",", "120, 0,", "0, 0"},
-        {"-40, 140, 60"},
-        {"1, 8, 9, 8, 4, 2, 0, 4, 4, 4, 0"},
-        {"\"##0.#;;\", \"#0.000\", \"##0.0\", \"#0.000\", \"##0.00\", \"##,##0\",",
-         "\"#0.000\", \"##0.00\", \"##0.00\", \"##0.00\", \"#0.0\""},
-        {"0, 3, 3, 3, 5, 6, 2, 2, 0, 0"},
-        {"\"\", \"##0.0###\", \"##0.0###\", \"##0.000\", \"0.0000000\", \"#0.0000\", \"#,##0\", "
-         "\"###,##0\", \"\", \"\""},
-        // Columns start at 1, 11, 21, ..., 71.
-        {"                    Area",
-         "          Nominal   Steel     Outside   Thermal   Unit      Axial     Rated",
-         "Cable     Size      Area      Diameter  Coeff.    Weight    Stiffness Strength",
-         "Name      (in)      (in2)     (in)      (/F)      (lb/ft)   (lb)      (lb)",
-         "Name      (mm)      (mm2)     (mm)      (/C)      (kg/m)    (N)       (N)"},
-        {"", "1/4 EHS   0.25      0.0352    0.240     0.0000064 0.121     950400    6650"}};
-    for (int k = 0; k <= 13; ++k) {
-        const std::string n = std::to_string(k);
-        s[kUnits].push_back(k == 1 ? "\"Temperature\", \"deg F\", \"deg C\", 0.5555556, 32"
-                                   : "\"Row " + n + "\", \"E" + n + "\", \"M" + n + "\", " + n +
-                                         ".5, 0");
-    }
-    return s;
+1/4 EHS   0.25      0.0352    0.240     0.0000064 0.121     950400    6650
+)"
+    "ab\nLX 540    0.54      0         0.61\nP 500     1\nMystery\nORF 24 SS\nC\342ble     0.5\n"
+    "RG6 VM    0.272     0.0020    0.35      0.0000064 0.035     59200     300 extra\n";
+
+// kFile with `from` replaced by `to`; when `cut`, the file ends there.
+std::string spoiled(std::string_view from, std::string_view to, bool cut = false) {
+    std::string text(kFile);
+    const std::size_t at = text.find(from);  // a cut replaces the rest of the file
+    return text.replace(at, cut ? std::string::npos : from.size(), to) + (cut ? "\n" : "");
 }
 
-std::variant<Catalogue, CatalogueError> read(const test::TempFolder& folder, const Sections& s,
-                                             std::uint8_t metric = 0,
-                                             const char* lineEnd = "\r\n") {
+// The path of `folder`'s catalogue file, written from `text` with `lineEnd` for each "\n".
+std::string written(const test::TempFolder& folder, std::string_view text,
+                    const char* lineEnd = "\r\n") {
     std::string bytes;
-    for (const auto& section : s)
-        for (const auto& line : section) bytes += line + lineEnd;
+    for (char c : text) bytes += c == '\n' ? std::string(lineEnd) : std::string(1, c);
     folder.write("CABLEDAT.TXT", bytes);
-    return ReadCatalogue(folder.file("CABLEDAT.TXT"), metric);
+    return folder.file("CABLEDAT.TXT");
 }
 
-Catalogue readOk(const Sections& s, std::uint8_t metric = 0, const char* lineEnd = "\r\n") {
-    auto result = read(test::TempFolder{}, s, metric, lineEnd);
-    if (auto* c = std::get_if<Catalogue>(&result)) return std::move(*c);
-    ADD_FAILURE() << std::get<CatalogueError>(result).text();
-    return {};
+Catalogue loaded(const std::string& path, std::uint8_t metric = 0) {
+    auto result = ReadCatalogue(path, metric);
+    EXPECT_EQ(result.index(), 0u) << std::get<CatalogueError>(result).text();
+    return std::get<Catalogue>(std::move(result));  // a fault also throws, failing the test
 }
 
 std::string joined(const char* h1, const char* h2, const char* h3, const char* h4) {
     return std::string(h1) + "\n\r" + h2 + "\n\r" + h3 + "\n\r" + h4;
 }
 
-TEST(catalogue_test, reads_every_section_in_file_order) {
-    const Catalogue c = readOk(fixture());
+TEST(catalogue_test, reads_every_section_in_file_order_with_cr_lf_or_lf_line_ends) {
+    const test::TempFolder folder;
+    const Catalogue c = loaded(written(folder, kFile));
     // Only the exact line "END" closes the help text.
-    EXPECT_EQ(c.helpLines, (std::vector<std::string>{"Catenova help", "end", " END"}));
+    EXPECT_EQ(c.helpLines, (std::vector<std::string>{"Catenova h\303\251lp", "end", " END"}));
     // A quoted comma is text; items run on across line ends.
     EXPECT_EQ(
         (std::vector<std::string>{c.units[1].metricLabel, c.units[13].englishLabel,
@@ -76,106 +88,142 @@ TEST(catalogue_test, reads_every_section_in_file_order) {
         (std::vector<std::string>{"deg C", "E13", "Medium       ", "A name much l", "Wind, extreme",
                                   "U2           ", "#0.0", "0.0000000"}));
     EXPECT_EQ((std::array{c.units[1].offset, c.units[13].factor, c.loadings[6].temperature,
-                          c.resultUnitKinds[1]}),
-              (std::array{32.0f, 13.5f, 120.0f, 8.0f}));
+                          c.resultUnitKinds[1], float(c.columnUnitKinds[4])}),
+              (std::array{32.0f, 13.5f, 120.0f, 8.0f, 5.0f}));
     EXPECT_EQ(std::tie(c.tempLow, c.tempHigh, c.tempStart), std::make_tuple(-40, 140, 60));
-    EXPECT_EQ(c.columnUnitKinds[4], 5);
-}
-
-TEST(catalogue_test, headings_are_four_pieces_cut_where_the_english_unit_row_has_its_marks) {
-    Sections s = fixture();
-    const Catalogue english = readOk(s, 0);
-    EXPECT_EQ(english.cables.rows[0][0], joined("", "", "Cable", "Name"));
-    EXPECT_EQ(english.cables.rows[0][2], joined("Area", "Steel", "Area", "(in2)"));
-    EXPECT_EQ(english.cables.rows[0][7], joined("", "Rated", "Strength", "(lb)"));
-    EXPECT_EQ(readOk(s, 1).cables.rows[0][3], joined("", "Outside", "Diameter", "(mm)"));
-    // The metric row is cut at the English row's positions, not at its own marks.
-    s[kHeadings][4] = "Name     (mm)       (mm2)     (mm)      (/C)      (kg/m)    (N)       (N)";
-    const Catalogue metric = readOk(s, 1);
-    EXPECT_EQ(metric.cables.rows[0][1], joined("", "Nominal", "Size", "mm)"));
-    EXPECT_EQ(metric.cables.rows[1], english.cables.rows[1]);
+    const Catalogue lf = loaded(written(folder, kFile, "\n"));
+    EXPECT_EQ(std::tie(lf.helpLines, lf.cables.rows), std::tie(c.helpLines, c.cables.rows));
+    // Headings are four pieces cut where the English unit row has its marks.
+    const CableRecord& english = c.cables.rows[0];
+    EXPECT_EQ(english[0], joined("", "", "Cable", "Name"));
+    EXPECT_EQ(english[2], joined("Area", "Steel", "Area", "(in2)"));
+    EXPECT_EQ(english[7], joined("", "Rated", "Strength", "(lb)"));
+    // Metric headings end with H5, cut at the English row's positions, not at its own marks.
+    const std::string shifted = spoiled("Name      (mm)", "Name     (mm) ");
+    const CableRecord metric = loaded(written(folder, shifted), 1).cables.rows[0];
+    EXPECT_EQ(metric[1], joined("", "Nominal", "Size", "mm)"));
+    EXPECT_EQ(metric[3], joined("", "Outside", "Diameter", "(mm)"));
 }
 
 // Rows: blank (a counted, empty row); too short to be a cable; the last column runs to the line
 // end; a column starting on the last character stays empty; Latin-1 counts file characters.
 TEST(catalogue_test, cable_lines_fill_fixed_columns_and_short_lines_keep_their_row) {
-    Sections s = fixture();
-    s[kCables] = {"",
-                  "1/4 EHS   0.25      0.0352    0.240     0.0000064 0.121     950400    6650",
-                  "ab",
-                  "LX 540    0.54      0         0.61",
-                  "RG6 VM    0.272     0.0020    0.35      0.0000064 0.035     59200     300 extra",
-                  "P 500     1",
-                  "Mystery",
-                  "ORF 24 SS",
-                  "C\342ble     0.5"};
-    const CableTable t = readOk(s).cables;
+    const CableTable t = loaded(written(test::TempFolder{}, kFile)).cables;
     const std::vector<std::string> cells = {t.rows[1][0], t.rows[2][7], t.rows[3][0], t.rows[4][3],
-                                            t.rows[4][4], t.rows[5][7], t.rows[6][1], t.rows[9][0],
-                                            t.rows[9][1], t.rows[10][0]};
+                                            t.rows[4][4], t.rows[9][7], t.rows[5][1], t.rows[8][0],
+                                            t.rows[8][1], t.rows[10][0]};
     EXPECT_EQ(cells, (std::vector<std::string>{"", "6650", "", "0.61", "", "300 extra", "",
                                                "C\303\242ble", "0.5", "User Defined\n\rCables"}));
     EXPECT_EQ(std::tie(t.userSeparatorRow, t.lastCableRow), std::make_tuple(10, 10));
-    const char* kinds[] = {"255", "255", "0", "255", "2", "4", "1", "255", "13", "1", "255"};
+    const char* kinds[] = {"255", "255", "0", "255", "2", "1", "255", "13", "1", "4", "255"};
     for (int row = 0; row <= 10; ++row) EXPECT_EQ(t.rows[row][field::kKindCode], kinds[row]) << row;
 }
 
-TEST(catalogue_test, no_cables_latin1_help_and_lf_line_ends) {
-    Sections s = fixture();
-    s[kHelp] = {"END"};
-    s[kCables].clear();
-    const Catalogue c = readOk(s);
-    EXPECT_TRUE(c.helpLines.empty());
-    EXPECT_EQ(c.cables.userSeparatorRow, 1);
-    EXPECT_EQ(c.cables.rows[1][0], "User Defined\n\rCables");
-    EXPECT_EQ(readOk(s, 0, "\n").cables.rows, c.cables.rows);
-    s[kHelp] = {"Temp\351rature", "END"};
-    EXPECT_EQ(readOk(s).helpLines[0], "Temp\303\251rature");
-}
-
-// Each case replaces one section and, when `endsHere`, drops every section after it. The line
-// numbers are counted by hand: the sections end on lines 4, 18, 27, 28, 29, 31, 32, 33, 38, 40.
-TEST(catalogue_test, malformed_files_are_refused_naming_the_line_and_fault) {
-    // Section, whether the file ends there, its lines (CR LF between), line and fault.
-    using Case = std::tuple<int, bool, std::string, std::string>;
-    std::string tooMany;
-    for (int i = 0; i < 199; ++i) tooMany += "P 500     0.5\r\n";
-    const std::string badH4 = "Name      (in)  (in2) (in) (/F) (lb/ft) lb";
-    const Case cases[] = {
-        {kHelp, true, "help", "1: the help text has no closing line \"END\""},
-        {kLoadings, false, "\"Heavy\", 0, 0.5, 4, abc",
-         "19: the loading 0 load constant must be a number, not \"abc\""},
-        {kTemps, false, "-40, , 60",
-         "28: the upper end of the installed temperature must be a number, not \"\""},
-        {kTemps, false, "140, -40, 60",
-         "28: the installed temperatures must read lower end, upper end, then a starting value "
-         "between them"},
-        {kResultKinds, false, "1, 8, 9, 8, 4, 2, 0, 4, 4, 4, -1",
-         "29: the unit kind of result column 10 must lie in 0 to 20"},
-        {kColumnKinds, false, "0, 3, 3, 3, 5, 6, 2, 21, 0, 0",
-         "32: the unit kind of catalogue column 7 must lie in 0 to 20"},
-        {kColumnFormats, true, "\"\", \"##0.0###\"",
-         "33: the file ends where the pattern of catalogue column 2 is due"},
-        {kHeadings, false, "H1\r\nH2\r\nH3\r\n" + badH4 + "\r\n" + badH4,
-         "37: the English unit heading line H4 holds fewer than seven \"(\""},
-        {kHeadings, true, "H1\r\nH2", "35: the file ends before heading line H3"},
-        {kCables, false, tooMany + "P 625     0.625",
-         "238: more than 199 cable lines; the cable table holds no more"}};
-    test::TempFolder folder;
-    for (const auto& [section, endsHere, lines, fault] : cases) {
-        Sections s = fixture();
-        s[section] = {lines};
-        if (endsHere) s.resize(section + 1);
-        const auto result = read(folder, s);
+// The line numbers are counted by hand from the section ends above kFile.
+TEST(catalogue_test, no_to_199_cable_lines_fit_and_malformed_files_name_the_line_and_fault) {
+    const test::TempFolder folder;
+    std::string fill = "P 500     0.5";  // with the blank line, 199 cable lines: the most that fit
+    for (int i = 0; i < 197; ++i) fill += "\nP 500     0.5";
+    EXPECT_EQ(loaded(written(folder, spoiled("1/4 EHS", fill, true))).cables.userSeparatorRow, 200);
+    EXPECT_EQ(loaded(written(folder, spoiled("\n\n1/4 EHS", "", true))).cables.userSeparatorRow, 1);
+    // clang-format off
+    // From, to, cut, fault.
+    const std::tuple<const char*, std::string, bool, const char*> cases[] = {
+        {"Catenova h", "help", true, "1: the help text has no closing line \"END\""},
+        {"4, 0.3", "4, abc", false, "8: the loading 0 load constant must be a number, not \"abc\""},
+        {"-40, 140", "-40, ", false,
+         "13: the upper end of the installed temperature must be a number, not \"\""},
+        {"-40, 140", "140, -40", false, "13: the installed temperatures must read lower end, "
+         "upper end, then a starting value between them"},
+        {"4, 4, 4, 0", "4, 4, 4, -1", false,
+         "14: the unit kind of result column 10 must lie in 0 to 20"},
+        {"2, 2, 0, 0", "2, 21, 0, 0", false,
+         "16: the unit kind of catalogue column 7 must lie in 0 to 20"},
+        {"\"\", \"##0.0###\", ", "\"\", \"##0.0###\"", true,
+         "17: the file ends where the pattern of catalogue column 2 is due"},
+        {"(lb)      (lb)", "(lb)      lb", false,
+         "21: the English unit heading line H4 holds fewer than seven \"(\""},
+        {"                    Area", "H1\nH2", true, "19: the file ends before heading line H3"},
+        {"1/4 EHS", fill + "\nP 625     0.625", true,
+         "222: more than 199 cable lines; the cable table holds no more"}};
+    // clang-format on
+    for (const auto& [from, to, cut, fault] : cases) {
+        const auto result = ReadCatalogue(written(folder, spoiled(from, to, cut)), 0);
         ASSERT_TRUE(std::holds_alternative<CatalogueError>(result)) << fault;
         EXPECT_EQ(std::get<CatalogueError>(result).text(),
                   "The catalogue file " + folder.file("CABLEDAT.TXT") + ", line " + fault + ".");
     }
-    Sections full = fixture();
-    full[kCables].assign(199, "P 500     0.5");
-    EXPECT_EQ(readOk(full).cables.userSeparatorRow, 200);  // 199 lines still fit
     EXPECT_EQ(std::get<CatalogueError>(ReadCatalogue(folder.file("NONE.TXT"), 0)).text(),
               "The catalogue file " + folder.file("NONE.TXT") + " cannot be opened.");
+}
+
+const std::string kShipped = CN3_SHIPPED_DATA_DIR "/CABLEDAT.TXT";
+
+TEST(shipped_catalogue_test, loads_the_documented_cables_kinds_loadings_and_range) {
+    const Catalogue c = loaded(kShipped);
+    EXPECT_EQ(c.cables.rows[1][field::kName], "");  // family tabs never list the first row
+    std::map<int, int> kinds;
+    for (int row = 2; row < c.cables.userSeparatorRow; ++row)
+        ++kinds[CableKindOf(c.cables.rows[row][field::kName])];
+    EXPECT_EQ(kinds, (std::map<int, int>{
+                         {0, 4}, {1, 5}, {11, 2}, {2, 2}, {12, 1}, {3, 4}, {13, 2}, {4, 2}}));
+    const int quarter = c.cables.find("1/4 EHS 6M").value_or(0);
+    EXPECT_DOUBLE_EQ(c.cables.number(quarter, field::kAxialStiffness), 27e6 * 0.0352);
+    EXPECT_DOUBLE_EQ(c.cables.number(quarter, field::kThermalCoefficient), 0.0000064);
+    std::ostringstream loadings;
+    for (const LoadingRecord& l : std::span(c.loadings).first(4))
+        loadings << l.name << l.temperature << ' ' << l.iceThickness << ' ' << l.windPressure << ' '
+                 << l.loadConstant << ';';
+    EXPECT_EQ(loadings.str(),
+              "Heavy        0 0.5 4 0.3;Medium       15 0.25 4 0.2;"
+              "Light        30 0 9 0.05;Ice 32F      32 0.5 0 0;");
+    EXPECT_EQ(std::tie(c.tempLow, c.tempHigh, c.tempStart), std::make_tuple(-40, 140, 60));
+}
+
+// Every figure is plain decimal ("6.4e-6" would read as 6.4 through the leading-number parse)
+// and shows as a non-zero number in both unit systems, as does a typical value of every result
+// column; strands, drops and carriers have stiffness, strength and a thermal coefficient.
+TEST(shipped_catalogue_test, every_figure_reads_whole_and_shows_in_both_unit_systems) {
+    const float typical[] = {15, 0.42f, 4, 0.75f, 2.1f, 1850, 0.035f, 1.2f, 0.5f, 1.9f, 14.2f};
+    for (std::uint8_t metric : {0, 1}) {
+        const Catalogue c = loaded(kShipped, metric);
+        const auto shows = [units = Units{c.units, metric}](int kind, double value, auto pattern) {
+            return LeadingNumber(units.toDisplay(kind, static_cast<float>(value), pattern)) != 0;
+        };
+        for (int row = 2; row < c.cables.userSeparatorRow; ++row) {
+            for (int f = field::kFirstNumeric; f <= field::kRatedBreakingStrength; ++f) {
+                const std::string& text = c.cables.rows[row][f];
+                const double whole = ParseDecimal(text).value_or(NAN);
+                EXPECT_TRUE(text.find_first_of("eE") == std::string::npos &&
+                            LeadingNumber(text) == whole &&
+                            (whole == 0 || shows(c.columnUnitKinds[f], whole, c.columnFormats[f])))
+                    << int(metric) << ' ' << row << ' ' << f;
+            }
+            const CableKind kind = CableKindOf(c.cables.rows[row][field::kName]);
+            const auto number = [&](int f) { return c.cables.number(row, f); };
+            EXPECT_TRUE((kind != kStrandKind && kind != kDropKind && kind <= 10) ||
+                        (number(field::kAxialStiffness) > 10000 &&
+                         number(field::kThermalCoefficient) > 0 &&
+                         number(field::kRatedBreakingStrength) > 100))
+                << row;
+        }
+        for (std::size_t k = 0; k < 11; ++k)
+            EXPECT_TRUE(shows(int(c.resultUnitKinds[k]), typical[k], c.resultFormats[k]))
+                << int(metric) << " result " << k;
+        EXPECT_TRUE(c.cables.rows[0][3].ends_with(metric ? "\r(mm)" : "\r(in)"));
+    }
+}
+
+// The settings file asks for the unit system on the first run and names a district.
+TEST(shipped_catalogue_test, data_files_are_ascii_cr_lf_and_ask_for_units_on_first_run) {
+    const std::string bytes = ReadFileBytes(kShipped).value_or("");
+    ASSERT_GT(bytes.size(), 2u);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        ASSERT_TRUE(static_cast<unsigned char>(bytes[i]) < 0x80 &&
+                    (bytes[i] != '\n' || bytes[i - 1] == '\r'))
+            << i;
+    EXPECT_EQ(ReadFileBytes(std::string(CN3_SHIPPED_DATA_DIR) + "/CN3NESC.TXT"),
+              "?NotSet\r\n0\r\n");
 }
 
 }  // namespace

@@ -2,74 +2,48 @@
 
 #include <gtest/gtest.h>
 
-#include <span>
 #include <tuple>
 
-namespace cn3 {
-namespace {
+namespace cn3::test {
 
-using Case = std::tuple<double, const char*, const char*>;  // value, pattern, expected text
-
-void expectAll(std::span<const Case> cases) {
+// Ties: 0.05 is stored just above the half; 1.005, 9.995 and 0.15 just below, so they round
+// down. A negative that rounds to nothing but zeros shows no minus sign.
+TEST(number_format_test, patterns_grouping_ties_fraction_hashes_and_sections) {
+    // clang-format off
+    const std::tuple<double, const char*, const char*> cases[] = {  // value, pattern, text
+        // every pattern the program uses
+        {60, "##0.#;;", "60"}, {-17.77778, "##0.#;;", "-17.8"}, {0.25, "##0.##;;", "0.25"},
+        {15.6, "###0.#;;", "15.6"}, {-40, "##.0", "-40.0"}, {1234.5, "#,###.00 ", "1,234.50 "},
+        {45.72, "####.000 ", "45.720 "}, {1.004, "##.00 ", "1.00 "}, {2345.4, "##,### ", "2,345 "},
+        {-0.0123, "#0.00", "-0.01"}, {0.3521, "#0.0000", "0.3521"}, {0.57, "##0.000", "0.570"},
+        {0.57, "###.000", ".570"}, {14.25, "###.0", "14.3"}, {0.0000064, "0.0000000", "0.0000064"},
+        {0.3125, "##0.0###", "0.3125"}, {5, "0.00 ft", "5.00 ft"}, {1234, "$#,##0", "$1,234"},
+        // grouping and digits beyond the positions
+        {999, "#,##0", "999"}, {-1234567, "#,##0", "-1,234,567"}, {12, "0,000", "0,012"},
+        {999.995, "#,###.00", "1,000.00"}, {123.456, "##.00 ", "123.46 "}, {12.5, ".00", "12.50"},
+        // exact halves round away from zero, judged on the stored value
+        {0.5, "0", "1"}, {2.5, "0", "3"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0.13"},
+        {-0.125, "0.00", "-0.13"}, {0.05, "##0.#;;", "0.1"}, {1.005, "0.00", "1.00"},
+        {9.995, "0.00", "9.99"}, {0.15, "0.0", "0.1"},
+        // fraction hashes, zero and the bare point
+        {5, "##0.#;;", "5"}, {5.04, "##0.#;;", "5"}, {5, "#0.0#", "5.0"}, {5.25, "#0.0#", "5.25"},
+        {0, "#,###.00 ", ".00 "}, {0, "##,### ", " "}, {0, "##0.#;;", "0"}, {0, "##.0", ".0"},
+        // sections and negatives
+        {5, "0.0;(0.0);zero", "5.0"}, {-5, "0.0;(0.0);zero", "(5.0)"},
+        {0, "0.0;(0.0);zero", "zero"}, {-5, "0.0;;", "-5.0"}, {0, "0.0;(0.0);", "0.0"},
+        {0, "0.0;(0.0)", "0.0"}, {-0.04, "0.0", "0.0"}, {-0.4, "##0", "0"}};
+    // clang-format on
     for (const auto& [value, pattern, expected] : cases)
         EXPECT_EQ(FormatNumber(value, pattern), expected) << value << " " << pattern;
 }
 
-TEST(number_format_test, every_pattern_the_program_uses) {
-    const Case a[] = {{60, "##0.#;;", "60"},           {-17.77778, "##0.#;;", "-17.8"},
-                      {0.25, "##0.##;;", "0.25"},      {15.6, "###0.#;;", "15.6"},
-                      {-40, "##.0", "-40.0"},          {1234.5, "#,###.00 ", "1,234.50 "},
-                      {45.72, "####.000 ", "45.720 "}, {1.004, "##.00 ", "1.00 "},
-                      {2345.4, "##,### ", "2,345 "}};
-    const Case b[] = {{-0.0123, "#0.00", "-0.01"},    {0.3521, "#0.0000", "0.3521"},
-                      {0.57, "##0.000", "0.570"},     {0.57, "###.000", ".570"},
-                      {14.25, "###.0", "14.3"},       {0.0000064, "0.0000000", "0.0000064"},
-                      {0.3125, "##0.0###", "0.3125"}, {5, "0.00 ft", "5.00 ft"},
-                      {1234, "$#,##0", "$1,234"}};
-    expectAll(a);
-    expectAll(b);
-}
-
-TEST(number_format_test, grouping_and_digits_beyond_the_positions) {
-    const Case cases[] = {{999, "#,##0", "999"},          {-1234567, "#,##0", "-1,234,567"},
-                          {12, "0,000", "0,012"},         {999.995, "#,###.00", "1,000.00"},
-                          {123.456, "##.00 ", "123.46 "}, {12.5, ".00", "12.50"}};
-    expectAll(cases);
-}
-
-// 0.05 is stored just above the half; 1.005, 9.995 and 0.15 just below.
-TEST(number_format_test, exact_halves_round_away_from_zero_judged_on_the_stored_value) {
-    const Case cases[] = {
-        {0.5, "0", "1"},         {2.5, "0", "3"},           {-2.5, "0", "-3"},
-        {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"}, {0.05, "##0.#;;", "0.1"},
-        {1.005, "0.00", "1.00"}, {9.995, "0.00", "9.99"},   {0.15, "0.0", "0.1"}};
-    expectAll(cases);
-}
-
-TEST(number_format_test, fraction_hashes_zero_and_the_bare_point) {
-    const Case cases[] = {{5, "##0.#;;", "5"},     {5.04, "##0.#;;", "5"},   {5, "#0.0#", "5.0"},
-                          {5.25, "#0.0#", "5.25"}, {0, "#,###.00 ", ".00 "}, {0, "##,### ", " "},
-                          {0, "##0.#;;", "0"},     {0, "##.0", ".0"}};
-    expectAll(cases);
-}
-
-// A negative that rounds to nothing but zeros shows no minus sign.
-TEST(number_format_test, sections_and_negatives) {
-    const Case cases[] = {{5, "0.0;(0.0);zero", "5.0"},  {-5, "0.0;(0.0);zero", "(5.0)"},
-                          {0, "0.0;(0.0);zero", "zero"}, {-5, "0.0;;", "-5.0"},
-                          {0, "0.0;(0.0);", "0.0"},      {0, "0.0;(0.0)", "0.0"},
-                          {-0.04, "0.0", "0.0"},         {-0.4, "##0", "0"}};
-    expectAll(cases);
-}
-
 TEST(leading_number_test, reads_the_number_at_the_start_and_ignores_the_rest) {
-    const std::pair<const char*, double> cases[] = {{"  150.00 ", 150}, {"1,250", 1},
-                                                    {"1e3", 1},         {"", 0},
-                                                    {"abc", 0},         {"-3.5ft", -3.5},
-                                                    {"+2", 2},          {"-.25", -0.25},
-                                                    {"5.", 5},          {"1.2.3", 1.2},
-                                                    {"\t7", 7},         {"- 5", 0},
-                                                    {".", 0},           {"0.0000064", 0.0000064}};
+    // clang-format off
+    const std::pair<const char*, double> cases[] = {
+        {"  150.00 ", 150}, {"1,250", 1}, {"1e3", 1}, {"", 0}, {"abc", 0}, {"-3.5ft", -3.5},
+        {"+2", 2}, {"-.25", -0.25}, {"5.", 5}, {"1.2.3", 1.2}, {"\t7", 7}, {"- 5", 0}, {".", 0},
+        {"0.0000064", 0.0000064}};
+    // clang-format on
     for (const auto& [text, expected] : cases)
         EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;
 }
@@ -79,5 +53,4 @@ TEST(date_format_test, writes_month_day_and_two_digit_year) {
     EXPECT_EQ(FormatDateMmDdYy(2000, 12, 31), "12/31/00");
 }
 
-}  // namespace
-}  // namespace cn3
+}  // namespace cn3::test

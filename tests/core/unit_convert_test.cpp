@@ -2,63 +2,39 @@
 
 #include "core/unit_table.h"
 
-namespace cn3 {
-namespace {
+namespace cn3::test {
 
-// A temperature row with an offset, plain factors, and a row whose offset must never apply.
-Units unitsFor(std::uint8_t metric) {
-    Units units;
-    units.metricUnits = metric;
-    units.table[unit::kTemperature] = {"deg F", "deg C", 0.5555556f, 32.0f};
-    units.table[unit::kForce] = {"lb", "N", 4.448222f, 0.0f};
-    units.table[unit::kLength] = {"ft", "m", 0.3048f, 0.0f};
-    units.table[unit::kWindPressure] = {"lb/ft2", "Pa", 47.88026f, 99.0f};
-    return units;
+// Kinds: 1 temperature with an offset, 2 force and 4 length with plain factors, 7 a row whose
+// offset must never apply, 15 a row without a factor (the value stays as it is).
+// Out: subtract then multiply; in: divide then add (the other orders give 1.3 and 140). Each
+// step is a float: 150 x 0.3048 held as a float is 45.720001220703125, as a double 45.72000056.
+TEST(unit_convert_test, english_keeps_values_metric_converts_and_only_temperature_has_an_offset) {
+    UnitTable t{};
+    t[unit::kTemperature] = {"deg F", "deg C", 0.5555556f, 32.0f};
+    t[unit::kForce] = {"lb", "N", 4.448222f, 0.0f};
+    t[unit::kLength] = {"ft", "m", 0.3048f, 0.0f};
+    t[unit::kWindPressure] = {"lb/ft2", "Pa", 47.88026f, 99.0f};
+    constexpr int L = kUnitLabel, D = kToDisplay, I = kFromInput;
+    // clang-format off
+    const struct { std::uint8_t metric; int mode, kind; float value; const char *pattern, *text; }
+    rows[] = {  // metric flag, mode, kind, value, pattern, text
+        {0, D, 1, 60, "0", "60"}, {0, I, 1, 60, "0", "60"}, {0, D, 2, 60, "0", "60"},
+        {0, D, 7, 60, "0", "60"}, {0, I, 7, 60, "0", "60"}, {0, L, 1, 0, "", "deg F"},
+        {1, L, 1, 0, "", "deg C"}, {1, D, 4, 150, "#,###.00 ", "45.72 "},
+        {7, D, 4, 150, "0.00", "45.72"}, {1, I, 4, 45.72f, "####.000 ", "150.000 "},
+        {1, D, 2, 6650, "##,### ", "29,581 "}, {1, D, 7, 4, "##0.0", "191.5"},
+        {1, D, 1, 60, "##0.#;;", "15.6"}, {1, D, 1, -40, "##0.#;;", "-40"},
+        {1, I, 1, 15.6f, "##0.#;;", "60.1"}, {1, I, 1, 0, "##0.#;;", "32"},
+        {1, D, 4, 150, "0.000000000", "45.720001221"}, {1, D, 1, 60, "0.000000000", "15.555556297"},
+        // a row without a factor; then unknown modes and kinds, which give no text
+        {1, I, 15, 12.5f, "0.00", "12.50"}, {1, 0, 4, 5, "0", ""}, {1, 4, 4, 5, "0", ""},
+        {1, -1, 4, 5, "0", ""}, {1, D, -1, 5, "0", ""}, {1, D, 21, 5, "0", ""},
+        {1, L, -1, 5, "0", ""}, {1, L, 21, 5, "0", ""}};
+    // clang-format on
+    for (const auto& r : rows)
+        EXPECT_EQ(UnitConvert(t, r.metric, r.mode, r.kind, r.value, r.pattern), r.text) << r.kind;
+    // The typed value enters rounded to the pattern.
+    EXPECT_FLOAT_EQ((Units{t, 0}.fromInputValue(unit::kLength, 0.123456f, "##0.##;;")), 0.12f);
 }
 
-TEST(unit_convert_test, english_display_leaves_every_value_unchanged) {
-    const Units english = unitsFor(0);
-    for (int kind : {0, unit::kTemperature, unit::kForce, unit::kWindPressure}) {
-        EXPECT_EQ(english.toDisplay(kind, 60.0f, "##0.#;;"), "60") << kind;
-        EXPECT_EQ(english.fromInput(kind, 60.0f, "##0.#;;"), "60") << kind;
-    }
-    EXPECT_EQ(english.label(unit::kTemperature), "deg F");
-}
-
-TEST(unit_convert_test, metric_display_converts_and_only_temperature_takes_the_offset) {
-    const Units metric = unitsFor(1);
-    EXPECT_EQ(metric.label(unit::kTemperature), "deg C");
-    EXPECT_EQ(metric.toDisplay(unit::kLength, 150.0f, "#,###.00 "), "45.72 ");
-    EXPECT_EQ(metric.fromInput(unit::kLength, 45.72f, "####.000 "), "150.000 ");
-    EXPECT_EQ(metric.toDisplay(unit::kForce, 6650.0f, "##,### "), "29,581 ");
-    EXPECT_EQ(metric.toDisplay(unit::kWindPressure, 4.0f, "##0.0"), "191.5");
-    EXPECT_EQ(unitsFor(7).toDisplay(unit::kLength, 150.0f, "0.00"), "45.72");  // any non-zero flag
-    // Out: subtract then multiply; in: divide then add. The other orders give 1.3 and 140.
-    EXPECT_EQ(metric.toDisplay(unit::kTemperature, 60.0f, "##0.#;;"), "15.6");
-    EXPECT_EQ(metric.toDisplay(unit::kTemperature, -40.0f, "##0.#;;"), "-40");
-    EXPECT_EQ(metric.fromInput(unit::kTemperature, 15.6f, "##0.#;;"), "60.1");
-    EXPECT_FLOAT_EQ(metric.fromInputValue(unit::kTemperature, 0.0f, "##0.#;;"), 32.0f);
-}
-
-TEST(unit_convert_test, each_step_is_rounded_to_single_precision_and_to_the_pattern) {
-    const Units metric = unitsFor(1);
-    // 150 x 0.3048 held as a float is 45.720001220703125; a double product is 45.7200005650.
-    EXPECT_EQ(metric.toDisplay(unit::kLength, 150.0f, "0.000000000"), "45.720001221");
-    EXPECT_EQ(metric.toDisplay(unit::kTemperature, 60.0f, "0.000000000"), "15.555556297");
-    EXPECT_FLOAT_EQ(unitsFor(0).fromInputValue(unit::kLength, 0.123456f, "##0.##;;"), 0.12f);
-}
-
-TEST(unit_convert_test, unknown_modes_kinds_and_empty_rows) {
-    const Units metric = unitsFor(1);
-    for (int mode : {0, 4, -1})
-        EXPECT_EQ(UnitConvert(metric.table, 1, mode, 4, 5.0f, "0"), "") << mode;
-    for (int kind : {-1, 21}) {
-        EXPECT_EQ(UnitConvert(metric.table, 1, kToDisplay, kind, 5.0f, "0"), "") << kind;
-        EXPECT_EQ(UnitConvert(metric.table, 1, kUnitLabel, kind, 5.0f, "0"), "") << kind;
-    }
-    // A row without a factor leaves the value as it is instead of dividing by zero.
-    EXPECT_EQ(metric.fromInput(15, 12.5f, "0.00"), "12.50");
-}
-
-}  // namespace
-}  // namespace cn3
+}  // namespace cn3::test
