@@ -1,6 +1,7 @@
 // The "NESC RESULTS" table on a recording surface (a character is size*10 twips wide, a line
-// size*24 twips high): column places in both modes, the rows each tick state draws, the
-// optional columns and the headings with their units.
+// size*24 twips high): where the title, headings and values go in both modes, the rows each
+// tick state draws, the optional columns and the headings' units.
+#include <algorithm>
 #include <tuple>
 
 #include "engine/loading_table_drawing.h"
@@ -18,111 +19,80 @@ constexpr double kFourthLine = 720, kFirstRow = 924;
 class LoadingTableDrawingTest : public EngineTest {
 protected:
     LoadingTableDrawingTest() {
-        // Fixed numbers, so that each value is known without solving anything.
-        const float row[11] = {0, 0.62f, 4, 1.234f, 5.678f, 1234, 0.12f, 1.5f, 2.1f, 3.2f, 33.3f};
+        // Fixed numbers in every row, so that each value is known without solving anything,
+        // then the columns' unit kinds in row 0.
         auto& results = program.loadingResults;
-        for (int r = 1; r <= 5; ++r) {
-            for (int k = 0; k < 11; ++k) results.at(r, k) = row[k];
-            results.at(r, 18) = 0.25f * static_cast<float>(r);
-            results.at(r, 19) = 4.0f;
-        }
-        results.at(0, 18) = 3;
-        results.formats[18] = "##.00";
-        results.formats[19] = "##.0";
+        // clang-format off
+        results.values.fill({0, 0.62f, 4, 1.234f, 5.678f, 1234, 0.12f, 1.5f, 2.1f, 3.2f, 33.3f, 0, 0, 0, 0, 0, 0, 0, 0.25f, 4});
+        results.values[0] = {1, 8, 7, 8, 4, 2, 0, 4, 4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0};
+        results.formats = {"##0", "#0.000", "#0.0", "#0.000", "##0.00", "##,##0", "#0.00", "##0.00", "##0.00", "##0.00",
+                           "#0.0", "", "", "", "", "", "", "", "##.00", "##.0"};
+        // clang-format on
         program.main.Text9[2].setText("50");
     }
-    std::vector<RecordedOp> draw(int mode, bool point = true, bool vector = true) {
+    // Everything drawn on a new picture, or on a printer where the report has reached 5000 twips.
+    std::vector<RecordedOp> draw(int mode, bool point = true, bool vector = true, bool printer = false) {
         program.main.Check1[0].setChecked(point);
         program.main.Check1[1].setChecked(vector);
-        ui::RecordingSurface surface;
+        ui::RecordingSurface surface(printer ? "Printer" : "PictureBox");
+        surface.setCurrentY(printer ? 5000 : 0);
         DrawLoadingTable(program, surface, mode);
-        return surface.texts();
+        return surface.ops();
     }
-    static RecordedOp find(const std::vector<RecordedOp>& ops, const std::string& text) {
+    // The texts printed at one height, left to right as drawn, joined by "|".
+    static std::string line(const std::vector<RecordedOp>& ops, double y) {
+        std::string out;
         for (const auto& op : ops)
-            if (op.text == text) return op;
-        ADD_FAILURE() << "not drawn: " << text;
-        return {};
-    }
-    // The texts printed at one height, left to right as drawn.
-    static std::vector<std::string> line(const std::vector<RecordedOp>& ops, double y) {
-        std::vector<std::string> out;
-        for (const auto& op : ops)
-            if (op.y == y) out.push_back(op.text);
+            if (op.y == y) out += (out.empty() ? "" : "|") + op.text;
         return out;
     }
 };
 
-TEST_F(LoadingTableDrawingTest, column_edges_in_both_modes) {
-    EXPECT_EQ(LoadingTableColumns(kScreenTable),
-              (TableColumns{150, 1750, 2250, 2950, 3550, 4250, 4750, 5450, 6150, 7350, 7850, 8350, 8850,
-                            0, 0, 0, 0, 0, 2900, 3550, 4200}));
-    EXPECT_EQ(LoadingTableColumns(kPrintedTable),
-              (TableColumns{150, 1750, 2250, 4250, 4850, 5550, 6050, 6750, 7450, 8650, 9150, 9650, 10150,
-                            0, 0, 0, 0, 0, 2900, 3550, 4200}));
-}
-
-TEST_F(LoadingTableDrawingTest, title_and_headings_are_centred_on_their_columns_and_end_with_the_units) {
-    const auto ops = draw(kScreenTable);
-    const auto title = find(ops, "NESC RESULTS");
-    EXPECT_EQ(std::tuple(title.x, title.y, title.bold, title.fontSize),
-              std::tuple(150 + (8700 - 1440) / 2, 0, true, 12));
-    struct Piece { const char* text; int x, y; };
-    for (const auto& p : {Piece{"Condition", 150 + (1600 - 540) / 2, 576}, Piece{"Ice", 2250 + (700 - 180) / 2, 432},
-                          Piece{"Horz", 2950 + (600 - 240) / 2, 288}, Piece{"50", 6150 + (1200 - 120) / 2, 576},
-                          Piece{"Deg", 8350 + (500 - 180) / 2, 720}}) {
-        const auto op = find(ops, p.text);
-        EXPECT_EQ(std::tuple(op.x, op.y, op.bold, op.fontSize), std::tuple(p.x, p.y, false, 6))
-            << p.text;
+// The ice load is centred on 700 twips whatever its gap and the point heading shows the entry.
+// The printer is not cleared and the table starts where the report is; on paper the ice
+// thickness (6 pt heading, 10 pt value) sits in the wide gap and the wind moves right.
+TEST_F(LoadingTableDrawingTest, title_headings_and_values_are_centred_on_their_columns) {
+    const auto screen = draw(kScreenTable), paper = draw(kPrintedTable, true, true, true);
+    EXPECT_TRUE(screen.front().kind == RecordedOp::Kind::Clear && paper.front().kind == RecordedOp::Kind::Text);
+    struct Piece { bool printed; const char* text; double x, y; bool bold; double size; };
+    // clang-format off
+    const Piece pieces[] = {
+        {false, "NESC RESULTS", 150 + (8700 - 1440) / 2, 0, true, 12}, {false, "Condition", 150 + (1600 - 540) / 2, 576, false, 6},
+        {false, "Ice", 2250 + (700 - 180) / 2, 432, false, 6},         {false, "50", 6150 + (1200 - 120) / 2, 576, false, 6},
+        {true, "NESC RESULTS", 150 + (10000 - 1440) / 2, 5000, true, 12}, {true, "Thick", 2900 + (650 - 300) / 2, 5576, false, 6},
+        {true, ".25", 2900 + (650 - 300) / 2, 5000 + kFirstRow, false, 10}, {true, "4.0", 4250 + (600 - 300) / 2, 5924, false, 10}};
+    // clang-format on
+    for (const auto& p : pieces) {
+        const auto& ops = p.printed ? paper : screen;
+        const auto op = std::find_if(ops.begin(), ops.end(), [&](const auto& o) { return o.text == p.text; });
+        ASSERT_NE(op, ops.end()) << p.text;
+        EXPECT_EQ(std::tuple(op->x, op->y, op->bold, op->fontSize), std::tuple(p.x, p.y, p.bold, p.size)) << p.text;
     }
-    EXPECT_EQ(line(ops, kFourthLine), (std::vector<std::string>{"F", "lb/ft", "lb/ft", "lb/ft", "ft",
-                                                                "lbs", "Conditions", "ft", "ft", "ft", "Deg"}));
-    metric();
-    EXPECT_EQ(line(draw(kPrintedTable), kFourthLine),
-              (std::vector<std::string>{"C", "kg/m", "N/m", "kg/m", "m", "N", "Conditions", "m", "m", "m",
-                                        "Deg", "mm", "kg/m"}));
+    EXPECT_EQ(line(screen, kFourthLine), "F|lb/ft|lb/ft|lb/ft|ft|lbs|Conditions|ft|ft|ft|Deg");
+    program.units.metricUnits = 1;
+    EXPECT_EQ(line(draw(kPrintedTable), kFourthLine), "C|kg/m|N/m|kg/m|m|N|Conditions|m|m|m|Deg|mm|kg/m");
 }
 
+// Record 4 is worked out but never shown; the user loadings start one gap lower.
 TEST_F(LoadingTableDrawingTest, rows_follow_the_user_loading_ticks_and_never_show_record_4) {
-    const std::vector<std::pair<std::string, double>> all = {{"Rule 251 - Heavy        ", kFirstRow},
-        {"Extreme Wind ", 1164}, {"Hot Summer   ", 1464}, {"Glaze        ", 1704}};
-    for (size_t shown : {2, 3, 4}) {
-        program.loading.Check1[0].setChecked(shown > 2);
-        program.loading.Check1[1].setChecked(shown > 3);
-        std::vector<std::pair<std::string, double>> labels;
+    const std::string more[3] = {"", "Hot Summer   @1464|", "Hot Summer   @1464|Glaze        @1704|"};
+    for (int user = 0; user <= 2; ++user) {
+        program.loading.Check1[0].setChecked(user > 0);
+        program.loading.Check1[1].setChecked(user > 1);
+        std::string labels;
         for (const auto& op : draw(kPrintedTable))
-            if (op.x == 150 && op.fontSize == 10) labels.emplace_back(op.text, op.y);
-        EXPECT_EQ(labels, decltype(all)(all.begin(), all.begin() + static_cast<long>(shown)));
+            if (op.x == 150 && op.fontSize == 10) labels += op.text + "@" + std::to_string(int(op.y)) + "|";
+        EXPECT_EQ(labels, "Rule 251 - Light        @924|Extreme Wind @1164|" + more[user]);
     }
 }
 
 TEST_F(LoadingTableDrawingTest, values_use_the_columns_kinds_and_patterns_without_units) {
-    const std::vector<std::string> always = {"Rule 251 - Heavy        ", "0",    "0.620", "4.0",
-                                             "1.234",                    "5.68", "1,234", "0.12"};
-    struct Case { bool point, vector; int mode; std::vector<std::string> more; };
-    const Case cases[] = {{false, false, kScreenTable, {}}, {true, false, kScreenTable, {"1.50"}},
-                          {false, true, kScreenTable, {"2.10", "3.20", "33.3"}},
-                          {true, true, kPrintedTable, {"1.50", "2.10", "3.20", "33.3", ".25", "4.0"}}};
-    for (const auto& c : cases) {
-        auto want = always;
-        want.insert(want.end(), c.more.begin(), c.more.end());
-        EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), want)
-            << c.point << c.vector << c.mode;
-    }
-}
-
-// The screen picture is cleared first; the worksheet tests see that in what it shows.
-TEST_F(LoadingTableDrawingTest, printer_is_not_cleared_and_the_table_starts_where_the_report_is) {
-    ui::RecordingSurface printer("Printer");
-    printer.setCurrentY(5000);
-    DrawLoadingTable(program, printer, kPrintedTable);
-    const auto ops = printer.texts();
-    EXPECT_EQ(printer.ops().front().kind, RecordedOp::Kind::Text);
-    EXPECT_EQ(find(ops, "NESC RESULTS").y, 5000);
-    EXPECT_EQ(find(ops, "Rule 251 - Heavy        ").y, 5000 + kFirstRow);
-    EXPECT_EQ(find(ops, "Thick").x, 2900 + (650 - 300) / 2);  // 6 pt in the wide gap
-    EXPECT_EQ(find(ops, ".25").x, 2900 + (650 - 300) / 2);    // 10 pt under it
-    EXPECT_EQ(find(ops, "4.0").x, 4250 + (600 - 300) / 2);    // wind moved right
+    const std::string always = "Rule 251 - Light        |0|0.620|4.0|1.234|5.68|1,234|0.12";
+    struct Case { bool point, vector; int mode; const char* more; };
+    const Case cases[] = {{true, false, kScreenTable, "|1.50"}, {false, true, kScreenTable, "|2.10|3.20|33.3"},
+                          {true, true, kPrintedTable, "|1.50|2.10|3.20|33.3|.25|4.0"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), always + c.more) << c.more;
 }
 
 }  // namespace
