@@ -14,16 +14,23 @@ namespace {
 struct SilentDialogs : cn3::ui::Dialogs {
     void message(std::string_view) override {}
     bool askYesNo(std::string_view) override { return true; }
-    std::string input(std::string_view, std::string_view, std::string_view d) override { return std::string(d); }
-    std::optional<std::string> openFile(const cn3::ui::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFile(const cn3::ui::FileDialogRequest&) override { return std::nullopt; }
+    std::string input(std::string_view, std::string_view, std::string_view d) override {
+        return std::string(d);
+    }
+    std::optional<std::string> openFile(const cn3::ui::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFile(const cn3::ui::FileDialogRequest&) override {
+        return std::nullopt;
+    }
 };
 
 std::filesystem::path DataFolder() {
     static const std::filesystem::path folder = [] {
         auto f = std::filesystem::temp_directory_path() / "cn3-start-up-bench";
         std::filesystem::create_directories(f);
-        std::filesystem::copy_file(std::filesystem::path(CN3_SOURCE_DIR) / "data" / "CABLEDAT.TXT", f / "CABLEDAT.TXT",
+        std::filesystem::copy_file(std::filesystem::path(CN3_SOURCE_DIR) / "data" / "CABLEDAT.TXT",
+                                   f / "CABLEDAT.TXT",
                                    std::filesystem::copy_options::overwrite_existing);
         std::ofstream(f / "CN3NESC.TXT", std::ios::binary) << "English\r\n2\r\n";
         return f;
@@ -40,7 +47,8 @@ void BM_HeadlessStartUp(benchmark::State& state) {
         program->dataFolder = folder;
         cn3::WireEvents(*program);
         cn3::LoadSettings(*program);
-        if (!cn3::LoadCatalogue(*program)) state.SkipWithError("the shipped catalogue could not be read");
+        if (!cn3::LoadCatalogue(*program))
+            state.SkipWithError("the shipped catalogue could not be read");
         benchmark::DoNotOptimize(program->main.Grid1.rows());
     }
 }

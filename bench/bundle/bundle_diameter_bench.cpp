@@ -11,7 +11,7 @@
 namespace {
 
 class SilentDialogs : public cn3::ui::Dialogs {
-public:
+  public:
     int messages = 0;
     void message(std::string_view) override { ++messages; }
     bool askYesNo(std::string_view) override { return false; }
@@ -47,7 +47,8 @@ void BM_ComputeBundleDiameter(benchmark::State& state) {
         benchmark::DoNotOptimize(program.bundle);
     }
     if (dialogs.messages > 0) state.SkipWithError("the selection was refused as too many");
-    state.counters["diameter"] = cn3::LeadingNumber(program.main.Grid2.text(program.main.Grid2.rows() - 1, 2));
+    state.counters["diameter"] =
+        cn3::LeadingNumber(program.main.Grid2.text(program.main.Grid2.rows() - 1, 2));
 }
 
 }  // namespace

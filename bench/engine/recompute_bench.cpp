@@ -12,7 +12,7 @@ namespace cn3 {
 namespace {
 
 class SilentDialogs : public ui::Dialogs {
-public:
+  public:
     void message(std::string_view) override {}
     bool askYesNo(std::string_view) override { return false; }
     std::string input(std::string_view, std::string_view, std::string_view) override { return {}; }
@@ -21,12 +21,12 @@ public:
 };
 
 class DiscardingSurface : public ui::Surface {
-public:
+  public:
     std::string typeName() const override { return "PictureBox"; }
     double areaWidthTwips() const override { return 12000; }
     double areaHeightTwips() const override { return 9000; }
 
-protected:
+  protected:
     void deviceClear() override {}
     void deviceText(double, double, std::string_view text, double, bool) override {
         benchmark::DoNotOptimize(text.data());
@@ -65,12 +65,15 @@ void SetUp(Program& p, SilentDialogs& dialogs) {
         row[field::kRatedBreakingStrength] = cables[i][5];
     }
     p.cables.lastCableRow = p.cables.userSeparatorRow = 5;
-    p.loadings = {LoadingRecord{"Heavy        ", 0, 0.5f, 4, 0.31f}, LoadingRecord{"Medium       ", 15, 0.25f, 4, 0.22f},
-                  LoadingRecord{"Light        ", 30, 0, 9, 0.05f},   LoadingRecord{"Extreme Wind ", 60, 0, 21, 0},
-                  LoadingRecord{"Other        ", 90, 1, 0, 0},       LoadingRecord{"User 1       ", 120, 0, 0, 0},
+    p.loadings = {LoadingRecord{"Heavy        ", 0, 0.5f, 4, 0.31f},
+                  LoadingRecord{"Medium       ", 15, 0.25f, 4, 0.22f},
+                  LoadingRecord{"Light        ", 30, 0, 9, 0.05f},
+                  LoadingRecord{"Extreme Wind ", 60, 0, 21, 0},
+                  LoadingRecord{"Other        ", 90, 1, 0, 0},
+                  LoadingRecord{"User 1       ", 120, 0, 0, 0},
                   LoadingRecord{"User 2       ", 32, 0.75f, 2, 0.1f}};
     const float kinds[11] = {1, 8, 7, 8, 4, 2, 0, 4, 4, 4, 0};
-    const char* formats[11] = {"##0", "#0.000", "#0.0", "#0.000", "##0.00", "##,##0",
+    const char* formats[11] = {"##0",   "#0.000", "#0.0",   "#0.000", "##0.00", "##,##0",
                                "#0.00", "##0.00", "##0.00", "##0.00", "#0.0"};
     for (int k = 0; k < 11; ++k) {
         p.loadingResults.at(0, k) = kinds[k];

@@ -84,7 +84,8 @@ void LayOutCatalogueGrid(Program& program) {
             // separator and rows the file left without figures show exactly as written.
             const bool convert = row > 0 && col > 0 && table.number(row, field::kFirstNumeric) > 0;
             grid.setText(row, col,
-                         convert ? program.units.toDisplay(kind, static_cast<float>(LeadingNumber(text)), format)
+                         convert ? program.units.toDisplay(
+                                       kind, static_cast<float>(LeadingNumber(text)), format)
                                  : text);
         }
     }

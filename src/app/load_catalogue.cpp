@@ -28,8 +28,9 @@ void TakeCatalogue(Program& program, Catalogue&& catalogue) {
     program.installedTempStart = catalogue.tempStart;
     main.HScroll1.setRange(catalogue.tempLow, catalogue.tempHigh);
     main.HScroll1.setValue(catalogue.tempStart);
-    main.Label1.setCaption("Installed Temperature " +
-                           program.units.toDisplay(unit::kTemperature, catalogue.tempStart, "###0.#;;"));
+    main.Label1.setCaption("Installed Temperature " + program.units.toDisplay(unit::kTemperature,
+                                                                              catalogue.tempStart,
+                                                                              "###0.#;;"));
 
     LayOutTemperatureGrid(program);
 

@@ -23,7 +23,8 @@ void SettleUnits(Program& program) {
     if (!word.empty() && word.front() == '?') {
         const bool english = program.dialogs->askYesNo(kFirstRunQuestion);
         word = english ? "English" : "Metric ";
-        // Should the rewrite fail, the answer still holds for this run and is asked again next time.
+        // Should the rewrite fail, the answer still holds for this run and is asked again next
+        // time.
         WriteUnitWord(path, word);
     }
     if (!word.empty() && word.front() == 'M') program.units.metricUnits = 1;

@@ -18,7 +18,9 @@ constexpr int kFirstUserCell = 15;   // user loading 1 is cells 15..19, user loa
 constexpr std::string_view kTempPattern = "##0.#;;";
 constexpr std::string_view kValuePattern = "##0.##;;";
 
-ui::Label& Cell(Program& program, int cell) { return program.loading.Cells.at(static_cast<size_t>(cell)); }
+ui::Label& Cell(Program& program, int cell) {
+    return program.loading.Cells.at(static_cast<size_t>(cell));
+}
 
 void ShowCells(Program& program, int first, int last, bool on) {
     for (int c = first; c <= last; ++c) Cell(program, c).setVisible(on);
@@ -28,10 +30,14 @@ void ShowCells(Program& program, int first, int last, bool on) {
 void ShowRecordValues(Program& program, int row, const LoadingRecord& record) {
     const Units& u = program.units;
     const int base = 5 * row;
-    Cell(program, base + 1).setCaption(u.toDisplay(unit::kTemperature, record.temperature, kTempPattern));
-    Cell(program, base + 2).setCaption(u.toDisplay(unit::kSmallLength, record.iceThickness, kValuePattern));
-    Cell(program, base + 3).setCaption(u.toDisplay(unit::kWindPressure, record.windPressure, kValuePattern));
-    Cell(program, base + 4).setCaption(u.toDisplay(unit::kLoadPerLength, record.loadConstant, kValuePattern));
+    Cell(program, base + 1)
+        .setCaption(u.toDisplay(unit::kTemperature, record.temperature, kTempPattern));
+    Cell(program, base + 2)
+        .setCaption(u.toDisplay(unit::kSmallLength, record.iceThickness, kValuePattern));
+    Cell(program, base + 3)
+        .setCaption(u.toDisplay(unit::kWindPressure, record.windPressure, kValuePattern));
+    Cell(program, base + 4)
+        .setCaption(u.toDisplay(unit::kLoadPerLength, record.loadConstant, kValuePattern));
 }
 
 std::string Trimmed(std::string_view s) {
@@ -49,7 +55,8 @@ std::array<std::string, 5> SplitSavedLine(std::string_view line) {
     for (auto& piece : pieces) {
         if (pos > line.size()) break;
         const size_t comma = line.find(',', pos);
-        piece = std::string(line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos));
+        piece = std::string(
+            line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos));
         pos = comma == std::string_view::npos ? line.size() + 1 : comma + 1;
     }
     return pieces;
@@ -77,7 +84,8 @@ void ShowLoadingDistrict(Program& program, int district) {
 
 void LoadingOption_Click(Program& program, int district) {
     if (district < 0 || district > 2) return;
-    Cell(program, 0).setCaption("251 " + std::string(kDistrictNames[static_cast<size_t>(district)]));
+    Cell(program, 0)
+        .setCaption("251 " + std::string(kDistrictNames[static_cast<size_t>(district)]));
     program.loading.SaveButton.setEnabled(true);
     ShowLoadingDistrict(program, district);
 }
@@ -104,11 +112,21 @@ void StoreUserLoadingCell(Program& program, int cell, const std::string& text) {
     const Units& u = program.units;
     const auto typed = static_cast<float>(LeadingNumber(text));
     switch (cell % 5) {
-        case 0: record.name = LoadingName13(text); break;
-        case 1: record.temperature = u.fromInputValue(unit::kTemperature, typed, kTempPattern); break;
-        case 2: record.iceThickness = u.fromInputValue(unit::kSmallLength, typed, kValuePattern); break;
-        case 3: record.windPressure = u.fromInputValue(unit::kWindPressure, typed, kValuePattern); break;
-        case 4: record.loadConstant = u.fromInputValue(unit::kLoadPerLength, typed, kValuePattern); break;
+        case 0:
+            record.name = LoadingName13(text);
+            break;
+        case 1:
+            record.temperature = u.fromInputValue(unit::kTemperature, typed, kTempPattern);
+            break;
+        case 2:
+            record.iceThickness = u.fromInputValue(unit::kSmallLength, typed, kValuePattern);
+            break;
+        case 3:
+            record.windPressure = u.fromInputValue(unit::kWindPressure, typed, kValuePattern);
+            break;
+        case 4:
+            record.loadConstant = u.fromInputValue(unit::kLoadPerLength, typed, kValuePattern);
+            break;
     }
 }
 
@@ -116,8 +134,8 @@ void LoadingCell_Click(Program& program, int cell) {
     if (cell < kFirstUserCell || cell > 24) return;  // only the user loadings can be edited
     ui::Label& label = Cell(program, cell);
     // Cancelling gives the empty text, which empties the cell like an empty answer.
-    std::string answer = program.dialogs->input("Enter new value", program.loading.Title.caption(),
-                                                label.caption());
+    std::string answer =
+        program.dialogs->input("Enter new value", program.loading.Title.caption(), label.caption());
     label.setCaption(answer);
     StoreUserLoadingCell(program, cell, answer);
 }
@@ -154,7 +172,8 @@ void RestoreLoadingSettings(Program& program) {
     // A file without a readable district (one created empty, say) or with one out of range
     // starts on the window's own default rather than on an index no loading has.
     int district = kDefaultDistrict;
-    if (settings.district && *settings.district >= 0 && *settings.district <= 2) district = *settings.district;
+    if (settings.district && *settings.district >= 0 && *settings.district <= 2)
+        district = *settings.district;
     program.selectedDistrict = static_cast<std::uint8_t>(district);
 
     for (size_t i = 0; i < settings.userLoadingLines.size() && i < 2; ++i) {
@@ -177,7 +196,9 @@ void WireLoadingEvents(Program& program) {
     LoadingForm& w = program.loading;
     w.Option1.onClick = [&program](int district) { LoadingOption_Click(program, district); };
     for (int i = 0; i < 2; ++i)
-        w.Check1[static_cast<size_t>(i)].onClick = [&program, i] { LoadingCheck_Click(program, i); };
+        w.Check1[static_cast<size_t>(i)].onClick = [&program, i] {
+            LoadingCheck_Click(program, i);
+        };
     for (int c = 0; c < 25; ++c)
         w.Cells[static_cast<size_t>(c)].onClick = [&program, c] { LoadingCell_Click(program, c); };
     w.SaveButton.onClick = [&program] { LoadingSave_Click(program); };

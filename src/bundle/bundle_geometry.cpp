@@ -14,8 +14,10 @@ constexpr double kParallelSine = 1e-6;
 }  // namespace
 
 void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distance) {
-    const double x = static_cast<double>(layout[ref].x) + double{distance} * std::cos(double{bearing});
-    const double y = static_cast<double>(layout[ref].y) - double{distance} * std::sin(double{bearing});
+    const double x =
+        static_cast<double>(layout[ref].x) + double{distance} * std::cos(double{bearing});
+    const double y =
+        static_cast<double>(layout[ref].y) - double{distance} * std::sin(double{bearing});
     layout[n].x = static_cast<float>(x);
     layout[n].y = static_cast<float>(y);
 }
@@ -26,8 +28,8 @@ float DistanceBetween(const BundleLayout& layout, int a, int b) {
     return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
-void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing,
-                        float& distance, double pi) {
+void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing, float& distance,
+                        double pi) {
     const double dx = double{layout[b].x} - double{layout[a].x};
     const double dy = double{layout[a].y} - double{layout[b].y};  // y grows downwards
     double theta = dx != 0.0 ? std::atan(dy / dx) : pi / 2.0;

@@ -14,8 +14,8 @@ namespace cn3 {
 void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distance);
 
 // Bearing (0 to 2 pi) and distance from centre a to centre b. Coincident centres give pi/2.
-void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing,
-                        float& distance, double pi);
+void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing, float& distance,
+                        double pi);
 
 // The distance part of BearingAndDistance alone, for callers that need no bearing.
 float DistanceBetween(const BundleLayout& layout, int a, int b);

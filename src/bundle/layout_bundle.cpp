@@ -50,7 +50,8 @@ LayoutOutcome placeCircles(BundleLayout& layout, double pi) {
         return LayoutOutcome::Laid;
     }
     if (last >= 1) {
-        PlaceFrom(layout, 1, 0, 0.0f, static_cast<float>(double{layout[0].r} + double{layout[1].r}));
+        PlaceFrom(layout, 1, 0, 0.0f,
+                  static_cast<float>(double{layout[0].r} + double{layout[1].r}));
         EncloseTwo(layout, 0, 1, last + 1, pi);
     }
     if (last >= 2) PlaceTangent(layout, 1, 0, 2, pi);
@@ -101,7 +102,8 @@ void settleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
             const int t = layout[m].id;
             float theta = 0.0f, d = 0.0f;
             BearingAndDistance(layout, centre, t, theta, d, pi);
-            PlaceFrom(layout, m, centre, theta, static_cast<float>(double{d} + double{layout[t].r}));
+            PlaceFrom(layout, m, centre, theta,
+                      static_cast<float>(double{d} + double{layout[t].r}));
         }
         Circumcentre(layout, circum, pi);
         step = DistanceBetween(layout, centre, circum);

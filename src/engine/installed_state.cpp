@@ -4,7 +4,8 @@
 
 namespace cn3 {
 
-InstalledState SolveInstalled(const SpanInputs& in, float totalWeight, const SupportCable& support) {
+InstalledState SolveInstalled(const SpanInputs& in, float totalWeight,
+                              const SupportCable& support) {
     InstalledState s;
     const float L = in.span, D = in.sag, EA = support.stiffness;
     s.cableLength = CableLength(L, D);

@@ -35,15 +35,16 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
         results.at(i, col::kIceThickness) = record.iceThickness;
         results.at(i, col::kLoadConstant) = record.loadConstant;
 
-        const auto load = ConditionLoad(d, record.iceThickness, record.windPressure, w, record.loadConstant);
+        const auto load =
+            ConditionLoad(d, record.iceThickness, record.windPressure, w, record.loadConstant);
         const float R = load.resultant;
         results.at(i, col::kResultant) = R;
         results.at(i, col::kIceLoad) = load.vertical - w;
 
         // Creep is a fraction: 0.05 lengthens by 5 %.
-        const float S0c = static_cast<float>(double(st.stressFree) *
-                                             (1.0 + alpha * (record.temperature - in.installedTemperature)) *
-                                             (double(in.creep) + 1.0));
+        const float S0c = static_cast<float>(
+            double(st.stressFree) * (1.0 + alpha * (record.temperature - in.installedTemperature)) *
+            (double(in.creep) + 1.0));
         const float Dc = SolveSag(L, S0c, R, EA);
         const float Hc = ParabolicTension(R, S0c, Dc);
         const double x = in.pointDistance;
@@ -51,7 +52,8 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
 
         results.at(i, col::kSag) = Dc;
         results.at(i, col::kTension) = Hc;
-        results.at(i, col::kLengthChange) = static_cast<float>((double(CableLength(L, Dc)) - S) * 100.0 / S);
+        results.at(i, col::kLengthChange) =
+            static_cast<float>((double(CableLength(L, Dc)) - S) * 100.0 / S);
         results.at(i, col::kPointSag) = static_cast<float>(R * x * x / (2.0 * Hc));
         results.at(i, col::kAngle) = static_cast<float>(theta * 180.0 / kPi);
         results.at(i, col::kHorizontalSag) = static_cast<float>(Dc * std::sin(theta));
@@ -63,12 +65,15 @@ void CopyLoadingWindowNumbers(Program& program) {
     auto& results = program.loadingResults;
     const auto& cells = program.loading.Cells;
     for (int i = 1; i <= kConditions; ++i) {
-        const auto ice = static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 3)).caption()));
-        const auto wind = static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 2)).caption()));
+        const auto ice =
+            static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 3)).caption()));
+        const auto wind =
+            static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 2)).caption()));
         // The cell shows display units and the column is shown through the small-length
         // conversion, so it holds the thickness in inches: metric figures are not converted
         // twice.
-        results.at(i, col::kShownIce) = program.units.fromInputValue(unit::kSmallLength, ice, "0.000000");
+        results.at(i, col::kShownIce) =
+            program.units.fromInputValue(unit::kSmallLength, ice, "0.000000");
         results.at(i, col::kShownWind) = wind;
     }
     results.at(0, col::kShownIce) = unit::kSmallLength;

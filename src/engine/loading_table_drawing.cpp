@@ -11,8 +11,8 @@ namespace cn3 {
 
 namespace {
 
-constexpr int kPointColumn = 8;     // sag at the point of interest, heading column
-constexpr int kIceLoadColumn = 2;   // centred on 700 twips whatever its gap
+constexpr int kPointColumn = 8;    // sag at the point of interest, heading column
+constexpr int kIceLoadColumn = 2;  // centred on 700 twips whatever its gap
 constexpr int kIceLoadWidth = 700;
 constexpr int kTitleSize = 12, kHeadingSize = 6, kRowSize = 10;
 constexpr int kRowGap = 60;  // twips under the headings, and above the user loadings
@@ -23,28 +23,45 @@ const std::array<int, 21> kGaps = {0,   1600, 500, 700, 600, 700, 500, 700, 700,
 struct Table {
     TableColumns at;
     double width(int c) const {
-        return c == kIceLoadColumn ? kIceLoadWidth : at[static_cast<size_t>(c + 1)] - at[static_cast<size_t>(c)];
+        return c == kIceLoadColumn ? kIceLoadWidth
+                                   : at[static_cast<size_t>(c + 1)] - at[static_cast<size_t>(c)];
     }
 };
 
 std::string Heading(const Program& program, int c) {
     const auto unit = [&](int kind) { return program.units.label(kind); };
     switch (c) {
-        case 0: return "|Loading|Condition";
-        case 1: return "||Temp.|" + unit(unit::kTemperature);
-        case 2: return "|Ice|Load|" + unit(unit::kLoadPerLength);
-        case 3: return "Horz|Wind|Load|" + unit(unit::kWindLoad);
-        case 4: return "Result|Load|+ Const|" + unit(unit::kLoadPerLength);
-        case 5: return "|Sag||" + unit(unit::kLength);
-        case 6: return "|Tension||" + unit(unit::kForce);
-        case 7: return "% Len|Chg From|Input|Conditions";
-        case 8: return "Sag @|Point|" + program.main.Text9[entry::kPointDistance].text() + "|" + unit(unit::kLength);
-        case 9: return "Horz|Sag|Comp|" + unit(unit::kLength);
-        case 10: return "Vert|Sag|Comp|" + unit(unit::kLength);
-        case 11: return "|Vector|Angle|Deg";
-        case 18: return "|Ice|Thick|" + unit(unit::kSmallLength);
-        case 19: return "|Wind|Constant|" + unit(unit::kLoadPerLength);
-        default: return {};
+        case 0:
+            return "|Loading|Condition";
+        case 1:
+            return "||Temp.|" + unit(unit::kTemperature);
+        case 2:
+            return "|Ice|Load|" + unit(unit::kLoadPerLength);
+        case 3:
+            return "Horz|Wind|Load|" + unit(unit::kWindLoad);
+        case 4:
+            return "Result|Load|+ Const|" + unit(unit::kLoadPerLength);
+        case 5:
+            return "|Sag||" + unit(unit::kLength);
+        case 6:
+            return "|Tension||" + unit(unit::kForce);
+        case 7:
+            return "% Len|Chg From|Input|Conditions";
+        case 8:
+            return "Sag @|Point|" + program.main.Text9[entry::kPointDistance].text() + "|" +
+                   unit(unit::kLength);
+        case 9:
+            return "Horz|Sag|Comp|" + unit(unit::kLength);
+        case 10:
+            return "Vert|Sag|Comp|" + unit(unit::kLength);
+        case 11:
+            return "|Vector|Angle|Deg";
+        case 18:
+            return "|Ice|Thick|" + unit(unit::kSmallLength);
+        case 19:
+            return "|Wind|Constant|" + unit(unit::kLoadPerLength);
+        default:
+            return {};
     }
 }
 
@@ -57,7 +74,8 @@ std::string ConditionLabel(const Program& program, int record) {
 std::string Cell(const Program& program, int r, int k) {
     const auto& results = program.loadingResults;
     const int kind = static_cast<int>(results.at(0, k));
-    return program.units.toDisplay(kind, results.at(r, k), results.formats.at(static_cast<size_t>(k)));
+    return program.units.toDisplay(kind, results.at(r, k),
+                                   results.formats.at(static_cast<size_t>(k)));
 }
 
 }  // namespace
@@ -67,7 +85,8 @@ TableColumns LoadingTableColumns(int mode) {
     at[0] = 150;
     for (size_t c = 1; c <= 12; ++c) at[c] = static_cast<short>(at[c - 1] + kGaps[c]);
     if (mode == kPrintedTable)
-        for (size_t c = 3; c <= 12; ++c) at[c] = static_cast<short>(at[c] + 1300);  // 2000 after the ice load
+        for (size_t c = 3; c <= 12; ++c)
+            at[c] = static_cast<short>(at[c] + 1300);  // 2000 after the ice load
     at[18] = static_cast<short>(at[2] + kGaps[18]);
     at[19] = static_cast<short>(at[18] + kGaps[19]);
     at[20] = static_cast<short>(at[19] + kGaps[20]);
@@ -96,7 +115,8 @@ void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
     if (printed) columns.insert(columns.end(), {18, 19});
     for (int c : columns) {
         target.setCurrentY(y0);
-        PrintStackedHeading(target, table.at[static_cast<size_t>(c)], table.width(c), Heading(program, c));
+        PrintStackedHeading(target, table.at[static_cast<size_t>(c)], table.width(c),
+                            Heading(program, c));
         if (c == 1) y1 = target.currentY() + kRowGap;
     }
     target.setCurrentY(y1);
@@ -117,12 +137,14 @@ void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
             if (k != kPointColumn - 1 || point) fields.push_back(k);
         for (int k : fields) {
             target.setCurrentY(yr);
-            PrintStackedHeading(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1), Cell(program, r, k));
+            PrintStackedHeading(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
+                                Cell(program, r, k));
         }
         if (printed)
             for (int k : {18, 19}) {
                 target.setCurrentY(yr);
-                PrintStackedHeading(target, table.at[static_cast<size_t>(k)], table.width(k), Cell(program, r, k));
+                PrintStackedHeading(target, table.at[static_cast<size_t>(k)], table.width(k),
+                                    Cell(program, r, k));
             }
     }
 }

@@ -37,7 +37,8 @@ void Recompute(Program& program) {
         return;
     }
 
-    solution.installed = SolveInstalled(solution.inputs, solution.cables.totalWeight, solution.support);
+    solution.installed =
+        SolveInstalled(solution.inputs, solution.cables.totalWeight, solution.support);
     program.main.Label4.setCaption(ResultsText(program.units, solution));
     FillTemperatureTable(program, solution);
     const float bundleDiameter = OverallDiameter(program);

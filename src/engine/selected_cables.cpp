@@ -23,8 +23,8 @@ float OverallDiameter(const Program& program) {
     if (grid.rows() < 1) return 0.0f;
     std::string_view text = grid.text(grid.rows() - 1, kDiameterColumn);
     if (text.starts_with("Ovr")) text = text.size() > 4 ? text.substr(4) : std::string_view{};
-    return program.units.fromInputValue(unit::kSmallLength,
-                                        static_cast<float>(LeadingNumber(text)), "###.000");
+    return program.units.fromInputValue(unit::kSmallLength, static_cast<float>(LeadingNumber(text)),
+                                        "###.000");
 }
 
 }  // namespace cn3

@@ -11,7 +11,9 @@ constexpr double kFirstInterval = 128.0;
 // A bound on the growth so that a load or stiffness that is not finite cannot loop forever.
 constexpr double kLargestInterval = 16777216.0;  // 2^24 ft
 
-float Cubic(double D, float A, float B) { return static_cast<float>((D * D + A) * D + B); }
+float Cubic(double D, float A, float B) {
+    return static_cast<float>((D * D + A) * D + B);
+}
 
 }  // namespace
 

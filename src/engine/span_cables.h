@@ -12,11 +12,11 @@
 namespace cn3 {
 
 struct SpanCables {
-    int count = 0;              // cables selected
-    int supportRow = 0;         // CableTable row of the carrier; 0 when none qualifies
-    float totalWeight = 0.0f;   // lb/ft, summed over every selected cable
-    bool integrated = false;    // some selected cable carries itself
-    bool drop = false;          // the last selected cable is a drop cable
+    int count = 0;             // cables selected
+    int supportRow = 0;        // CableTable row of the carrier; 0 when none qualifies
+    float totalWeight = 0.0f;  // lb/ft, summed over every selected cable
+    bool integrated = false;   // some selected cable carries itself
+    bool drop = false;         // the last selected cable is a drop cable
 };
 
 // A selected name that is not in the cable table.

@@ -28,7 +28,8 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
     if (grid.cols() < kColumns) grid.setCols(kColumns);
 
     int row = 1;
-    for (int T = kTableLowTemperature; T <= kTableHighTemperature; T += kTableTemperatureStep, ++row) {
+    for (int T = kTableLowTemperature; T <= kTableHighTemperature;
+         T += kTableTemperatureStep, ++row) {
         const float S0T = static_cast<float>(S0 * (1.0 + alpha * (T - in.installedTemperature)));
         const float DT = SolveSag(L, S0T, w, EA);
         // The stress-free length stands in for the span, as the loading conditions do it.
@@ -39,8 +40,10 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
         grid.setText(row, 1, units.toDisplay(unit::kLength, DT, "##.00 "));
         grid.setText(row, 2, units.toDisplay(unit::kForce, HT, "##,### "));
         grid.setText(row, 3, FormatNumber(change, "#0.00"));
-        grid.setText(row, 4, clearance ? units.toDisplay(unit::kLength, in.clearance + in.sag - DT, "##.00 ")
-                                       : std::string("N/A"));
+        grid.setText(row, 4,
+                     clearance
+                         ? units.toDisplay(unit::kLength, in.clearance + in.sag - DT, "##.00 ")
+                         : std::string("N/A"));
     }
 }
 
@@ -48,7 +51,8 @@ void WriteClearanceHeading(Program& program) {
     std::string heading = "Clearance";
     heading += kHeaderBreak;
     if (ClearanceGiven(program))
-        heading += program.main.Text9[entry::kClearance].text() + " " + program.units.label(unit::kLength);
+        heading +=
+            program.main.Text9[entry::kClearance].text() + " " + program.units.label(unit::kLength);
     program.main.GridTemp.setText(0, 4, std::move(heading));
 }
 

@@ -5,9 +5,13 @@
 
 namespace cn3 {
 
-void Text9_Change(Program& program, int) { Recompute(program); }
+void Text9_Change(Program& program, int) {
+    Recompute(program);
+}
 
-void Option1_Click(Program& program) { Recompute(program); }
+void Option1_Click(Program& program) {
+    Recompute(program);
+}
 
 void Check1_Click(Program& program, int index) {
     if (index == 0) {
@@ -31,7 +35,8 @@ void HScroll1_Change(Program& program) {
     program.worksheetEdited = 1;
     program.main.Label1.setCaption(
         "Installed Temperature " +
-        program.units.toDisplay(unit::kTemperature, static_cast<float>(program.main.HScroll1.value()), "###0.#;;"));
+        program.units.toDisplay(unit::kTemperature,
+                                static_cast<float>(program.main.HScroll1.value()), "###0.#;;"));
     Recompute(program);
 }
 

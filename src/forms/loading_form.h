@@ -13,17 +13,18 @@
 namespace cn3 {
 
 class LoadingForm {
-public:
+  public:
     LoadingForm();
 
     ui::Label Title{"Set Ice / Wind Loadings"};
     ui::Frame Frame1{"Select Load For Rule 251"};
     ui::OptionGroup Option1{{"Heavy", "Medium", "Light"}, 2};
-    std::array<ui::CheckBox, 2> Check1{ui::CheckBox{"User Loading1"}, ui::CheckBox{"User Loading2"}};
+    std::array<ui::CheckBox, 2> Check1{ui::CheckBox{"User Loading1"},
+                                       ui::CheckBox{"User Loading2"}};
     ui::Label Heading{"Rule          Temperature   Ice Thickness   Wind      Constant"};
     std::array<ui::Label, 4> UnitLabels;  // under the heading, one per value column
     ui::Label Hint{"Click on any field below to change."};
-    std::array<ui::Label, 25> Cells;      // LoadingGrid
+    std::array<ui::Label, 25> Cells;  // LoadingGrid
     ui::Button SaveButton{"Save above values"};
     ui::Button CloseButton{"Close"};
 
@@ -33,7 +34,6 @@ public:
     std::function<void()> runModal;
     // Set by the view: closes a modal run.
     std::function<void()> closeModal;
-
 };
 
 }  // namespace cn3

@@ -15,8 +15,12 @@ struct LoadingResults {
     std::array<std::array<float, 20>, 6> values{};
     std::array<std::string, 21> formats{};  // number pattern of each column
 
-    float& at(int row, int col) { return values.at(static_cast<size_t>(row)).at(static_cast<size_t>(col)); }
-    float at(int row, int col) const { return values.at(static_cast<size_t>(row)).at(static_cast<size_t>(col)); }
+    float& at(int row, int col) {
+        return values.at(static_cast<size_t>(row)).at(static_cast<size_t>(col));
+    }
+    float at(int row, int col) const {
+        return values.at(static_cast<size_t>(row)).at(static_cast<size_t>(col));
+    }
 };
 
 }  // namespace cn3

@@ -4,7 +4,7 @@ namespace cn3 {
 
 MainForm::MainForm() {
     const char* captions[] = {"Span Length", "Span Sag", "Pt of Interest     Distance",
-                              "Clearance", "Creep %", "Enter Bundle Diameter"};
+                              "Clearance",   "Creep %",  "Enter Bundle Diameter"};
     for (size_t i = 0; i < Label2.size(); ++i) Label2[i].setCaption(captions[i]);
 
     Text9[0].setText("0.00");

@@ -29,13 +29,13 @@ struct FileDialogState {
 };
 
 class MainForm {
-public:
+  public:
     MainForm();
 
     ui::Label Title;  // the window title (its caption)
 
-    ui::TabStrip SSTab1{{"Project ID", "Cables", "Sag / Tension", "Nesc Results", "Files/Print",
-                         "Help", "EXIT"}};
+    ui::TabStrip SSTab1{
+        {"Project ID", "Cables", "Sag / Tension", "Nesc Results", "Files/Print", "Help", "EXIT"}};
     ui::TabStrip SSTab2{{"Strand", "K5", "LX", "Fiber", "Drop", "User Defined"}};
 
     // "Project ID"
@@ -51,7 +51,8 @@ public:
         "under 'SELECTED CABLES'.."};
     std::array<ui::Label, 6> Label2;  // captions of the span entries and of Text5
     ui::TextBox Text5;                // manual bundle diameter
-    std::array<ui::TextBox, 5> Text9; // span entries: length, sag, point distance, clearance, creep
+    std::array<ui::TextBox, 5>
+        Text9;  // span entries: length, sag, point distance, clearance, creep
     ui::Button Command3{"View Bundle Plot"};
     ui::Button Command1{"Create/Modify User Defined"};
     ui::PictureBox Picture1;  // the user-defined editing panel; visible = editing mode

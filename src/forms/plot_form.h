@@ -10,19 +10,28 @@
 namespace cn3 {
 
 class PlotForm {
-public:
-    PlotForm() { Command1.onClick = [this] { hide(); }; }
+  public:
+    PlotForm() {
+        Command1.onClick = [this] { hide(); };
+    }
 
     ui::Label Title{"Cable Bundle Plot"};
     ui::PictureBox Picture;  // the whole drawing area of the window
     ui::Button Command1{"Close"};
 
     bool shown() const { return shown_; }
-    void show() { shown_ = true; Picture.refresh(); if (onShownChanged) onShownChanged(); }
-    void hide() { shown_ = false; if (onShownChanged) onShownChanged(); }
+    void show() {
+        shown_ = true;
+        Picture.refresh();
+        if (onShownChanged) onShownChanged();
+    }
+    void hide() {
+        shown_ = false;
+        if (onShownChanged) onShownChanged();
+    }
     std::function<void()> onShownChanged;
 
-private:
+  private:
     bool shown_ = false;
 };
 

@@ -8,11 +8,11 @@
 namespace cn3 {
 
 class PseudoRandom {
-public:
+  public:
     // The next value, a multiple of 2^-24 in [0, 1) (exact in single precision).
     float next() { return static_cast<float>(engine_() >> 8) / 16777216.0f; }
 
-private:
+  private:
     std::mt19937 engine_{19610u};
 };
 

@@ -16,7 +16,8 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
 
 void applyVisible(QWidget* widget, bool visible) {
     if (!visible) {
-        if (!widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden()) widget->setVisible(false);
+        if (!widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden())
+            widget->setVisible(false);
     } else if (widget->isHidden() && widget->parentWidget()) {
         widget->setVisible(true);
     }
@@ -115,12 +116,14 @@ void bindTo(ui::OptionGroup& model, const std::vector<QRadioButton*>& buttons) {
             b->setEnabled(model.enabled());
             applyVisible(b, model.visible());
         }
-        if (QAbstractButton* chosen = group->button(model.selected()); chosen && !chosen->isChecked()) {
+        if (QAbstractButton* chosen = group->button(model.selected());
+            chosen && !chosen->isChecked()) {
             const QSignalBlocker quiet(group);
             chosen->setChecked(true);
         }
     });
-    QObject::connect(group, &QButtonGroup::idClicked, group, [&model](int id) { model.select(id); });
+    QObject::connect(group, &QButtonGroup::idClicked, group,
+                     [&model](int id) { model.select(id); });
 }
 
 namespace {
@@ -151,8 +154,12 @@ void bindTabs(ui::TabStrip& model, Tabs* widget) {
 }
 }  // namespace
 
-void bindTo(ui::TabStrip& model, QTabWidget* widget) { bindTabs(model, widget); }
-void bindTo(ui::TabStrip& model, QTabBar* widget) { bindTabs(model, widget); }
+void bindTo(ui::TabStrip& model, QTabWidget* widget) {
+    bindTabs(model, widget);
+}
+void bindTo(ui::TabStrip& model, QTabBar* widget) {
+    bindTabs(model, widget);
+}
 
 void bindTo(ui::ScrollBar& model, QScrollBar* widget) {
     follow(model, widget, [&model](QScrollBar* w) {
@@ -174,7 +181,8 @@ void bindTo(ui::ListBox& model, QListWidget* widget) {
         const auto& items = model.items();
         // Help text grows line by line at start-up; add only what is new.
         if (w->count() > static_cast<int>(items.size())) w->clear();
-        for (size_t i = static_cast<size_t>(w->count()); i < items.size(); ++i) w->addItem(shown(items[i]));
+        for (size_t i = static_cast<size_t>(w->count()); i < items.size(); ++i)
+            w->addItem(shown(items[i]));
     });
 }
 

@@ -23,11 +23,11 @@ namespace cn3::qt {
 
 // A label that reports a mouse press, for the loading window's cells.
 class ClickableLabel : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
     std::function<void()> onClick;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 

@@ -13,9 +13,12 @@ namespace cn3::qt {
 namespace {
 Qt::Alignment ToQt(ui::Align a) {
     switch (a) {
-        case ui::Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case ui::Align::Center: return Qt::AlignHCenter | Qt::AlignVCenter;
-        case ui::Align::Left: break;
+        case ui::Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case ui::Align::Center:
+            return Qt::AlignHCenter | Qt::AlignVCenter;
+        case ui::Align::Left:
+            break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -65,8 +68,12 @@ int GridView::columnPixels(int col) const {
     return std::max(toPixelsX(model_.colWidth(col)), widest + 10);
 }
 
-int GridView::toPixelsX(int twips) const { return qRound(twips * logicalDpiX() / 1440.0); }
-int GridView::toPixelsY(int twips) const { return qRound(twips * logicalDpiY() / 1440.0); }
+int GridView::toPixelsX(int twips) const {
+    return qRound(twips * logicalDpiX() / 1440.0);
+}
+int GridView::toPixelsY(int twips) const {
+    return qRound(twips * logicalDpiY() / 1440.0);
+}
 
 void GridView::scheduleRefresh() {
     dirty_ = true;

@@ -15,7 +15,7 @@
 namespace cn3::qt {
 
 class GridView : public QTableWidget {
-public:
+  public:
     GridView(ui::Grid& model, QWidget* parent = nullptr);
 
     // Rebuilds the table from the model now if it changed.
@@ -25,10 +25,10 @@ public:
     // Grows no taller than its rows need (a grid with few rows under which others stand).
     void setFitHeight(bool on);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void scheduleRefresh();
     int columnPixels(int col) const;
     int toPixelsX(int twips) const;

@@ -10,10 +10,10 @@
 namespace cn3::qt {
 
 class LoadingDialog : public QDialog {
-public:
+  public:
     LoadingDialog(LoadingForm& form, QWidget* parent = nullptr);
 
-private:
+  private:
     LoadingForm& form_;
 };
 

@@ -21,7 +21,9 @@ W* named(W* widget, const QString& name) {
     return widget;
 }
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
 
 QLabel* label(ui::Label& model, const QString& name) {
     auto* w = named(new QLabel, name);
@@ -81,10 +83,14 @@ QWidget* BuildProjectPage(MainForm& form) {
     auto* box = frame(form.Frame7, QStringLiteral("Frame7"));
     auto* fields = new QFormLayout(box);
     fields->setLabelAlignment(Qt::AlignRight);
-    fields->addRow(label(form.Label7, QStringLiteral("Label7")), textBox(form.Text1, QStringLiteral("Text1")));
-    fields->addRow(label(form.Label8, QStringLiteral("Label8")), textBox(form.Text2, QStringLiteral("Text2"), 120));
-    fields->addRow(label(form.Label9, QStringLiteral("Label9")), textBox(form.Text3, QStringLiteral("Text3")));
-    fields->addRow(label(form.Label10, QStringLiteral("Label10")), textBox(form.Text4, QStringLiteral("Text4")));
+    fields->addRow(label(form.Label7, QStringLiteral("Label7")),
+                   textBox(form.Text1, QStringLiteral("Text1")));
+    fields->addRow(label(form.Label8, QStringLiteral("Label8")),
+                   textBox(form.Text2, QStringLiteral("Text2"), 120));
+    fields->addRow(label(form.Label9, QStringLiteral("Label9")),
+                   textBox(form.Text3, QStringLiteral("Text3")));
+    fields->addRow(label(form.Label10, QStringLiteral("Label10")),
+                   textBox(form.Text4, QStringLiteral("Text4")));
     box->setMaximumWidth(720);
     outer->addWidget(box);
     outer->addStretch();
@@ -100,7 +106,8 @@ QWidget* BuildCablesPage(MainForm& form) {
     left->setSpacing(0);
     auto* families = named(new QTabBar, QStringLiteral("SSTab2"));
     families->setExpanding(false);
-    for (const auto& caption : form.SSTab2.captions()) families->addTab(QString::fromStdString(caption));
+    for (const auto& caption : form.SSTab2.captions())
+        families->addTab(QString::fromStdString(caption));
     bindTo(form.SSTab2, families);
     left->addWidget(families);
     left->addWidget(grid(form.Grid1, QStringLiteral("Grid1")), 1);
@@ -116,8 +123,10 @@ QWidget* BuildCablesPage(MainForm& form) {
     right->addWidget(instruction);
 
     auto* entries = new QHBoxLayout;
-    entries->addWidget(captioned(label(form.Label2[5], indexed("Label2", 5)), textBox(form.Text5, QStringLiteral("Text5"), 110)));
-    entries->addWidget(captioned(label(form.Label2[4], indexed("Label2", 4)), textBox(form.Text9[4], indexed("Text9", 4), 90)));
+    entries->addWidget(captioned(label(form.Label2[5], indexed("Label2", 5)),
+                                 textBox(form.Text5, QStringLiteral("Text5"), 110)));
+    entries->addWidget(captioned(label(form.Label2[4], indexed("Label2", 4)),
+                                 textBox(form.Text9[4], indexed("Text9", 4), 90)));
     entries->addStretch();
     right->addLayout(entries);
 
@@ -153,10 +162,12 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     sagRow->addWidget(absolute);
     sagRow->addWidget(percent);
     sagRow->addStretch();
-    left->addWidget(captioned(label(form.Label2[0], indexed("Label2", 0)), textBox(form.Text9[0], indexed("Text9", 0), 100)));
+    left->addWidget(captioned(label(form.Label2[0], indexed("Label2", 0)),
+                              textBox(form.Text9[0], indexed("Text9", 0), 100)));
     sag->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField));
     left->addLayout(sag);
-    left->addWidget(captioned(label(form.Label2[3], indexed("Label2", 3)), textBox(form.Text9[3], indexed("Text9", 3), 100)));
+    left->addWidget(captioned(label(form.Label2[3], indexed("Label2", 3)),
+                              textBox(form.Text9[3], indexed("Text9", 3), 100)));
 
     left->addSpacing(8);
     left->addWidget(label(form.Label1, QStringLiteral("Label1")));
@@ -221,14 +232,17 @@ QWidget* BuildFilesPage(MainForm& form) {
 
     auto* files = frame(form.Frame2, QStringLiteral("Frame2"));
     auto* filesLayout = new QVBoxLayout(files);
-    for (int i = 0; i < 3; ++i) filesLayout->addWidget(button(form.Command6[static_cast<size_t>(i)], indexed("Command6", i)));
+    for (int i = 0; i < 3; ++i)
+        filesLayout->addWidget(
+            button(form.Command6[static_cast<size_t>(i)], indexed("Command6", i)));
     filesLayout->addStretch();
     outer->addWidget(files, 0, Qt::AlignTop);
 
     auto* print = frame(form.Frame4, QStringLiteral("Frame4"));
     auto* printLayout = new QGridLayout(print);
     for (int i = 0; i < 6; ++i)
-        printLayout->addWidget(checkBox(form.Check5[static_cast<size_t>(i)], indexed("Check5", i)), i, 0);
+        printLayout->addWidget(checkBox(form.Check5[static_cast<size_t>(i)], indexed("Check5", i)),
+                               i, 0);
     printLayout->addWidget(checkBox(form.Check4, QStringLiteral("Check4")), 0, 1);
     printLayout->addWidget(checkBox(form.Check3, QStringLiteral("Check3")), 1, 1);
     printLayout->addWidget(button(form.Command6[3], indexed("Command6", 3)), 3, 1);

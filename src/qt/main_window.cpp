@@ -40,7 +40,9 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     loading_ = new LoadingDialog(program.loading, this);
     plot_ = new PlotWindow(program.plot, this);
-    program.openPrinter = [self]() -> std::unique_ptr<ui::Surface> { return OpenPrinter(self.data()); };
+    program.openPrinter = [self]() -> std::unique_ptr<ui::Surface> {
+        return OpenPrinter(self.data());
+    };
 
     resize(1024, 720);
 }

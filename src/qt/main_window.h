@@ -13,17 +13,17 @@ class LoadingDialog;
 class PlotWindow;
 
 class MainWindow : public QMainWindow {
-public:
+  public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
 
     QTabWidget* pages() const { return pages_; }
     LoadingDialog* loadingWindow() const { return loading_; }
     PlotWindow* plotWindow() const { return plot_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Program& program_;
     QTabWidget* pages_;
     LoadingDialog* loading_;

@@ -1,15 +1,16 @@
 #include "qt/picture_view.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
-#include <QGuiApplication>
 #include <QScreen>
 
 #include "qt/bind.h"
 
 namespace cn3::qt {
 
-PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidget* parent) : QWidget(parent) {
+PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidget* parent)
+    : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
     const double ratio = screen ? screen->devicePixelRatio() : 1.0;

@@ -11,15 +11,15 @@
 namespace cn3::qt {
 
 class PictureView : public QWidget {
-public:
+  public:
     // The area is widthPx x heightPx logical pixels, at the screen's logical DPI.
     PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidget* parent = nullptr);
     ImageSurface& surface() { return *surface_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::shared_ptr<ImageSurface> surface_;
 };
 

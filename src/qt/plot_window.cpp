@@ -1,8 +1,8 @@
 #include "qt/plot_window.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
 

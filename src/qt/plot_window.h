@@ -10,14 +10,14 @@
 namespace cn3::qt {
 
 class PlotWindow : public QWidget {
-public:
+  public:
     // The drawing area: 5 x 5 inches at the screen's logical DPI.
     explicit PlotWindow(PlotForm& form, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     PlotForm& form_;
 };
 

@@ -24,9 +24,9 @@ std::unique_ptr<ui::Surface> OpenPrinter(QWidget* parent) {
         printer->setFullPage(true);
         return std::make_unique<PageSurface>(std::move(printer));
     }
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("No printer - print to PDF file"),
-                                                      QStringLiteral("Catenova.pdf"),
-                                                      QStringLiteral("PDF Files (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("No printer - print to PDF file"), QStringLiteral("Catenova.pdf"),
+        QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty()) return nullptr;
     return OpenPdf(path);
 }

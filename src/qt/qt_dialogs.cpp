@@ -15,7 +15,8 @@ QString QtFileFilter(std::string_view filter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i].trimmed();
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+        const QString patterns =
+            QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
         if (!description.contains(QLatin1Char('(') + patterns + QLatin1Char(')')))
             description += QStringLiteral(" (") + patterns + QLatin1Char(')');
         filters << description;
@@ -33,15 +34,17 @@ void QtDialogs::message(std::string_view text) {
 }
 
 bool QtDialogs::askYesNo(std::string_view text) {
-    return QMessageBox::question(parent_, boxTitle(), shown(text), QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent_, boxTitle(), shown(text),
+                                 QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 std::string QtDialogs::input(std::string_view prompt, std::string_view title,
                              std::string_view defaultAnswer) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, title.empty() ? boxTitle() : toQ(title),
-                                                 shown(prompt), QLineEdit::Normal, toQ(defaultAnswer), &ok);
+    const QString answer =
+        QInputDialog::getText(parent_, title.empty() ? boxTitle() : toQ(title), shown(prompt),
+                              QLineEdit::Normal, toQ(defaultAnswer), &ok);
     return ok ? fromQ(answer) : std::string();
 }
 

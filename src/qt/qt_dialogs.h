@@ -15,7 +15,7 @@ namespace cn3::qt {
 QString QtFileFilter(std::string_view filter);
 
 class QtDialogs : public ui::Dialogs {
-public:
+  public:
     // `title` gives the title of the boxes when they open (the main window's caption).
     explicit QtDialogs(std::function<std::string()> title) : title_(std::move(title)) {}
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -27,7 +27,7 @@ public:
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
 
-private:
+  private:
     QString boxTitle() const;
 
     std::function<std::string()> title_;

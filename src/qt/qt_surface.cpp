@@ -58,7 +58,8 @@ void QtSurface::devicePicture(const std::string& path, double x, double y, doubl
 
 ImageSurface::ImageSurface(int widthPx, int heightPx, double dpi, double pixelRatio)
     : QtSurface(nullptr),
-      image_(qRound(widthPx * pixelRatio), qRound(heightPx * pixelRatio), QImage::Format_ARGB32_Premultiplied),
+      image_(qRound(widthPx * pixelRatio), qRound(heightPx * pixelRatio),
+             QImage::Format_ARGB32_Premultiplied),
       widthPx_(widthPx),
       heightPx_(heightPx) {
     // Logical pixels at the screen's logical DPI; the pixel ratio keeps it sharp on high-DPI.
@@ -70,24 +71,35 @@ ImageSurface::ImageSurface(int widthPx, int heightPx, double dpi, double pixelRa
     setDevice(&image_);
 }
 
-double ImageSurface::areaWidthTwips() const { return widthPx_ * ui::kTwipsPerInch / dpiX(); }
-double ImageSurface::areaHeightTwips() const { return heightPx_ * ui::kTwipsPerInch / dpiY(); }
+double ImageSurface::areaWidthTwips() const {
+    return widthPx_ * ui::kTwipsPerInch / dpiX();
+}
+double ImageSurface::areaHeightTwips() const {
+    return heightPx_ * ui::kTwipsPerInch / dpiY();
+}
 
 void ImageSurface::paint(const std::function<void(QPainter&)>& step) {
     QPainter painter(&image_);
     step(painter);
 }
 
-void ImageSurface::deviceClear() { image_.fill(Qt::white); }
+void ImageSurface::deviceClear() {
+    image_.fill(Qt::white);
+}
 
-PageSurface::PageSurface(std::unique_ptr<QPagedPaintDevice> device) : QtSurface(device.get()), pages_(std::move(device)) {}
+PageSurface::PageSurface(std::unique_ptr<QPagedPaintDevice> device)
+    : QtSurface(device.get()), pages_(std::move(device)) {}
 
 PageSurface::~PageSurface() {
     if (painter_.isActive()) painter_.end();
 }
 
-double PageSurface::areaWidthTwips() const { return pages_->width() * ui::kTwipsPerInch / dpiX(); }
-double PageSurface::areaHeightTwips() const { return pages_->height() * ui::kTwipsPerInch / dpiY(); }
+double PageSurface::areaWidthTwips() const {
+    return pages_->width() * ui::kTwipsPerInch / dpiX();
+}
+double PageSurface::areaHeightTwips() const {
+    return pages_->height() * ui::kTwipsPerInch / dpiY();
+}
 
 void PageSurface::paint(const std::function<void(QPainter&)>& step) {
     if (ended_) return;

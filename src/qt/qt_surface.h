@@ -15,10 +15,10 @@
 namespace cn3::qt {
 
 class QtSurface : public ui::Surface {
-public:
+  public:
     QFont fontFor(double points, bool bold) const;
 
-protected:
+  protected:
     explicit QtSurface(QPaintDevice* device) : device_(device) {}
     void setDevice(QPaintDevice* device) { device_ = device; }
 
@@ -42,7 +42,7 @@ protected:
 // A white image of a fixed size in logical pixels, drawn on screen by a PictureView. Each step
 // opens its own painter, so the view may show the image between steps.
 class ImageSurface : public QtSurface {
-public:
+  public:
     // `dpi` is the screen's logical DPI, `pixelRatio` its device pixel ratio.
     ImageSurface(int widthPx, int heightPx, double dpi, double pixelRatio = 1.0);
 
@@ -51,13 +51,13 @@ public:
     double areaHeightTwips() const override;
     const QImage& image() const { return image_; }
 
-protected:
+  protected:
     void paint(const std::function<void(QPainter&)>& step) override;
     void deviceClear() override;
     void deviceNewPage() override {}
     void deviceEndDoc() override {}
 
-private:
+  private:
     QImage image_;
     int widthPx_;
     int heightPx_;
@@ -65,7 +65,7 @@ private:
 
 // A printer or PDF writer: one painter for the whole document; clearing is ignored.
 class PageSurface : public QtSurface {
-public:
+  public:
     explicit PageSurface(std::unique_ptr<QPagedPaintDevice> device);
     ~PageSurface() override;
 
@@ -73,13 +73,13 @@ public:
     double areaWidthTwips() const override;
     double areaHeightTwips() const override;
 
-protected:
+  protected:
     void paint(const std::function<void(QPainter&)>& step) override;
     void deviceClear() override {}
     void deviceNewPage() override;
     void deviceEndDoc() override;
 
-private:
+  private:
     std::unique_ptr<QPagedPaintDevice> pages_;
     QPainter painter_;
     bool ended_ = false;

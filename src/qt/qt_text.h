@@ -22,6 +22,8 @@ inline QString shown(std::string_view text) {
     return s;
 }
 
-inline std::string fromQ(const QString& text) { return text.toStdString(); }
+inline std::string fromQ(const QString& text) {
+    return text.toStdString();
+}
 
 }  // namespace cn3::qt

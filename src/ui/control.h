@@ -11,7 +11,7 @@
 namespace cn3::ui {
 
 class Control {
-public:
+  public:
     using Observer = std::function<void()>;
 
     Control() = default;
@@ -20,19 +20,29 @@ public:
     virtual ~Control() = default;
 
     bool visible() const { return visible_; }
-    void setVisible(bool on) { if (visible_ != on) { visible_ = on; notify(); } }
+    void setVisible(bool on) {
+        if (visible_ != on) {
+            visible_ = on;
+            notify();
+        }
+    }
     bool enabled() const { return enabled_; }
-    void setEnabled(bool on) { if (enabled_ != on) { enabled_ = on; notify(); } }
+    void setEnabled(bool on) {
+        if (enabled_ != on) {
+            enabled_ = on;
+            notify();
+        }
+    }
 
     // Views call this once; the observer runs after every change of the model.
     void observe(Observer observer) { observers_.push_back(std::move(observer)); }
 
-protected:
+  protected:
     void notify() const {
         for (const auto& o : observers_) o();
     }
 
-private:
+  private:
     bool visible_ = true;
     bool enabled_ = true;
     std::vector<Observer> observers_;

@@ -19,24 +19,34 @@ namespace cn3::ui {
 
 // A caption; `click` is raised by the view when the user clicks it.
 class Label : public Control {
-public:
+  public:
     explicit Label(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string text) { if (caption_ != text) { caption_ = std::move(text); notify(); } }
+    void setCaption(std::string text) {
+        if (caption_ != text) {
+            caption_ = std::move(text);
+            notify();
+        }
+    }
     double fontSize() const { return fontSize_; }
-    void setFontSize(double points) { fontSize_ = points; notify(); }
+    void setFontSize(double points) {
+        fontSize_ = points;
+        notify();
+    }
 
     std::function<void()> onClick;
-    void click() { if (onClick) onClick(); }
+    void click() {
+        if (onClick) onClick();
+    }
 
-private:
+  private:
     std::string caption_;
     double fontSize_ = 8.0;
 };
 
 // A text field. setText fires onChange whenever the text changes, whoever changed it.
 class TextBox : public Control {
-public:
+  public:
     explicit TextBox(std::string text = {}) : text_(std::move(text)) {}
     const std::string& text() const { return text_; }
     void setText(std::string text) {
@@ -47,24 +57,26 @@ public:
     }
     std::function<void()> onChange;
 
-private:
+  private:
     std::string text_;
 };
 
 class Button : public Control {
-public:
+  public:
     explicit Button(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
     std::function<void()> onClick;
-    void click() { if (enabled() && onClick) onClick(); }
+    void click() {
+        if (enabled() && onClick) onClick();
+    }
 
-private:
+  private:
     std::string caption_;
 };
 
 // A tick box with value 0 or 1; setting a different value fires onClick, as a user's tick does.
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
     bool checked() const { return checked_; }
@@ -75,10 +87,12 @@ public:
         if (onClick) onClick();
     }
     // What a user's click does: flip the tick.
-    void click() { if (enabled()) setChecked(!checked_); }
+    void click() {
+        if (enabled()) setChecked(!checked_);
+    }
     std::function<void()> onClick;
 
-private:
+  private:
     std::string caption_;
     bool checked_ = false;
 };
@@ -86,7 +100,7 @@ private:
 // A set of option buttons of which one is chosen; choosing another fires onClick(index).
 // Choosing the one already chosen changes nothing and fires nothing.
 class OptionGroup : public Control {
-public:
+  public:
     explicit OptionGroup(std::vector<std::string> captions, int selected = 0)
         : captions_(std::move(captions)), selected_(selected) {}
     const std::vector<std::string>& captions() const { return captions_; }
@@ -99,14 +113,14 @@ public:
     }
     std::function<void(int)> onClick;
 
-private:
+  private:
     std::vector<std::string> captions_;
     int selected_;
 };
 
 // Tabs with a current page; changing it fires onClick(previousTab).
 class TabStrip : public Control {
-public:
+  public:
     explicit TabStrip(std::vector<std::string> captions) : captions_(std::move(captions)) {}
     const std::vector<std::string>& captions() const { return captions_; }
     int tab() const { return tab_; }
@@ -118,12 +132,20 @@ public:
         if (onClick) onClick(previous);
     }
     // Moves back to a page without raising the event (a refused page change).
-    void restoreTab(int index) { if (tab_ != index) { tab_ = index; notify(); } }
+    void restoreTab(int index) {
+        if (tab_ != index) {
+            tab_ = index;
+            notify();
+        }
+    }
     double captionFontSize() const { return captionFontSize_; }
-    void setCaptionFontSize(double points) { captionFontSize_ = points; notify(); }
+    void setCaptionFontSize(double points) {
+        captionFontSize_ = points;
+        notify();
+    }
     std::function<void(int)> onClick;
 
-private:
+  private:
     std::vector<std::string> captions_;
     int tab_ = 0;
     double captionFontSize_ = 8.0;
@@ -131,11 +153,15 @@ private:
 
 // A horizontal scroll bar of whole numbers; every change of value fires onChange.
 class ScrollBar : public Control {
-public:
+  public:
     int min() const { return min_; }
     int max() const { return max_; }
     int value() const { return value_; }
-    void setRange(int low, int high) { min_ = low; max_ = high; notify(); }
+    void setRange(int low, int high) {
+        min_ = low;
+        max_ = high;
+        notify();
+    }
     void setValue(int v) {
         v = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
         if (v == value_) return;
@@ -145,31 +171,40 @@ public:
     }
     std::function<void()> onChange;
 
-private:
+  private:
     int min_ = 0;
     int max_ = 32767;
     int value_ = 0;
 };
 
 class ListBox : public Control {
-public:
+  public:
     const std::vector<std::string>& items() const { return items_; }
-    void addItem(std::string item) { items_.push_back(std::move(item)); notify(); }
-    void clear() { items_.clear(); notify(); }
+    void addItem(std::string item) {
+        items_.push_back(std::move(item));
+        notify();
+    }
+    void clear() {
+        items_.clear();
+        notify();
+    }
     double fontSize() const { return fontSize_; }
-    void setFontSize(double points) { fontSize_ = points; notify(); }
+    void setFontSize(double points) {
+        fontSize_ = points;
+        notify();
+    }
 
-private:
+  private:
     std::vector<std::string> items_;
     double fontSize_ = 8.0;
 };
 
 class Frame : public Control {
-public:
+  public:
     explicit Frame(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
 
-private:
+  private:
     std::string caption_;
 };
 

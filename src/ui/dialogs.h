@@ -16,7 +16,7 @@ struct FileDialogRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message box with an OK button.
     virtual void message(std::string_view text) = 0;

@@ -15,7 +15,7 @@ namespace cn3::ui {
 enum class Align { Left, Center, Right };
 
 class Grid : public Control {
-public:
+  public:
     static constexpr int kDefaultRowHeight = 240;  // twips
     static constexpr int kDefaultColWidth = 960;
 
@@ -27,15 +27,30 @@ public:
 
     int fixedRows() const { return fixedRows_; }
     int fixedCols() const { return fixedCols_; }
-    void setFixedRows(int n) { fixedRows_ = n; notify(); }
-    void setFixedCols(int n) { fixedCols_ = n; notify(); }
+    void setFixedRows(int n) {
+        fixedRows_ = n;
+        notify();
+    }
+    void setFixedCols(int n) {
+        fixedCols_ = n;
+        notify();
+    }
 
     int colWidth(int col) const { return colWidths_.at(col); }
-    void setColWidth(int col, int twips) { colWidths_.at(col) = twips; notify(); }
+    void setColWidth(int col, int twips) {
+        colWidths_.at(col) = twips;
+        notify();
+    }
     int rowHeight(int row) const { return rowHeights_.at(row); }
-    void setRowHeight(int row, int twips) { rowHeights_.at(row) = twips; notify(); }
+    void setRowHeight(int row, int twips) {
+        rowHeights_.at(row) = twips;
+        notify();
+    }
     Align colAlignment(int col) const { return aligns_.at(col); }
-    void setColAlignment(int col, Align a) { aligns_.at(col) = a; notify(); }
+    void setColAlignment(int col, Align a) {
+        aligns_.at(col) = a;
+        notify();
+    }
 
     // Out-of-range reads give an empty text; writes outside the grid are ignored.
     const std::string& text(int row, int col) const;
@@ -45,11 +60,18 @@ public:
     void addItem(std::string_view tabSeparated, int index = -1);
     void removeItem(int index);
     // Removes every row, keeping the columns.
-    void clear() { cells_.clear(); rowHeights_.clear(); notify(); }
+    void clear() {
+        cells_.clear();
+        rowHeights_.clear();
+        notify();
+    }
 
     int row() const { return row_; }
     int col() const { return col_; }
-    void setCurrent(int row, int col) { row_ = row; col_ = col; }
+    void setCurrent(int row, int col) {
+        row_ = row;
+        col_ = col;
+    }
 
     std::function<void()> onClick;
     // What the view raises when the user clicks a cell.
@@ -58,7 +80,7 @@ public:
         if (onClick) onClick();
     }
 
-private:
+  private:
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> rowHeights_;
     std::vector<int> colWidths_;

@@ -10,14 +10,17 @@
 namespace cn3::ui {
 
 class PictureBox : public Control {
-public:
+  public:
     PictureBox() : surface_(std::make_shared<RecordingSurface>()) {}
     Surface& surface() { return *surface_; }
-    void setSurface(std::shared_ptr<Surface> s) { surface_ = std::move(s); notify(); }
+    void setSurface(std::shared_ptr<Surface> s) {
+        surface_ = std::move(s);
+        notify();
+    }
     // Tells the view that drawing is finished and the area should be shown again.
     void refresh() { notify(); }
 
-private:
+  private:
     std::shared_ptr<Surface> surface_;
 };
 

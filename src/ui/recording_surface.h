@@ -19,8 +19,8 @@ struct RecordedOp {
     std::string text{};   // the text, or the picture path
     double fontSize = 0;
     bool bold = false;
-    double size = 0;      // circle radius, or picture width (device twips)
-    double height = 0;    // picture height
+    double size = 0;    // circle radius, or picture width (device twips)
+    double height = 0;  // picture height
     Rgb colour{};
 
     static RecordedOp of(Kind k) {
@@ -31,7 +31,7 @@ struct RecordedOp {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(std::string typeName = "PictureBox", double widthTwips = 12000,
                               double heightTwips = 9000)
         : typeName_(std::move(typeName)), width_(widthTwips), height_(heightTwips) {}
@@ -39,7 +39,10 @@ public:
     std::string typeName() const override { return typeName_; }
     double areaWidthTwips() const override { return width_; }
     double areaHeightTwips() const override { return height_; }
-    void setAreaSize(double widthTwips, double heightTwips) { width_ = widthTwips; height_ = heightTwips; }
+    void setAreaSize(double widthTwips, double heightTwips) {
+        width_ = widthTwips;
+        height_ = heightTwips;
+    }
 
     const std::vector<RecordedOp>& ops() const { return ops_; }
     // The recorded texts only, in order.
@@ -49,7 +52,7 @@ public:
     static double charWidth(double fontSize) { return fontSize * 10.0; }
     static double lineHeight(double fontSize) { return fontSize * 24.0; }
 
-protected:
+  protected:
     void deviceClear() override { ops_.push_back(RecordedOp::of(RecordedOp::Kind::Clear)); }
     void deviceText(double x, double y, std::string_view text, double fontSize, bool bold) override;
     double deviceTextWidth(std::string_view text, double fontSize, bool bold) const override;
@@ -59,7 +62,7 @@ protected:
     void deviceNewPage() override { ops_.push_back(RecordedOp::of(RecordedOp::Kind::NewPage)); }
     void deviceEndDoc() override { ops_.push_back(RecordedOp::of(RecordedOp::Kind::EndDoc)); }
 
-private:
+  private:
     std::string typeName_;
     double width_;
     double height_;

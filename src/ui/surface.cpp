@@ -67,6 +67,8 @@ void Surface::newPage() {
     y_ = twips_ ? 0.0 : top_;
 }
 
-void Surface::endDoc() { deviceEndDoc(); }
+void Surface::endDoc() {
+    deviceEndDoc();
+}
 
 }  // namespace cn3::ui

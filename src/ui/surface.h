@@ -24,7 +24,7 @@ struct Rgb {
 inline constexpr double kTwipsPerInch = 1440.0;
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // "Printer" for a printer or PDF page, "PictureBox" for a drawing area on screen.
@@ -67,11 +67,11 @@ public:
     virtual double areaWidthTwips() const = 0;
     virtual double areaHeightTwips() const = 0;
 
-protected:
+  protected:
     // Device primitives, in twips from the area's top left; sizes in points.
     virtual void deviceClear() = 0;
-    virtual void deviceText(double xTwips, double yTwips, std::string_view text,
-                            double fontSize, bool bold) = 0;
+    virtual void deviceText(double xTwips, double yTwips, std::string_view text, double fontSize,
+                            bool bold) = 0;
     virtual double deviceTextWidth(std::string_view text, double fontSize, bool bold) const = 0;
     virtual double deviceTextHeight(double fontSize, bool bold) const = 0;
     virtual void deviceCircle(double xTwips, double yTwips, double radiusTwips, Rgb colour) = 0;
@@ -80,7 +80,7 @@ protected:
     virtual void deviceNewPage() = 0;
     virtual void deviceEndDoc() = 0;
 
-private:
+  private:
     double toTwipsX(double x) const { return (x - left_) * unitX(); }
     double toTwipsY(double y) const { return (y - top_) * unitY(); }
     double unitX() const;  // twips per scale unit
