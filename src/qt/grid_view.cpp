@@ -122,7 +122,10 @@ void GridView::refreshNow() {
     setUpdatesEnabled(true);
     // The columns keep their widths; the page lays the grid out around them.
     const QSize needed = contentSize();
-    setFixedWidth(needed.width());
+    // Never narrower than before, so the controls beside the grid stay put from one listing
+    // to the next.
+    widest_ = std::max(widest_, needed.width());
+    setFixedWidth(widest_);
     // A fitted grid shows all its rows: the page gives it exactly the height they need.
     if (fitHeight_) setFixedHeight(needed.height());
 }

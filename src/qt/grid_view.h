@@ -38,6 +38,7 @@ class GridView : public QTableWidget {
     bool dirty_ = true;
     bool scheduled_ = false;
     bool fitHeight_ = false;
+    int widest_ = 0;
 };
 
 }  // namespace cn3::qt
