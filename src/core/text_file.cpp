@@ -1,6 +1,5 @@
 #include "core/text_file.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -84,12 +83,15 @@ std::string Utf8ToLatin1(std::string_view text) {
             length = 4;
             code = lead & 0x07;
         }
-        bool valid = length > 1 && i + length <= text.size();
+        bool valid = length > 1;
         for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
+            // A sequence cut short, by the text's end or by a byte that cannot continue it,
+            // resumes at that byte, so nothing after the broken part is lost.
+            const unsigned char next =
+                i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0;
             if ((next & 0xC0) != 0x80) {
                 valid = false;
-                length = k;  // resume at the byte that broke the sequence
+                length = k;
                 break;
             }
             code = (code << 6) | (next & 0x3F);
@@ -99,7 +101,7 @@ std::string Utf8ToLatin1(std::string_view text) {
         } else {
             out += '?';
         }
-        i += valid ? length : std::max<std::size_t>(length, 1);
+        i += length;
     }
     return out;
 }
