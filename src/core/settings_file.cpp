@@ -34,7 +34,9 @@ std::optional<int> districtOf(std::string_view line) {
 std::string ReadUnitWord(const std::string& path) {
     auto bytes = ReadFileBytes(path);
     if (!bytes) {
-        std::ofstream create(path, std::ios::binary);  // a missing file is created empty
+        // A missing file is created empty; appending never truncates one that exists but
+        // could not be read.
+        std::ofstream create(path, std::ios::binary | std::ios::app);
         return {};
     }
     return bytes->substr(0, kUnitWordLength);
