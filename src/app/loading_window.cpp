@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/data_files.h"
+#include "core/blanks.h"
 #include "core/number_format.h"
 #include "core/settings_file.h"
 
@@ -38,13 +39,6 @@ void ShowRecordValues(Program& program, int row, const LoadingRecord& record) {
         .setCaption(u.toDisplay(unit::kWindPressure, record.windPressure, kValuePattern));
     Cell(program, base + 4)
         .setCaption(u.toDisplay(unit::kLoadPerLength, record.loadConstant, kValuePattern));
-}
-
-std::string Trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
 }
 
 // Five pieces of a saved line split at ","; missing pieces are empty, pieces after the fifth
@@ -148,7 +142,7 @@ void LoadingSave_Click(Program& program) {
         std::string line;
         for (int col = 0; col < 5; ++col) {
             if (col > 0) line += ',';
-            line += Trimmed(Cell(program, kFirstUserCell + 5 * i + col).caption());
+            line += TrimBlanks(Cell(program, kFirstUserCell + 5 * i + col).caption());
         }
         lines.push_back(std::move(line));
     }

@@ -7,6 +7,7 @@
 
 #include "bundle/bundle_pi.h"
 #include "bundle/layout_bundle.h"
+#include "core/blanks.h"
 #include "core/number_format.h"
 
 namespace cn3 {
@@ -18,10 +19,6 @@ constexpr int kDiameterColumn = 2;
 constexpr std::string_view kTooManyMessage =
     "Too many cables for bundle calculation - enter manual value";
 constexpr std::string_view kTooManyManualValue = "9.999";
-
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
 
 std::int16_t rowNumber(std::string_view text) {
     const double n = std::round(LeadingNumber(text));
@@ -72,7 +69,7 @@ void ComputeBundleDiameter(Program& program) {
     }
 
     // A diameter typed by hand stands; the selection code shows it in the bundle row.
-    if (!isBlank(program.main.Text5.text()) || bundleRow < 1) return;
+    if (!IsBlank(program.main.Text5.text()) || bundleRow < 1) return;
     const float diameter = layout[layout.lastCircle + 1].r;
     grid.setText(bundleRow, kDiameterColumn,
                  program.units.toDisplay(unit::kSmallLength, diameter, kDiameterPattern));

@@ -2,17 +2,9 @@
 
 #include <cstddef>
 
+#include "core/blanks.h"
+
 namespace cn3 {
-namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
 
 std::optional<ColumnStarts> FindColumnStarts(std::string_view unitRow) {
     ColumnStarts starts{};
@@ -33,7 +25,7 @@ std::string CutHeadingColumn(std::string_view line, const ColumnStarts& starts, 
     const int end =
         column + 1 < kCatalogueColumns ? starts[static_cast<std::size_t>(column) + 1] : length + 1;
     if (end <= start) return {};
-    return std::string(trimBlanks(
+    return std::string(TrimBlanks(
         line.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start))));
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "bundle/bundle_diameter.h"
+#include "core/blanks.h"
 #include "core/number_format.h"
 #include "selection/selection.h"
 
@@ -11,20 +12,13 @@ namespace cn3 {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The prefix the computation skips (four characters) before it reads the bundle number.
 constexpr std::string_view kManualPrefix = "Ovr ";
 
 }  // namespace
 
 bool ShowManualBundleDiameter(Program& program) {
-    const std::string_view typed = trimmed(program.main.Text5.text());
+    const std::string_view typed = TrimBlanks(program.main.Text5.text());
     if (typed.empty()) return false;
     ui::Grid& selected = program.main.Grid2;
     if (selected.rows() < 2) return true;
@@ -41,7 +35,7 @@ void UpdateBundleDiameter(Program& program) {
 }
 
 void Text5_Change(Program& program) {
-    const bool empty = trimmed(program.main.Text5.text()).empty();
+    const bool empty = TrimBlanks(program.main.Text5.text()).empty();
     program.main.Command3.setEnabled(empty);
     if (empty) {
         // Drop the manual value first: the computation writes the cell only when it succeeds.
