@@ -25,34 +25,30 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QLabel* label(ui::Label& model, const QString& name) {
-    auto* w = named(new QLabel, name);
+// A widget of type W named after its control and bound to the control's model.
+template <class W, class Model>
+W* bound(Model& model, const QString& name) {
+    auto* w = named(new W, name);
     bindTo(model, w);
     return w;
+}
+
+QLabel* label(ui::Label& model, const QString& name) {
+    return bound<QLabel>(model, name);
+}
+QPushButton* button(ui::Button& model, const QString& name) {
+    return bound<QPushButton>(model, name);
+}
+QCheckBox* checkBox(ui::CheckBox& model, const QString& name) {
+    return bound<QCheckBox>(model, name);
+}
+QGroupBox* frame(ui::Frame& model, const QString& name) {
+    return bound<QGroupBox>(model, name);
 }
 
 QLineEdit* textBox(ui::TextBox& model, const QString& name, int width = 0) {
-    auto* w = named(new QLineEdit, name);
+    auto* w = bound<QLineEdit>(model, name);
     if (width > 0) w->setFixedWidth(width);
-    bindTo(model, w);
-    return w;
-}
-
-QPushButton* button(ui::Button& model, const QString& name) {
-    auto* w = named(new QPushButton, name);
-    bindTo(model, w);
-    return w;
-}
-
-QCheckBox* checkBox(ui::CheckBox& model, const QString& name) {
-    auto* w = named(new QCheckBox, name);
-    bindTo(model, w);
-    return w;
-}
-
-QGroupBox* frame(ui::Frame& model, const QString& name) {
-    auto* w = named(new QGroupBox, name);
-    bindTo(model, w);
     return w;
 }
 
