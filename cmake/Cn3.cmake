@@ -2,18 +2,25 @@
 # folder's .cpp files, so adding a file needs no CMake edit.
 
 # cn3_library(<folder> DEPS ...): the library target cn3_<folder> from src/<folder>/*.cpp.
+# A library's headers are reachable, as "<folder>/name.h", only through a view folder of its
+# own in the build tree; a library therefore sees its own headers and those of the libraries
+# it links (all lower layers), and an include of a higher layer's header fails to compile.
 function(cn3_library folder)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  set(view ${CMAKE_BINARY_DIR}/layers/${folder})
+  file(MAKE_DIRECTORY ${view})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${view}/${folder} SYMBOLIC)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
   if(NOT sources)
     # A folder whose code is still only headers.
     add_library(cn3_${folder} INTERFACE)
-    target_include_directories(cn3_${folder} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(cn3_${folder} INTERFACE ${view})
     target_link_libraries(cn3_${folder} INTERFACE ${ARG_DEPS})
     return()
   endif()
   add_library(cn3_${folder} STATIC ${sources})
-  target_include_directories(cn3_${folder} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(cn3_${folder} PUBLIC ${view})
   target_link_libraries(cn3_${folder} PUBLIC ${ARG_DEPS})
 endfunction()
 

@@ -2,9 +2,9 @@
 #include <cmath>
 #include <variant>
 
-#include "app/data_files.h"
+#include "core/data_files.h"
 #include "app/grid_setup.h"
-#include "app/loading_window.h"
+#include "loading/loading_window.h"
 #include "app/start_up.h"
 #include "core/catalogue.h"
 #include "core/user_cables_file.h"
@@ -51,17 +51,16 @@ void TakeUserCables(Program& program) {
     ui::CheckBox& printUserDefined = program.main.Check5[family::kUserDefined];
     printUserDefined.setVisible(false);
     printUserDefined.setChecked(false);
-    if (ReadUserCables(DataFilePath(program, kUserCablesFileName), program.cables))
+    if (ReadUserCables(DataFilePath(program.dataFolder, kUserCablesFileName), program.cables))
         printUserDefined.setVisible(true);
 }
 
 }  // namespace
 
 bool LoadCatalogue(Program& program) {
-    program.pi = 4.0 * std::atan(1.0);
     LayOutSelectedGrid(program);
 
-    auto read = ReadCatalogue(DataFilePath(program, kCatalogueFileName), program.units.metricUnits);
+    auto read = ReadCatalogue(DataFilePath(program.dataFolder, kCatalogueFileName), program.units.metricUnits);
     if (auto* error = std::get_if<CatalogueError>(&read)) {
         program.dialogs->message(error->text());
         return false;

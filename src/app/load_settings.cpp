@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/data_files.h"
+#include "core/data_files.h"
 #include "app/start_up.h"
 #include "core/settings_file.h"
 
@@ -18,7 +18,7 @@ constexpr std::string_view kFirstRunQuestion =
 // before starts with "?": the user is asked once and the answer is written over those bytes.
 void SettleUnits(Program& program) {
     program.units.metricUnits = 0;
-    const std::string path = DataFilePath(program, kSettingsFileName);
+    const std::string path = DataFilePath(program.dataFolder, kSettingsFileName);
     std::string word = ReadUnitWord(path);  // creates the file empty when it is missing
     if (!word.empty() && word.front() == '?') {
         const bool english = program.dialogs->askYesNo(kFirstRunQuestion);

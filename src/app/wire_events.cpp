@@ -1,25 +1,69 @@
 #include "app/wire_events.h"
 
-#include "app/loading_window.h"
 #include "bundle/bundle_plot.h"
 #include "engine/worksheet_events.h"
+#include "loading/loading_window.h"
 #include "selection/selection.h"
+#include "selection/user_cables.h"
 
 namespace cn3 {
 
 void WireEvents(Program& program) {
     WireLoadingEvents(program);
-
-    // Choosing the "EXIT" page closes the main window. The selection's page rules replace
-    // this handler with their own, which end the same way on that page.
-    program.main.SSTab1.onClick = [&program](int /*previousTab*/) {
-        if (program.main.SSTab1.tab() == page::kExit && program.main.requestClose)
-            program.main.requestClose();
-    };
-
+    WireExitPage(program);
     WireWorksheetEvents(program);
     WireSelectionEvents(program);
     WireBundleEvents(program);
+}
+
+void WireWorksheetEvents(Program& program) {
+    Program* p = &program;
+    MainForm& main = program.main;
+    for (int i = 0; i < static_cast<int>(main.Text9.size()); ++i)
+        main.Text9[static_cast<size_t>(i)].onChange.connect([p, i] { Text9_Change(*p, i); });
+    main.Option1.onClick.connect([p](int) { Option1_Click(*p); });
+    for (int i = 0; i < static_cast<int>(main.Check1.size()); ++i)
+        main.Check1[static_cast<size_t>(i)].onClick.connect([p, i] { Check1_Click(*p, i); });
+    main.Check2.onClick.connect([p] { Check2_Click(*p); });
+    main.HScroll1.onChange.connect([p] { HScroll1_Change(*p); });
+    main.Command5.onClick.connect([p] { Command5_Click(*p); });
+}
+
+void WireSelectionEvents(Program& program) {
+    Program* p = &program;
+    MainForm& main = program.main;
+    main.SSTab1.onClick.connect([p](int previousTab) { SSTab1_Click(*p, previousTab); });
+    main.SSTab2.onClick.connect([p](int) { SSTab2_Click(*p); });
+    main.Grid1.onClick.connect([p] { grid1_Click(*p); });
+    main.Grid2.onClick.connect([p] { Grid2_Click(*p); });
+    main.Text5.onChange.connect([p] { Text5_Change(*p); });
+    main.Command1.onClick.connect([p] { Command1_Click(*p); });
+    main.Command4.onClick.connect([p] { Command4_Click(*p); });
+}
+
+void WireBundleEvents(Program& program) {
+    Program* p = &program;
+    program.main.Command3.onClick.connect([p] { ShowBundlePlot(*p); });
+    program.plot.Command1.onClick.connect([p] { p->plot.hide(); });
+}
+
+void WireLoadingEvents(Program& program) {
+    Program* p = &program;
+    LoadingForm& w = program.loading;
+    w.Option1.onClick.connect([p](int district) { LoadingOption_Click(*p, district); });
+    for (int i = 0; i < 2; ++i)
+        w.Check1[static_cast<size_t>(i)].onClick.connect([p, i] { LoadingCheck_Click(*p, i); });
+    for (int c = 0; c < 25; ++c)
+        w.Cells[static_cast<size_t>(c)].onClick.connect([p, c] { LoadingCell_Click(*p, c); });
+    w.SaveButton.onClick.connect([p] { LoadingSave_Click(*p); });
+    w.CloseButton.onClick.connect([p] { LoadingClose_Click(*p); });
+}
+
+void WireExitPage(Program& program) {
+    Program* p = &program;
+    program.main.SSTab1.onClick.connect([p](int /*previousTab*/) {
+        if (p->main.SSTab1.tab() == page::kExit && p->main.requestClose) p->main.requestClose();
+    });
 }
 
 }  // namespace cn3

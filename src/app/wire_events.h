@@ -1,12 +1,24 @@
-// Connects every control event of the three windows to its operation. The worksheet, the
-// selection and the bundle plot wire their own events; this adds the loading window's and the
-// "EXIT" page, then calls theirs.
+// Connects every control event of the three windows to its operation. All wiring lives here:
+// the operations themselves, in the folders below, never connect events.
 #pragma once
 
 #include "forms/program.h"
 
 namespace cn3 {
 
+// Everything below, in this order.
 void WireEvents(Program& program);
+
+// The span entries, sag mode, options, installed temperature and "Set Ice / Wind Load".
+void WireWorksheetEvents(Program& program);
+// The "Cables" page (catalogue, selection, user-defined cables) and the main tab strip's page
+// rules.
+void WireSelectionEvents(Program& program);
+// "View Bundle Plot" and the plot window's "Close".
+void WireBundleEvents(Program& program);
+// The loading window's options, tick boxes, cells and buttons.
+void WireLoadingEvents(Program& program);
+// Choosing the "EXIT" page closes the main window.
+void WireExitPage(Program& program);
 
 }  // namespace cn3

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string_view>
 
-#include "bundle/bundle_pi.h"
+#include "core/pi.h"
 #include "bundle/layout_bundle.h"
 #include "core/blanks.h"
 #include "core/number_format.h"
@@ -63,7 +63,7 @@ void ComputeBundleDiameter(Program& program) {
         circle.r = diameterOf(program, grid.text(row, kDiameterColumn));
     }
 
-    if (LayoutBundle(layout, program.random, BundlePi(program)) == LayoutOutcome::TooMany) {
+    if (LayoutBundle(layout, program.random, kPi) == LayoutOutcome::TooMany) {
         refuseTooMany(program);
         return;
     }

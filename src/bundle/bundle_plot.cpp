@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bundle/bundle_pi.h"
+#include "core/pi.h"
 #include "bundle/bundle_turn.h"
 #include "core/number_format.h"
 
@@ -56,7 +56,7 @@ void writeLegend(Program& program) {
 void ShowBundlePlot(Program& program) {
     // Only a computed diameter has a layout behind it.
     if (!program.main.Command3.enabled()) return;
-    const double pi = BundlePi(program);
+    const double pi = kPi;
     const int strand = FindStrandCircle(program);
     // Without a strand there is no top: the bundle is drawn as it was laid out.
     if (strand >= 0) TurnStrandToTop(program.bundle, strand, pi);
@@ -101,10 +101,6 @@ void DrawBundle(Program& program) {
             surface.print(label);
         }
     }
-}
-
-void WireBundleEvents(Program& program) {
-    program.main.Command3.onClick = [&program] { ShowBundlePlot(program); };
 }
 
 }  // namespace cn3

@@ -10,7 +10,4 @@ namespace cn3 {
 void ShowBundlePlot(Program& program);
 void DrawBundle(Program& program);
 
-// Connects "View Bundle Plot" to ShowBundlePlot.
-void WireBundleEvents(Program& program);
-
 }  // namespace cn3

@@ -43,7 +43,7 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
 
         // Creep is a fraction: 0.05 lengthens by 5 %.
         const float S0c = static_cast<float>(
-            double(st.stressFree) * (1.0 + alpha * (record.temperature - in.installedTemperature)) *
+            double(st.stressFree) * (1.0 + alpha * double(record.temperature - in.installedTemperature)) *
             (double(in.creep) + 1.0));
         const float Dc = SolveSag(L, S0c, R, EA);
         const float Hc = ParabolicTension(R, S0c, Dc);
@@ -53,11 +53,11 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
         results.at(i, col::kSag) = Dc;
         results.at(i, col::kTension) = Hc;
         results.at(i, col::kLengthChange) =
-            static_cast<float>((double(CableLength(L, Dc)) - S) * 100.0 / S);
-        results.at(i, col::kPointSag) = static_cast<float>(R * x * x / (2.0 * Hc));
+            static_cast<float>((double(CableLength(L, Dc)) - double(S)) * 100.0 / double(S));
+        results.at(i, col::kPointSag) = static_cast<float>(double(R) * x * x / (2.0 * double(Hc)));
         results.at(i, col::kAngle) = static_cast<float>(theta * 180.0 / kPi);
-        results.at(i, col::kHorizontalSag) = static_cast<float>(Dc * std::sin(theta));
-        results.at(i, col::kVerticalSag) = static_cast<float>(Dc * std::cos(theta));
+        results.at(i, col::kHorizontalSag) = static_cast<float>(double(Dc) * std::sin(theta));
+        results.at(i, col::kVerticalSag) = static_cast<float>(double(Dc) * std::cos(theta));
     }
 }
 

@@ -12,7 +12,7 @@ constexpr double kFirstInterval = 128.0;
 constexpr double kLargestInterval = 16777216.0;  // 2^24 ft
 
 float Cubic(double D, float A, float B) {
-    return static_cast<float>((D * D + A) * D + B);
+    return static_cast<float>((D * D + double(A)) * D + double(B));
 }
 
 }  // namespace
@@ -24,13 +24,13 @@ float CableLength(float L, float D) {
 
 float ParabolicTension(float w, float L, float D) {
     const double l = L;
-    return static_cast<float>(w * l * l / (8.0 * D));
+    return static_cast<float>(double(w) * l * l / (8.0 * double(D)));
 }
 
 float SolveSag(float L, float S0, float w, float EA) {
     const double l = L, s0 = S0;
     const float A = static_cast<float>(3.0 * l * (l - s0) / 8.0);
-    const float B = static_cast<float>(-3.0 * s0 * w * l * l * l / (64.0 * EA));
+    const float B = static_cast<float>(-3.0 * s0 * double(w) * l * l * l / (64.0 * double(EA)));
 
     // The cubic is negative at 0 and has one positive root: where it is still not positive
     // at the top of the interval, the sag lies deeper.
@@ -46,7 +46,7 @@ float SolveSag(float L, float S0, float w, float EA) {
             estimate += step;
         else
             estimate -= step;
-    } while (step > kResolution);
+    } while (step > double(kResolution));
     return static_cast<float>(estimate);
 }
 
@@ -55,10 +55,10 @@ ConditionLoads ConditionLoad(float d, float t, float p, float w, float K) {
     const double di = iced, dd = d;
     // Ice of 57 lb/ft3 on the annulus; square inches to square feet.
     const float ice = static_cast<float>((di * di - dd * dd) * (kPi * 57.0 / 144.0) * 0.25);
-    const float wind = static_cast<float>(p * di / 12.0);
+    const float wind = static_cast<float>(double(p) * di / 12.0);
     const float vertical = w + ice;
     const double v = vertical, h = wind;
-    const float resultant = static_cast<float>(std::sqrt(v * v + h * h) + K);
+    const float resultant = static_cast<float>(std::sqrt(v * v + h * h) + double(K));
     // No load at all has no direction; call it vertical rather than NaN.
     const float angle = (v == 0.0 && h == 0.0) ? 0.0f : static_cast<float>(std::atan(h / v));
     return {vertical, resultant, angle};

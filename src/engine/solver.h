@@ -4,12 +4,9 @@
 // intermediates are formed in double and each result is rounded to a float.
 #pragma once
 
-#include <cmath>
+#include "core/pi.h"
 
 namespace cn3 {
-
-// Pi as the computation has always formed it.
-inline const double kPi = 4.0 * std::atan(1.0);
 
 // Length of the parabola of span L (ft) and midspan sag D (ft): L + 8 D^2 / (3 L).
 // Span 100, sag 1 gives 100.026667 ft.

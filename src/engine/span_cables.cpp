@@ -16,7 +16,7 @@ std::variant<SpanCables, UnknownCable> ReadSpanCables(const CableTable& table,
         if (kind == kStrandKind || kind > 10 || cables.count == 1) cables.supportRow = *row;
         if (kind > 10) cables.integrated = true;
         cables.totalWeight =
-            static_cast<float>(cables.totalWeight + table.number(*row, field::kWeightPerLength));
+            static_cast<float>(double(cables.totalWeight) + table.number(*row, field::kWeightPerLength));
     }
     cables.drop = cables.count > 0 && kind == kDropKind;
     return cables;

@@ -15,7 +15,7 @@ SpanInputs ReadSpanInputs(const Program& program) {
     in.span = ReadLengthEntry(program, entry::kSpanLength);
     if (program.main.Option1.selected() == 1) {
         const double percent = LeadingNumber(program.main.Text9[entry::kSag].text());
-        in.sag = static_cast<float>(percent * in.span / 100.0);
+        in.sag = static_cast<float>(percent * double(in.span) / 100.0);
     } else {
         in.sag = ReadLengthEntry(program, entry::kSag);
     }

@@ -46,16 +46,4 @@ void Command5_Click(Program& program) {
     Recompute(program);
 }
 
-void WireWorksheetEvents(Program& program) {
-    auto& main = program.main;
-    for (int i = 0; i < static_cast<int>(main.Text9.size()); ++i)
-        main.Text9[static_cast<size_t>(i)].onChange = [&program, i] { Text9_Change(program, i); };
-    main.Option1.onClick = [&program](int) { Option1_Click(program); };
-    for (int i = 0; i < static_cast<int>(main.Check1.size()); ++i)
-        main.Check1[static_cast<size_t>(i)].onClick = [&program, i] { Check1_Click(program, i); };
-    main.Check2.onClick = [&program] { Check2_Click(program); };
-    main.HScroll1.onChange = [&program] { HScroll1_Change(program); };
-    main.Command5.onClick = [&program] { Command5_Click(program); };
-}
-
 }  // namespace cn3

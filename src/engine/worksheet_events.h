@@ -13,7 +13,4 @@ void HScroll1_Change(Program& program);
 // "Set Ice / Wind Load": shows the loading window modally, then recomputes.
 void Command5_Click(Program& program);
 
-// Connects the events above to the main window's controls.
-void WireWorksheetEvents(Program& program);
-
 }  // namespace cn3

@@ -11,10 +11,6 @@ namespace cn3 {
 
 class PlotForm {
   public:
-    PlotForm() {
-        Command1.onClick = [this] { hide(); };
-    }
-
     ui::Label Title{"Cable Bundle Plot"};
     ui::PictureBox Picture;  // the whole drawing area of the window
     ui::Button Command1{"Close"};

@@ -35,7 +35,6 @@ struct Program {
     std::function<std::unique_ptr<ui::Surface>()> openPrinter;
 
     std::string dataFolder;  // the folder of every data file, the current folder at start
-    double pi = 0.0;         // 4 * atan(1), computed at start-up
 
     Units units;  // the unit table and MetricUnits
 

@@ -1,5 +1,5 @@
-// Turning the main pages: "EXIT" closes the window, leaving "Cables" for a page that shows
-// results needs a cable that carries the span, and result pages are recomputed.
+// Turning the main pages: leaving "Cables" for a page that shows results needs a cable that
+// carries the span, and result pages are recomputed. ("EXIT" is handled where events are wired.)
 #include <string_view>
 
 #include "core/cable_kind.h"
@@ -30,11 +30,7 @@ void SSTab1_Click(Program& program, int previousTab) {
     MainForm& form = program.main;
     const int page = form.SSTab1.tab();
 
-    if (page == page::kExit) {
-        // Closing asks whether to save; nothing is left to compute.
-        if (form.requestClose) form.requestClose();
-        return;
-    }
+    if (page == page::kExit) return;  // the window closes; nothing is left to compute
     if (page < page::kFilesPrint && previousTab == page::kCables && !selectionHasCarrier(program)) {
         program.dialogs->message("Error - No Carrier Strand or Integrated Messenger found.");
         form.SSTab1.restoreTab(previousTab);

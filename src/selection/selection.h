@@ -16,8 +16,4 @@ void RefreshSelectionTotals(Program& program);
 void SSTab1_Click(Program& program, int previousTab);
 void Text5_Change(Program& program);
 
-// Connects the "Cables" page and the main tab strip to the operations above and to the
-// user-defined cable editing.
-void WireSelectionEvents(Program& program);
-
 }  // namespace cn3

@@ -3,7 +3,7 @@
 //
 // As in a real toolkit, setting a value that the user could also change fires the control's
 // change or click event (the scroll bar's change event follows a change made by the program
-// too). Events are plain std::function slots that the app layer wires to operations.
+// too). Events take any number of listeners; the app layer connects them to operations.
 #pragma once
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/event.h"
 
 namespace cn3::ui {
 
@@ -34,9 +35,9 @@ class Label : public Control {
         notify();
     }
 
-    std::function<void()> onClick;
+    Event<> onClick;
     void click() {
-        if (onClick) onClick();
+        onClick();
     }
 
   private:
@@ -53,9 +54,9 @@ class TextBox : public Control {
         if (text_ == text) return;
         text_ = std::move(text);
         notify();
-        if (onChange) onChange();
+        onChange();
     }
-    std::function<void()> onChange;
+    Event<> onChange;
 
   private:
     std::string text_;
@@ -65,9 +66,9 @@ class Button : public Control {
   public:
     explicit Button(std::string caption = {}) : caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
-    std::function<void()> onClick;
+    Event<> onClick;
     void click() {
-        if (enabled() && onClick) onClick();
+        if (enabled()) onClick();
     }
 
   private:
@@ -84,13 +85,13 @@ class CheckBox : public Control {
         if (checked_ == on) return;
         checked_ = on;
         notify();
-        if (onClick) onClick();
+        onClick();
     }
     // What a user's click does: flip the tick.
     void click() {
         if (enabled()) setChecked(!checked_);
     }
-    std::function<void()> onClick;
+    Event<> onClick;
 
   private:
     std::string caption_;
@@ -109,9 +110,9 @@ class OptionGroup : public Control {
         if (index == selected_) return;
         selected_ = index;
         notify();
-        if (onClick) onClick(index);
+        onClick(index);
     }
-    std::function<void(int)> onClick;
+    Event<int> onClick;
 
   private:
     std::vector<std::string> captions_;
@@ -129,7 +130,7 @@ class TabStrip : public Control {
         int previous = tab_;
         tab_ = index;
         notify();
-        if (onClick) onClick(previous);
+        onClick(previous);
     }
     // Moves back to a page without raising the event (a refused page change).
     void restoreTab(int index) {
@@ -143,7 +144,7 @@ class TabStrip : public Control {
         captionFontSize_ = points;
         notify();
     }
-    std::function<void(int)> onClick;
+    Event<int> onClick;
 
   private:
     std::vector<std::string> captions_;
@@ -167,9 +168,9 @@ class ScrollBar : public Control {
         if (v == value_) return;
         value_ = v;
         notify();
-        if (onChange) onChange();
+        onChange();
     }
-    std::function<void()> onChange;
+    Event<> onChange;
 
   private:
     int min_ = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/event.h"
 
 namespace cn3::ui {
 
@@ -73,11 +74,11 @@ class Grid : public Control {
         col_ = col;
     }
 
-    std::function<void()> onClick;
+    Event<> onClick;
     // What the view raises when the user clicks a cell.
     void click(int row, int col) {
         setCurrent(row, col);
-        if (onClick) onClick();
+        onClick();
     }
 
   private:

@@ -1,4 +1,5 @@
 #include "bundle/bundle_geometry.h"
+#include "core/pi.h"
 
 #include <cmath>
 
@@ -6,8 +7,6 @@
 
 namespace cn3 {
 namespace {
-
-const double kPi = 4.0 * std::atan(1.0);
 
 TEST(bundle_geometry_test, triangle_angles_of_flat_triangles_stay_defined) {
     EXPECT_NEAR(TriangleAngle(5, 3, 4, kPi), kPi / 2, 1e-6);
@@ -39,7 +38,7 @@ TEST(bundle_geometry_test, circumcentre_of_points_in_a_row_fails_whatever_their_
     for (float last : {2.0f, 8.0f}) {  // bisectors pointing apart, and alike
         BundleLayout layout{.circles = {{{}, {0, 0, 0, 0, 0}, {0, 4, 0, 0, 0}, {0, last, -3, 0, 0}}}, .passesLeft = 3};
         Circumcentre(layout, 0, kPi);
-        EXPECT_TRUE(std::abs(layout[0].x - 2) < 1e-5 && layout.passesLeft == 3) << last;  // x = 2 bisects
+        EXPECT_TRUE(std::abs(layout[0].x - 2) < 1e-5f && layout.passesLeft == 3) << last;  // x = 2 bisects
         layout[3].y = 0;  // now in a row
         Circumcentre(layout, 0, kPi);
         EXPECT_TRUE(layout[0].x == 0.0f && layout[0].y == 0.0f && layout.passesLeft == 0) << last;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "bundle/bundle_diameter.h"
+#include "app/wire_events.h"
 #include "bundle/bundle_plot.h"
 #include "core/number_format.h"
 #include "support/scripted_dialogs.h"
@@ -166,7 +167,7 @@ TEST(bundle_plot_test, a_bundle_too_tall_for_the_area_is_drawn_at_half_scale) {
         s.program.bundle[3].r = diameter;
         DrawBundle(s.program);
         EXPECT_DOUBLE_EQ(s.area->scaleHeight(), 5 / scale) << diameter;
-        EXPECT_NEAR(s.area->ops().back().size, diameter * 1440 * scale, 1e-3) << diameter;
+        EXPECT_NEAR(s.area->ops().back().size, double(diameter * 1440) * scale, 1e-3) << diameter;
     }
 }
 

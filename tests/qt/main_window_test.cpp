@@ -78,7 +78,7 @@ TEST(main_window_test, typing_in_an_entry_reaches_its_model_once) {
     auto* name = run.window->findChild<QLineEdit*>(QStringLiteral("Text1"));
     ASSERT_NE(name, nullptr);
     int changes = 0;
-    run.program->main.Text1.onChange = [&] { ++changes; };
+    run.program->main.Text1.onChange.connect([&] { ++changes; });
     QTest::keyClicks(name, "Pole 7");
     // The model and the entry hold the text, and each key changed the model once.
     EXPECT_EQ(run.program->main.Text1.text() + "|" + name->text().toStdString() + "|" + std::to_string(changes),

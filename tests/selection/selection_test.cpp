@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/wire_events.h"
 #include "core/cable_kind.h"
 #include "core/catalogue.h"
 #include "selection/selection.h"

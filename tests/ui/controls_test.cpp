@@ -9,7 +9,7 @@ TEST(controls_test, program_changes_fire_events_like_user_changes) {
     ScrollBar bar;
     bar.setRange(-40, 140);
     int changes = 0;
-    bar.onChange = [&] { ++changes; };
+    bar.onChange.connect([&] { ++changes; });
     bar.setValue(60);
     bar.setValue(60);
     bar.setValue(500);  // clamped to the range
@@ -18,7 +18,7 @@ TEST(controls_test, program_changes_fire_events_like_user_changes) {
 
     CheckBox box;
     int clicks = 0;
-    box.onClick = [&] { ++clicks; };
+    box.onClick.connect([&] { ++clicks; });
     box.setChecked(true);
     box.setChecked(true);
     box.click();
@@ -27,7 +27,7 @@ TEST(controls_test, program_changes_fire_events_like_user_changes) {
 
     OptionGroup options({"A", "B", "C"}, 2);
     int chosen = -1;
-    options.onClick = [&](int i) { chosen = i; };
+    options.onClick.connect([&](int i) { chosen = i; });
     options.select(2);
     EXPECT_EQ(chosen, -1);
     options.select(0);
@@ -37,7 +37,7 @@ TEST(controls_test, program_changes_fire_events_like_user_changes) {
 TEST(controls_test, tab_strip_reports_the_previous_page_and_can_go_back_quietly) {
     TabStrip tabs({"a", "b", "c"});
     int previous = -1;
-    tabs.onClick = [&](int p) { previous = p; };
+    tabs.onClick.connect([&](int p) { previous = p; });
     tabs.setTab(2);
     EXPECT_EQ(previous, 0);
     previous = -1;
@@ -49,7 +49,7 @@ TEST(controls_test, tab_strip_reports_the_previous_page_and_can_go_back_quietly)
 TEST(controls_test, disabled_button_ignores_clicks) {
     Button b("Save");
     int clicks = 0;
-    b.onClick = [&] { ++clicks; };
+    b.onClick.connect([&] { ++clicks; });
     b.setEnabled(false);
     b.click();
     b.setEnabled(true);

@@ -33,7 +33,4 @@ void StoreUserLoadingCell(Program& program, int cell, const std::string& text);
 // The last step of reading the data files: the district and the saved user loadings.
 void RestoreLoadingSettings(Program& program);
 
-// Connects the window's controls to the events above.
-void WireLoadingEvents(Program& program);
-
 }  // namespace cn3

@@ -1,10 +1,10 @@
-#include "app/loading_window.h"
+#include "loading/loading_window.h"
 
 #include <array>
 #include <string_view>
 #include <vector>
 
-#include "app/data_files.h"
+#include "core/data_files.h"
 #include "core/blanks.h"
 #include "core/number_format.h"
 #include "core/settings_file.h"
@@ -146,7 +146,7 @@ void LoadingSave_Click(Program& program) {
         }
         lines.push_back(std::move(line));
     }
-    const std::string path = DataFilePath(program, kSettingsFileName);
+    const std::string path = DataFilePath(program.dataFolder, kSettingsFileName);
     if (!WriteSettingsFile(path, program.units.metricUnits != 0, program.selectedDistrict, lines)) {
         // The old file is untouched; the button stays enabled so the user can try again.
         program.dialogs->message("Error - Could not write the settings file " + path);
@@ -162,7 +162,7 @@ void LoadingClose_Click(Program& program) {
 
 void RestoreLoadingSettings(Program& program) {
     LoadingForm& w = program.loading;
-    const SettingsFile settings = ReadSettingsFile(DataFilePath(program, kSettingsFileName));
+    const SettingsFile settings = ReadSettingsFile(DataFilePath(program.dataFolder, kSettingsFileName));
     // A file without a readable district (one created empty, say) or with one out of range
     // starts on the window's own default rather than on an index no loading has.
     int district = kDefaultDistrict;
@@ -184,19 +184,6 @@ void RestoreLoadingSettings(Program& program) {
     w.Option1.select(district);
     ShowLoadingDistrict(program, district);
     w.SaveButton.setEnabled(false);
-}
-
-void WireLoadingEvents(Program& program) {
-    LoadingForm& w = program.loading;
-    w.Option1.onClick = [&program](int district) { LoadingOption_Click(program, district); };
-    for (int i = 0; i < 2; ++i)
-        w.Check1[static_cast<size_t>(i)].onClick = [&program, i] {
-            LoadingCheck_Click(program, i);
-        };
-    for (int c = 0; c < 25; ++c)
-        w.Cells[static_cast<size_t>(c)].onClick = [&program, c] { LoadingCell_Click(program, c); };
-    w.SaveButton.onClick = [&program] { LoadingSave_Click(program); };
-    w.CloseButton.onClick = [&program] { LoadingClose_Click(program); };
 }
 
 }  // namespace cn3
