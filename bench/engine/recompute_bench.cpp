@@ -11,15 +11,6 @@
 namespace cn3 {
 namespace {
 
-class SilentDialogs : public ui::Dialogs {
-  public:
-    void message(std::string_view) override {}
-    bool askYesNo(std::string_view) override { return false; }
-    std::string input(std::string_view, std::string_view, std::string_view) override { return {}; }
-    std::optional<std::string> openFile(const ui::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const ui::FileDialogRequest&) override { return {}; }
-};
-
 class DiscardingSurface : public ui::Surface {
   public:
     std::string typeName() const override { return "PictureBox"; }
@@ -41,8 +32,7 @@ class DiscardingSurface : public ui::Surface {
     void deviceEndDoc() override {}
 };
 
-void SetUp(Program& p, SilentDialogs& dialogs) {
-    p.dialogs = &dialogs;
+void SetUp(Program& p) {
     auto& u = p.units.table;
     u[1] = {"F", "C", 0.5555556f, 32.0f};
     u[2] = {"lbs", "N", 4.448222f, 0.0f};
@@ -101,8 +91,7 @@ void SetUp(Program& p, SilentDialogs& dialogs) {
 
 void BM_Recompute(benchmark::State& state) {
     auto program = std::make_unique<Program>();
-    SilentDialogs dialogs;
-    SetUp(*program, dialogs);
+    SetUp(*program);
     for (auto _ : state) {
         Recompute(*program);
         benchmark::DoNotOptimize(program->loadingResults.values.data());

@@ -5,10 +5,10 @@
 #include <limits>
 #include <string_view>
 
-#include "core/pi.h"
 #include "bundle/layout_bundle.h"
 #include "core/blanks.h"
 #include "core/number_format.h"
+#include "core/pi.h"
 
 namespace cn3 {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/pi.h"
 #include "bundle/bundle_turn.h"
 #include "core/number_format.h"
+#include "core/pi.h"
 
 namespace cn3 {
 

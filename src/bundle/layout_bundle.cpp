@@ -90,8 +90,10 @@ void settleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
     layout[far].id = static_cast<std::int16_t>(i);
     layout[far + 1].id = static_cast<std::int16_t>(j);
     layout[far + 2].id = static_cast<std::int16_t>(k);
-    layout[centre].x = static_cast<float>((double{layout[i].x} + double{layout[j].x} + double{layout[k].x}) / 3.0);
-    layout[centre].y = static_cast<float>((double{layout[i].y} + double{layout[j].y} + double{layout[k].y}) / 3.0);
+    layout[centre].x =
+        static_cast<float>((double{layout[i].x} + double{layout[j].x} + double{layout[k].x}) / 3.0);
+    layout[centre].y =
+        static_cast<float>((double{layout[i].y} + double{layout[j].y} + double{layout[k].y}) / 3.0);
     layout[centre].r = 0.0f;
     layout.passesLeft = kRefinementPasses;
 

@@ -43,7 +43,8 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
 
         // Creep is a fraction: 0.05 lengthens by 5 %.
         const float S0c = static_cast<float>(
-            double(st.stressFree) * (1.0 + alpha * double(record.temperature - in.installedTemperature)) *
+            double(st.stressFree) *
+            (1.0 + alpha * double(record.temperature - in.installedTemperature)) *
             (double(in.creep) + 1.0));
         const float Dc = SolveSag(L, S0c, R, EA);
         const float Hc = ParabolicTension(R, S0c, Dc);

@@ -15,8 +15,8 @@ std::variant<SpanCables, UnknownCable> ReadSpanCables(const CableTable& table,
         kind = CableKindOf(name);
         if (kind == kStrandKind || kind > 10 || cables.count == 1) cables.supportRow = *row;
         if (kind > 10) cables.integrated = true;
-        cables.totalWeight =
-            static_cast<float>(double(cables.totalWeight) + table.number(*row, field::kWeightPerLength));
+        cables.totalWeight = static_cast<float>(double(cables.totalWeight) +
+                                                table.number(*row, field::kWeightPerLength));
     }
     cables.drop = cables.count > 0 && kind == kDropKind;
     return cables;

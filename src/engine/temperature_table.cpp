@@ -30,11 +30,13 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
     int row = 1;
     for (int T = kTableLowTemperature; T <= kTableHighTemperature;
          T += kTableTemperatureStep, ++row) {
-        const float S0T = static_cast<float>(double(S0) * (1.0 + alpha * double(float(T) - in.installedTemperature)));
+        const float S0T = static_cast<float>(
+            double(S0) * (1.0 + alpha * double(float(T) - in.installedTemperature)));
         const float DT = SolveSag(L, S0T, w, EA);
         // The stress-free length stands in for the span, as the loading conditions do it.
         const float HT = ParabolicTension(w, S0T, DT);
-        const float change = static_cast<float>((double(CableLength(L, DT)) - double(S)) * 100.0 / double(S));
+        const float change =
+            static_cast<float>((double(CableLength(L, DT)) - double(S)) * 100.0 / double(S));
 
         grid.setText(row, 0, units.toDisplay(unit::kTemperature, static_cast<float>(T), "##.0"));
         grid.setText(row, 1, units.toDisplay(unit::kLength, DT, "##.00 "));

@@ -29,8 +29,8 @@ struct Program {
     LoadingForm loading;
     PlotForm plot;
 
-    // Set by the host (the Qt view, or a test). Never null while operations run.
-    ui::Dialogs* dialogs = nullptr;
+    // Set by the host (the Qt view, or a test); until then nothing is shown or asked.
+    ui::Dialogs* dialogs = &ui::NoDialogs::instance();
     // Opens the default printer as a surface (the host decides); nullptr when none can be had.
     std::function<std::unique_ptr<ui::Surface>()> openPrinter;
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/data_files.h"
 #include "core/blanks.h"
+#include "core/data_files.h"
 #include "core/number_format.h"
 #include "core/settings_file.h"
 
@@ -162,7 +162,8 @@ void LoadingClose_Click(Program& program) {
 
 void RestoreLoadingSettings(Program& program) {
     LoadingForm& w = program.loading;
-    const SettingsFile settings = ReadSettingsFile(DataFilePath(program.dataFolder, kSettingsFileName));
+    const SettingsFile settings =
+        ReadSettingsFile(DataFilePath(program.dataFolder, kSettingsFileName));
     // A file without a readable district (one created empty, say) or with one out of range
     // starts on the window's own default rather than on an index no loading has.
     int district = kDefaultDistrict;

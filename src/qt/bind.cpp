@@ -5,12 +5,13 @@
 #include <QPointer>
 #include <QSignalBlocker>
 
+#include "qt/guarded.h"
 #include "qt/qt_text.h"
 
 namespace cn3::qt {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onClick) onClick();
+    if (event->button() == Qt::LeftButton && onClick) RunGuarded(onClick);
     QLabel::mousePressEvent(event);
 }
 
@@ -74,14 +75,16 @@ void bindTo(ui::TextBox& model, QLineEdit* widget) {
             w->setText(text);
         }
     });
-    QObject::connect(widget, &QLineEdit::textEdited, widget,
-                     [&model](const QString& text) { model.setText(fromQ(text)); });
+    QObject::connect(widget, &QLineEdit::textEdited, widget, [&model](const QString& text) {
+        RunGuarded([&] { model.setText(fromQ(text)); });
+    });
 }
 
 void bindTo(ui::Button& model, QPushButton* widget) {
     widget->setText(toQ(model.caption()));
     follow(model, widget, [&model](QPushButton* w) { showState(model, w); });
-    QObject::connect(widget, &QPushButton::clicked, widget, [&model] { model.click(); });
+    QObject::connect(widget, &QPushButton::clicked, widget,
+                     [&model] { RunGuarded([&] { model.click(); }); });
 }
 
 void bindTo(ui::CheckBox& model, QCheckBox* widget) {
@@ -94,7 +97,7 @@ void bindTo(ui::CheckBox& model, QCheckBox* widget) {
         }
     });
     QObject::connect(widget, &QCheckBox::clicked, widget, [&model, widget](bool on) {
-        if (model.checked() != on) model.click();
+        if (model.checked() != on) RunGuarded([&] { model.click(); });
         // The model may refuse or undo the tick; show what it holds.
         if (widget->isChecked() != model.checked()) {
             const QSignalBlocker quiet(widget);
@@ -123,7 +126,7 @@ void bindTo(ui::OptionGroup& model, const std::vector<QRadioButton*>& buttons) {
         }
     });
     QObject::connect(group, &QButtonGroup::idClicked, group,
-                     [&model](int id) { model.select(id); });
+                     [&model](int id) { RunGuarded([&] { model.select(id); }); });
 }
 
 namespace {
@@ -144,7 +147,7 @@ void bindTabs(ui::TabStrip& model, Tabs* widget) {
     });
     QObject::connect(widget, &Tabs::currentChanged, widget, [&model, widget](int index) {
         if (index < 0 || index == model.tab()) return;
-        model.setTab(index);
+        RunGuarded([&] { model.setTab(index); });
         // A refused change puts the model back; the widget follows.
         if (widget->currentIndex() != model.tab()) {
             const QSignalBlocker quiet(widget);
@@ -169,7 +172,7 @@ void bindTo(ui::ScrollBar& model, QScrollBar* widget) {
         w->setValue(model.value());
     });
     QObject::connect(widget, &QScrollBar::valueChanged, widget, [&model](int value) {
-        if (value != model.value()) model.setValue(value);
+        if (value != model.value()) RunGuarded([&] { model.setValue(value); });
     });
 }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "qt/bind.h"
+#include "qt/guarded.h"
 #include "qt/qt_text.h"
 
 namespace cn3::qt {
@@ -44,7 +45,7 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
         if (self) self->scheduleRefresh();
     });
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        if (row >= model_.fixedRows()) model_.click(row, col);
+        if (row >= model_.fixedRows()) RunGuarded([&] { model_.click(row, col); });
     });
     refreshNow();
 }

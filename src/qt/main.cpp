@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/start_up.h"
+#include "qt/guarded.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
 
@@ -15,7 +16,9 @@ int main(int argc, char** argv) {
 
     cn3::qt::MainWindow window(program);
     dialogs.setParent(&window);
-    if (!cn3::StartProgram(program)) return 1;  // the reason was shown in a message box
+    bool started = false;
+    cn3::qt::RunGuarded([&] { started = cn3::StartProgram(program); });
+    if (!started) return 1;  // the reason was shown in a message box
 
     window.show();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "qt/bind.h"
+#include "qt/guarded.h"
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
 #include "qt/plot_window.h"
@@ -48,8 +49,10 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (loading_->isVisible()) program_.loading.CloseButton.click();
-    if (program_.plot.shown()) program_.plot.hide();
+    RunGuarded([&] {
+        if (loading_->isVisible()) program_.loading.CloseButton.click();
+        if (program_.plot.shown()) program_.plot.hide();
+    });
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "qt/bind.h"
+#include "qt/guarded.h"
 #include "qt/picture_view.h"
 #include "qt/qt_text.h"
 
@@ -41,7 +42,7 @@ PlotWindow::PlotWindow(PlotForm& form, QWidget* parent) : QWidget(parent, Qt::Wi
 }
 
 void PlotWindow::closeEvent(QCloseEvent* event) {
-    if (form_.shown()) form_.hide();
+    if (form_.shown()) RunGuarded([&] { form_.hide(); });
     event->accept();
 }
 

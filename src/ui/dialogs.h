@@ -30,4 +30,20 @@ class Dialogs {
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
 };
 
+// Dialogs for a program that has no one to ask (a benchmark, a batch run before its own
+// dialogs are set): messages go nowhere, questions are answered No, inputs and file dialogs
+// are cancelled.
+class NoDialogs : public Dialogs {
+  public:
+    static NoDialogs& instance() {
+        static NoDialogs none;
+        return none;
+    }
+    void message(std::string_view) override {}
+    bool askYesNo(std::string_view) override { return false; }
+    std::string input(std::string_view, std::string_view, std::string_view) override { return {}; }
+    std::optional<std::string> openFile(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> saveFile(const FileDialogRequest&) override { return {}; }
+};
+
 }  // namespace cn3::ui
