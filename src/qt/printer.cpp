@@ -15,7 +15,7 @@ std::unique_ptr<ui::Surface> OpenPdf(const QString& path) {
     writer->setPageSize(QPageSize(QPageSize::Letter));
     writer->setResolution(600);
     writer->setPageMargins(QMarginsF(0, 0, 0, 0));
-    return std::make_unique<PageSurface>(std::move(writer));
+    return std::make_unique<PageSurface>(std::move(writer), path);
 }
 
 std::unique_ptr<ui::Surface> OpenPrinter(QWidget* parent) {

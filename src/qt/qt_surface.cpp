@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPolygonF>
+#include <QPrinter>
 
 #include "qt/qt_text.h"
 
@@ -49,6 +51,74 @@ void QtSurface::deviceCircle(double x, double y, double radius, ui::Rgb colour) 
     });
 }
 
+QPen QtSurface::penFor(ui::Rgb colour, double widthTwips) const {
+    QPen pen(QColor(colour.r, colour.g, colour.b));
+    if (widthTwips > 0) {
+        pen.setWidthF(toDeviceX(widthTwips));
+    } else {
+        pen.setWidthF(0);
+        pen.setCosmetic(true);
+    }
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void QtSurface::deviceLine(ui::Point from, ui::Point to, ui::Rgb colour, double widthTwips) {
+    const QPen pen = penFor(colour, widthTwips);
+    const QPointF a = toDevice(from);
+    const QPointF b = toDevice(to);
+    paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(pen);
+        p.drawLine(a, b);
+    });
+}
+
+void QtSurface::deviceRectangle(ui::Point corner1, ui::Point corner2, ui::Rgb colour,
+                                double widthTwips, std::optional<ui::Rgb> fill) {
+    const QPen pen = penFor(colour, widthTwips);
+    const QRectF rect = QRectF(toDevice(corner1), toDevice(corner2)).normalized();
+    paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(pen);
+        if (fill)
+            p.setBrush(QColor(fill->r, fill->g, fill->b));
+        else
+            p.setBrush(Qt::NoBrush);
+        p.drawRect(rect);
+    });
+}
+
+void QtSurface::devicePolyline(const std::vector<ui::Point>& points, ui::Rgb colour,
+                               double widthTwips) {
+    const QPen pen = penFor(colour, widthTwips);
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const ui::Point& point : points) polygon.append(toDevice(point));
+    paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(pen);
+        p.drawPolyline(polygon);
+    });
+}
+
+ui::Size QtSurface::devicePictureSize(const std::string& path) const {
+    const QImage picture(toQ(path));
+    if (picture.isNull()) return {};
+    // Qt gives an image whose file states no resolution that of a new image.
+    const QImage unstated(1, 1, QImage::Format_ARGB32);
+    const auto inches = [](int pixels, int dotsPerMeter, int unstatedDotsPerMeter) {
+        const double dpi =
+            dotsPerMeter > 0 && dotsPerMeter != unstatedDotsPerMeter ? dotsPerMeter * 0.0254 : 96.0;
+        return pixels / dpi;
+    };
+    return {inches(picture.width(), picture.dotsPerMeterX(), unstated.dotsPerMeterX()) *
+                ui::kTwipsPerInch,
+            inches(picture.height(), picture.dotsPerMeterY(), unstated.dotsPerMeterY()) *
+                ui::kTwipsPerInch};
+}
+
 void QtSurface::devicePicture(const std::string& path, double x, double y, double w, double h) {
     const QImage picture(toQ(path));
     if (picture.isNull()) return;  // a missing picture leaves its place empty
@@ -87,8 +157,13 @@ void ImageSurface::deviceClear() {
     image_.fill(Qt::white);
 }
 
-PageSurface::PageSurface(std::unique_ptr<QPagedPaintDevice> device)
-    : QtSurface(device.get()), pages_(std::move(device)) {}
+PageSurface::PageSurface(std::unique_ptr<QPagedPaintDevice> device, QString pdfPath)
+    : QtSurface(device.get()),
+      owned_(std::move(device)),
+      pages_(owned_.get()),
+      pdfPath_(std::move(pdfPath)) {}
+
+PageSurface::PageSurface(QPagedPaintDevice& device) : QtSurface(&device), pages_(&device) {}
 
 PageSurface::~PageSurface() {
     if (painter_.isActive()) painter_.end();
@@ -101,20 +176,38 @@ double PageSurface::areaHeightTwips() const {
     return pages_->height() * ui::kTwipsPerInch / dpiY();
 }
 
+bool PageSurface::onPaper() const {
+    const auto* printer = dynamic_cast<const QPrinter*>(pages_);
+    return printer && printer->outputFormat() != QPrinter::PdfFormat;
+}
+
+std::string PageSurface::deviceName() const {
+    if (onPaper()) return "The printer";
+    QString file = pdfPath_;
+    if (const auto* printer = dynamic_cast<const QPrinter*>(pages_))
+        file = printer->outputFileName();
+    return file.isEmpty() ? "The PDF file" : "The PDF file " + fromQ(file);
+}
+
+bool PageSurface::begin() {
+    if (painter_.isActive() || painter_.begin(pages_)) return true;
+    fail(deviceName() + (onPaper() ? " could not be started." : " could not be written."));
+    return false;
+}
+
 void PageSurface::paint(const std::function<void(QPainter&)>& step) {
-    if (ended_) return;
-    if (!painter_.isActive() && !painter_.begin(pages_.get())) return;
+    if (ended_ || !begin()) return;
     step(painter_);
 }
 
 void PageSurface::deviceNewPage() {
-    if (ended_) return;
-    if (!painter_.isActive()) painter_.begin(pages_.get());
-    pages_->newPage();
+    if (ended_ || !begin()) return;
+    if (!pages_->newPage()) fail(deviceName() + " could not start a new page.");
 }
 
 void PageSurface::deviceEndDoc() {
-    if (painter_.isActive()) painter_.end();
+    if (painter_.isActive() && !painter_.end())
+        fail(deviceName() + " could not finish the document.");
     ended_ = true;
 }
 

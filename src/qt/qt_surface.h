@@ -1,14 +1,21 @@
 // Surfaces that draw with QPainter: an image shown by a drawing area on screen, and a printer
 // or PDF page. Twips become device units through the device's logical DPI, and text is
 // measured with the font metrics of that same device, so what is laid out fits what is drawn.
+// Circles, lines, rectangles and polylines are antialiased; a line width of 0 is the device's
+// thinnest (one-pixel, cosmetic) line.
 #pragma once
 
 #include <QFont>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
+#include <QPointF>
+#include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "ui/surface.h"
 
@@ -34,9 +41,20 @@ class QtSurface : public ui::Surface {
     double deviceTextWidth(std::string_view text, double fontSize, bool bold) const override;
     double deviceTextHeight(double fontSize, bool bold) const override;
     void deviceCircle(double x, double y, double radius, ui::Rgb colour) override;
+    void deviceLine(ui::Point from, ui::Point to, ui::Rgb colour, double widthTwips) override;
+    void deviceRectangle(ui::Point corner1, ui::Point corner2, ui::Rgb colour, double widthTwips,
+                         std::optional<ui::Rgb> fill) override;
+    void devicePolyline(const std::vector<ui::Point>& points, ui::Rgb colour,
+                        double widthTwips) override;
     void devicePicture(const std::string& path, double x, double y, double w, double h) override;
+    // From the image's pixel size and its own resolution; 96 dpi when the file states none.
+    ui::Size devicePictureSize(const std::string& path) const override;
 
     QPaintDevice* device_;
+
+  private:
+    QPointF toDevice(ui::Point twips) const { return {toDeviceX(twips.x), toDeviceY(twips.y)}; }
+    QPen penFor(ui::Rgb colour, double widthTwips) const;
 };
 
 // A white image of a fixed size in logical pixels, drawn on screen by a PictureView. Each step
@@ -63,11 +81,20 @@ class ImageSurface : public QtSurface {
     int heightPx_;
 };
 
-// A printer or PDF writer: one painter for the whole document; clearing is ignored.
+// A printer or PDF writer: one painter for the whole document, begun by the first drawing or
+// new page and ended by endDoc() or the surface's end; clearing is ignored. A painter that does
+// not begin, a page that does not start and a document that does not finish are failures.
 class PageSurface : public QtSurface {
   public:
-    explicit PageSurface(std::unique_ptr<QPagedPaintDevice> device);
+    // Owns the device and deletes it with the surface. `pdfPath` names the file in messages
+    // when the device is a PDF writer (a PDF printer names its own file).
+    explicit PageSurface(std::unique_ptr<QPagedPaintDevice> device, QString pdfPath = {});
+    // Draws on a device that the caller keeps, such as the printer of a print preview; ending
+    // the document ends the painter and leaves the device to its owner.
+    explicit PageSurface(QPagedPaintDevice& device);
     ~PageSurface() override;
+    PageSurface(const PageSurface&) = delete;
+    PageSurface& operator=(const PageSurface&) = delete;
 
     std::string typeName() const override { return "Printer"; }
     double areaWidthTwips() const override;
@@ -80,7 +107,13 @@ class PageSurface : public QtSurface {
     void deviceEndDoc() override;
 
   private:
-    std::unique_ptr<QPagedPaintDevice> pages_;
+    bool begin();
+    bool onPaper() const;            // a printer, not a PDF file
+    std::string deviceName() const;  // "The printer", "The PDF file x.pdf"
+
+    std::unique_ptr<QPagedPaintDevice> owned_;
+    QPagedPaintDevice* pages_;
+    QString pdfPath_;
     QPainter painter_;
     bool ended_ = false;
 };

@@ -58,4 +58,33 @@ void RecordingSurface::devicePicture(const std::string& path, double x, double y
     ops_.push_back(std::move(op));
 }
 
+Size RecordingSurface::devicePictureSize(const std::string& path) const {
+    const auto found = pictureSizes_.find(path);
+    return found == pictureSizes_.end() ? Size{} : found->second;
+}
+
+void RecordingSurface::deviceLine(Point from, Point to, Rgb colour, double widthTwips) {
+    recordLines(RecordedOp::Kind::Line, {from, to}, colour, widthTwips);
+}
+
+void RecordingSurface::deviceRectangle(Point corner1, Point corner2, Rgb colour, double widthTwips,
+                                       std::optional<Rgb> fill) {
+    recordLines(RecordedOp::Kind::Rectangle, {corner1, corner2}, colour, widthTwips);
+    ops_.back().fill = fill;
+}
+
+void RecordingSurface::devicePolyline(const std::vector<Point>& points, Rgb colour,
+                                      double widthTwips) {
+    recordLines(RecordedOp::Kind::Polyline, points, colour, widthTwips);
+}
+
+void RecordingSurface::recordLines(RecordedOp::Kind kind, std::vector<Point> points, Rgb colour,
+                                   double widthTwips) {
+    auto op = RecordedOp::of(kind);
+    op.points = std::move(points);
+    op.colour = colour;
+    op.lineWidth = widthTwips;
+    ops_.push_back(std::move(op));
+}
+
 }  // namespace cn3::ui

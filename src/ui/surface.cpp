@@ -3,14 +3,15 @@
 namespace cn3::ui {
 
 void Surface::clear() {
-    deviceClear();
-    x_ = left_;
-    y_ = top_;
+    if (!failed_) deviceClear();
+    x_ = lineStartX();
+    y_ = homeY();
 }
 
-void Surface::setScaleTwips() {
+void Surface::setScaleTwips(double left, double top) {
     twips_ = true;
-    left_ = top_ = 0;
+    left_ = left;
+    top_ = top;
 }
 
 void Surface::setScaleInches() {
@@ -23,6 +24,14 @@ void Surface::setScale(double left, double top, double width, double height) {
     top_ = top;
     width_ = width;
     height_ = height;
+}
+
+double Surface::scaleWidth() const {
+    return twips_ ? areaWidthTwips() : width_;
+}
+
+double Surface::scaleHeight() const {
+    return twips_ ? areaHeightTwips() : height_;
 }
 
 double Surface::unitX() const {
@@ -43,10 +52,16 @@ double Surface::textHeight(std::string_view) const {
     return deviceTextHeight(fontSize_, bold_) / unitY();
 }
 
+void Surface::fail(std::string message) {
+    if (failed_) return;
+    failed_ = true;
+    error_ = std::move(message);
+}
+
 void Surface::print(std::string_view text, bool endLine) {
-    deviceText(toTwipsX(x_), toTwipsY(y_), text, fontSize_, bold_);
+    if (!failed_) deviceText(toTwipsX(x_), toTwipsY(y_), text, fontSize_, bold_);
     if (endLine) {
-        x_ = twips_ ? 0.0 : left_;
+        x_ = lineStartX();
         y_ += textHeight(text);
     } else {
         x_ += textWidth(text);
@@ -54,17 +69,43 @@ void Surface::print(std::string_view text, bool endLine) {
 }
 
 void Surface::circle(double x, double y, double radius, Rgb colour) {
+    if (failed_) return;
     deviceCircle(toTwipsX(x), toTwipsY(y), radius * unitX(), colour);
 }
 
+void Surface::line(double x1, double y1, double x2, double y2, Rgb colour, double widthTwips) {
+    if (failed_) return;
+    deviceLine(toTwips({x1, y1}), toTwips({x2, y2}), colour, widthTwips);
+}
+
+void Surface::rectangle(double x1, double y1, double x2, double y2, Rgb colour, double widthTwips,
+                        std::optional<Rgb> fill) {
+    if (failed_) return;
+    deviceRectangle(toTwips({x1, y1}), toTwips({x2, y2}), colour, widthTwips, fill);
+}
+
+void Surface::polyline(const std::vector<Point>& points, Rgb colour, double widthTwips) {
+    if (failed_) return;
+    std::vector<Point> device;
+    device.reserve(points.size());
+    for (const Point& p : points) device.push_back(toTwips(p));
+    devicePolyline(device, colour, widthTwips);
+}
+
 void Surface::picture(const std::string& path, double x, double y, double width, double height) {
+    if (failed_) return;
     devicePicture(path, toTwipsX(x), toTwipsY(y), width * unitX(), height * unitY());
 }
 
+Size Surface::pictureSize(const std::string& path) const {
+    const Size twips = devicePictureSize(path);
+    return {twips.width / unitX(), twips.height / unitY()};
+}
+
 void Surface::newPage() {
-    deviceNewPage();
-    x_ = twips_ ? 0.0 : left_;
-    y_ = twips_ ? 0.0 : top_;
+    if (!failed_) deviceNewPage();
+    x_ = lineStartX();
+    y_ = homeY();
 }
 
 void Surface::endDoc() {

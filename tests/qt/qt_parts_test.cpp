@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
 
 #include "qt/printer.h"
 #include "qt/qt_dialogs.h"
@@ -10,6 +13,15 @@
 
 namespace cn3 {
 namespace {
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("%PDF")) return -1;
+    return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                            bytes.count("/Type /Page "));
+}
 
 TEST(qt_dialogs_test, file_filters_take_qt_form) {
     // clang-format off
@@ -23,7 +35,8 @@ TEST(qt_dialogs_test, file_filters_take_qt_form) {
 TEST(qt_surface_test, image_surface_maps_twips_at_its_dpi) {
     qt::ImageSurface surface(480, 240, 96.0);
     // 5 by 2.5 inches.
-    EXPECT_EQ((std::array{surface.areaWidthTwips(), surface.areaHeightTwips()}), (std::array{7200.0, 3600.0}));
+    EXPECT_EQ((std::array{surface.areaWidthTwips(), surface.areaHeightTwips()}),
+              (std::array{7200.0, 3600.0}));
     surface.setFontSize(10);
     EXPECT_GT(surface.textWidth("WWWW"), surface.textWidth("i"));
     EXPECT_GT(surface.textHeight(), 10 * 20 * 0.9) << "a 10-point line is about 200 twips high";
@@ -38,9 +51,11 @@ TEST(qt_surface_test, image_surface_maps_twips_at_its_dpi) {
         if (c.red() == 255 && c.green() == c.blue()) reddest = std::min(reddest, c.green());
     }
     EXPECT_LT(reddest, 160);
-    EXPECT_EQ(surface.image().pixelColor(240, 120), QColor(Qt::white)) << "the circle is not filled";
+    EXPECT_EQ(surface.image().pixelColor(240, 120), QColor(Qt::white))
+        << "the circle is not filled";
     surface.clear();
-    for (int x = 240 + 95; x <= 240 + 97; ++x) EXPECT_EQ(surface.image().pixelColor(x, 120), QColor(Qt::white));
+    for (int x = 240 + 95; x <= 240 + 97; ++x)
+        EXPECT_EQ(surface.image().pixelColor(x, 120), QColor(Qt::white));
 }
 
 TEST(qt_surface_test, pdf_surface_prints_pages) {
@@ -54,12 +69,101 @@ TEST(qt_surface_test, pdf_surface_prints_pages) {
         pdf->newPage();
         pdf->print("Second page");
         pdf->endDoc();
+        EXPECT_FALSE(pdf->failed()) << pdf->error();
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2);
+    EXPECT_EQ(PdfPageCount(path), 2);
+}
+
+TEST(qt_surface_test, page_surface_draws_on_a_printer_it_does_not_own) {
+    test::TempFolder folder;
+    const QString first = QString::fromStdString(folder.file("preview.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(first);
+    {
+        qt::PageSurface pages(printer);
+        pages.setFontSize(12);
+        pages.print("First page");
+        pages.newPage();
+        pages.line(0, 0, 1440, 1440, {255, 0, 0});
+        pages.endDoc();
+        EXPECT_FALSE(pages.failed()) << pages.error();
+    }
+    EXPECT_EQ(PdfPageCount(first), 2);
+
+    // The surface is gone and the printer is still the test's, ready for another document.
+    const QString second = QString::fromStdString(folder.file("again.pdf"));
+    printer.setOutputFileName(second);
+    QPainter painter;
+    ASSERT_TRUE(painter.begin(&printer));
+    painter.drawText(100, 100, QStringLiteral("Again"));
+    ASSERT_TRUE(painter.end());
+    EXPECT_EQ(PdfPageCount(second), 1);
+}
+
+TEST(qt_surface_test, a_pdf_file_that_cannot_be_written_fails_the_job) {
+    test::TempFolder folder;
+    const std::string path = folder.file("no such folder/print.pdf");
+    auto pdf = qt::OpenPdf(QString::fromStdString(path));
+    EXPECT_FALSE(pdf->failed()) << "nothing is opened before the first drawing";
+    pdf->print("First page");
+    pdf->newPage();
+    pdf->endDoc();
+    EXPECT_TRUE(pdf->failed());
+    EXPECT_EQ(pdf->error(), "The PDF file " + path + " could not be written.");
+}
+
+// A 200 x 100 pixel image at 96 dpi: 15 twips a pixel.
+TEST(qt_surface_test, image_surface_paints_lines_and_rectangles) {
+    qt::ImageSurface surface(200, 100, 96.0);
+    const auto pixel = [&](int x, int y) { return surface.image().pixelColor(x, y); };
+    const QColor red(255, 0, 0), green(0, 255, 0), white(Qt::white);
+
+    // Three pixels wide along row 50, from x = 10 to 190.
+    surface.line(150, 750, 2850, 750, {255, 0, 0}, 45);
+    EXPECT_EQ(pixel(100, 50), red);
+    EXPECT_EQ(pixel(100, 49), red);
+    EXPECT_EQ(pixel(100, 53), white);
+    EXPECT_EQ(pixel(5, 50), white) << "the line starts at x = 10";
+
+    surface.clear();
+    surface.setScaleInches();  // 96 pixels an inch
+    surface.rectangle(0.25, 0.25, 1.0, 0.75, {0, 0, 255}, 0, ui::Rgb{0, 255, 0});
+    surface.rectangle(1.25, 0.25, 2.0, 0.75, {0, 0, 255});
+    EXPECT_EQ(pixel(60, 48), green) << "the filled rectangle's inside";
+    EXPECT_EQ(pixel(156, 48), white) << "the outlined rectangle's inside";
+    EXPECT_GT(pixel(120, 48).blue() - pixel(120, 48).red(), 60) << "its left side";
+    EXPECT_EQ(pixel(110, 48), white) << "between the two";
+
+    surface.clear();
+    surface.setScaleTwips();
+    surface.polyline({{150, 150}, {1500, 150}, {1500, 1200}}, {255, 0, 0}, 45);
+    EXPECT_EQ(pixel(50, 10), red);
+    EXPECT_EQ(pixel(100, 50), red);
+    EXPECT_EQ(pixel(50, 50), white) << "a polyline is not closed or filled";
+}
+
+TEST(qt_surface_test, picture_size_comes_from_the_file_resolution) {
+    test::TempFolder folder;
+    QImage stated(30, 20, QImage::Format_RGB32);
+    stated.fill(Qt::gray);
+    stated.setDotsPerMeterX(qRound(200 / 0.0254));  // 200 dpi: 7.2 twips a pixel
+    stated.setDotsPerMeterY(qRound(100 / 0.0254));
+    ASSERT_TRUE(stated.save(QString::fromStdString(folder.file("stated.png"))));
+    QImage unstated(30, 20, QImage::Format_RGB32);
+    unstated.fill(Qt::gray);
+    ASSERT_TRUE(unstated.save(QString::fromStdString(folder.file("unstated.png"))));
+    folder.write("broken.png", "not a picture");
+
+    qt::ImageSurface surface(480, 240, 96.0);
+    const ui::Size size = surface.pictureSize(folder.file("stated.png"));
+    EXPECT_NEAR(size.width, 30 * 7.2, 0.1);
+    EXPECT_NEAR(size.height, 20 * 14.4, 0.1);
+    EXPECT_EQ(surface.pictureSize(folder.file("unstated.png")), (ui::Size{30 * 15, 20 * 15}));
+    surface.setScaleInches();
+    EXPECT_NEAR(surface.pictureSize(folder.file("stated.png")).width, 0.15, 1e-4);
+    EXPECT_EQ(surface.pictureSize(folder.file("broken.png")), ui::Size{});
+    EXPECT_EQ(surface.pictureSize(folder.file("missing.png")), ui::Size{});
 }
 
 }  // namespace
