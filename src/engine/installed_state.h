@@ -20,12 +20,4 @@ struct InstalledState {
 // Needs span, sag and stiffness that are not 0.
 InstalledState SolveInstalled(const SpanInputs& in, float totalWeight, const SupportCable& support);
 
-// Everything one recomputation has worked out before it writes the views.
-struct SpanSolution {
-    SpanInputs inputs;
-    SpanCables cables;
-    SupportCable support;
-    InstalledState installed;
-};
-
 }  // namespace cn3

@@ -15,31 +15,50 @@ inline constexpr int kTemperature = 0, kIceLoad = 1, kWind = 2, kResultant = 3, 
                      kShownIce = 18, kShownWind = 19;
 }
 
+namespace {
+
+// The ice thickness and wind cells of a condition's row in the loading window, as numbers.
+void ReadShownNumbers(const Program& program, int condition, LoadingCondition& c) {
+    const auto& cells = program.loading.Cells;
+    const auto ice = static_cast<float>(
+        LeadingNumber(cells.at(static_cast<size_t>(5 * condition - 3)).caption()));
+    const auto wind = static_cast<float>(
+        LeadingNumber(cells.at(static_cast<size_t>(5 * condition - 2)).caption()));
+    // The cell shows display units and the column is shown through the small-length
+    // conversion, so it holds the thickness in inches: metric figures are not converted twice.
+    c.shownIceThickness = program.units.fromInputValue(unit::kSmallLength, ice, "0.000000");
+    c.shownWindPressure = wind;
+}
+
+}  // namespace
+
 int ConditionRecord(int condition, int selectedDistrict) {
     return condition == 1 ? std::clamp(selectedDistrict, 0, 2) : condition + 1;
 }
 
-void ComputeLoadingConditions(Program& program, const SpanSolution& solution, float d) {
-    auto& results = program.loadingResults;
+std::array<LoadingCondition, kConditions> SolveLoadingConditions(const Program& program,
+                                                                 const SpanSolution& solution) {
     const auto& in = solution.inputs;
     const auto& st = solution.installed;
     const float L = in.span, S = st.cableLength, EA = solution.support.stiffness;
-    const float w = solution.cables.totalWeight;
+    const float w = solution.cables.totalWeight, d = solution.bundleDiameter;
     const double alpha = solution.support.thermalCoefficient;
 
+    std::array<LoadingCondition, kConditions> conditions{};
     for (int i = 1; i <= kConditions; ++i) {
-        const auto& record =
-            program.loadings.at(static_cast<size_t>(ConditionRecord(i, program.selectedDistrict)));
-        results.at(i, col::kTemperature) = record.temperature;
-        results.at(i, col::kWind) = record.windPressure;
-        results.at(i, col::kIceThickness) = record.iceThickness;
-        results.at(i, col::kLoadConstant) = record.loadConstant;
+        LoadingCondition& c = conditions.at(static_cast<size_t>(i - 1));
+        c.record = ConditionRecord(i, program.selectedDistrict);
+        const auto& record = program.loadings.at(static_cast<size_t>(c.record));
+        c.temperature = record.temperature;
+        c.windPressure = record.windPressure;
+        c.iceThickness = record.iceThickness;
+        c.loadConstant = record.loadConstant;
 
         const auto load =
             ConditionLoad(d, record.iceThickness, record.windPressure, w, record.loadConstant);
         const float R = load.resultant;
-        results.at(i, col::kResultant) = R;
-        results.at(i, col::kIceLoad) = load.vertical - w;
+        c.resultant = R;
+        c.iceLoad = load.vertical - w;
 
         // Creep is a fraction: 0.05 lengthens by 5 %.
         const float S0c = static_cast<float>(
@@ -51,31 +70,38 @@ void ComputeLoadingConditions(Program& program, const SpanSolution& solution, fl
         const double x = in.pointDistance;
         const double theta = load.angle;
 
-        results.at(i, col::kSag) = Dc;
-        results.at(i, col::kTension) = Hc;
-        results.at(i, col::kLengthChange) =
+        c.sag = Dc;
+        c.tension = Hc;
+        c.lengthChange =
             static_cast<float>((double(CableLength(L, Dc)) - double(S)) * 100.0 / double(S));
-        results.at(i, col::kPointSag) = static_cast<float>(double(R) * x * x / (2.0 * double(Hc)));
-        results.at(i, col::kAngle) = static_cast<float>(theta * 180.0 / kPi);
-        results.at(i, col::kHorizontalSag) = static_cast<float>(double(Dc) * std::sin(theta));
-        results.at(i, col::kVerticalSag) = static_cast<float>(double(Dc) * std::cos(theta));
+        c.pointSag = static_cast<float>(double(R) * x * x / (2.0 * double(Hc)));
+        c.angle = static_cast<float>(theta * 180.0 / kPi);
+        c.horizontalSag = static_cast<float>(double(Dc) * std::sin(theta));
+        c.verticalSag = static_cast<float>(double(Dc) * std::cos(theta));
+        ReadShownNumbers(program, i, c);
     }
+    return conditions;
 }
 
-void CopyLoadingWindowNumbers(Program& program) {
+void WriteLoadingResults(Program& program, const SpanSolution& solution) {
     auto& results = program.loadingResults;
-    const auto& cells = program.loading.Cells;
     for (int i = 1; i <= kConditions; ++i) {
-        const auto ice =
-            static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 3)).caption()));
-        const auto wind =
-            static_cast<float>(LeadingNumber(cells.at(static_cast<size_t>(5 * i - 2)).caption()));
-        // The cell shows display units and the column is shown through the small-length
-        // conversion, so it holds the thickness in inches: metric figures are not converted
-        // twice.
-        results.at(i, col::kShownIce) =
-            program.units.fromInputValue(unit::kSmallLength, ice, "0.000000");
-        results.at(i, col::kShownWind) = wind;
+        const LoadingCondition& c = solution.conditions.at(static_cast<size_t>(i - 1));
+        results.at(i, col::kTemperature) = c.temperature;
+        results.at(i, col::kIceLoad) = c.iceLoad;
+        results.at(i, col::kWind) = c.windPressure;
+        results.at(i, col::kResultant) = c.resultant;
+        results.at(i, col::kSag) = c.sag;
+        results.at(i, col::kTension) = c.tension;
+        results.at(i, col::kLengthChange) = c.lengthChange;
+        results.at(i, col::kPointSag) = c.pointSag;
+        results.at(i, col::kHorizontalSag) = c.horizontalSag;
+        results.at(i, col::kVerticalSag) = c.verticalSag;
+        results.at(i, col::kAngle) = c.angle;
+        results.at(i, col::kIceThickness) = c.iceThickness;
+        results.at(i, col::kLoadConstant) = c.loadConstant;
+        results.at(i, col::kShownIce) = c.shownIceThickness;
+        results.at(i, col::kShownWind) = c.shownWindPressure;
     }
     results.at(0, col::kShownIce) = unit::kSmallLength;
     results.formats.at(col::kShownIce) = "##.00";

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/unit_table.h"
-#include "engine/installed_state.h"
+#include "engine/span_solution.h"
 
 namespace cn3 {
 

@@ -8,51 +8,58 @@ namespace cn3 {
 
 namespace {
 constexpr int kColumns = 5;
-
-bool ClearanceGiven(const Program& program) {
-    return LeadingNumber(program.main.Text9[entry::kClearance].text()) != 0.0;
-}
 }  // namespace
 
-void FillTemperatureTable(Program& program, const SpanSolution& solution) {
-    auto& grid = program.main.GridTemp;
-    const auto& units = program.units;
+std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanSolution& solution) {
     const auto& in = solution.inputs;
     const auto& st = solution.installed;
     const float L = in.span, S = st.cableLength, S0 = st.stressFree;
     const float w = solution.cables.totalWeight, EA = solution.support.stiffness;
     const double alpha = solution.support.thermalCoefficient;
-    const bool clearance = ClearanceGiven(program);
 
-    grid.setRows((kTableHighTemperature - kTableLowTemperature) / kTableTemperatureStep + 2);
-    if (grid.cols() < kColumns) grid.setCols(kColumns);
-
-    int row = 1;
-    for (int T = kTableLowTemperature; T <= kTableHighTemperature;
-         T += kTableTemperatureStep, ++row) {
+    std::array<TemperatureRow, kTemperatureRows> rows{};
+    int T = kTableLowTemperature;
+    for (auto& row : rows) {
         const float S0T = static_cast<float>(
             double(S0) * (1.0 + alpha * double(float(T) - in.installedTemperature)));
-        const float DT = SolveSag(L, S0T, w, EA);
+        row.temperature = T;
+        row.sag = SolveSag(L, S0T, w, EA);
         // The stress-free length stands in for the span, as the loading conditions do it.
-        const float HT = ParabolicTension(w, S0T, DT);
-        const float change =
-            static_cast<float>((double(CableLength(L, DT)) - double(S)) * 100.0 / double(S));
+        row.tension = ParabolicTension(w, S0T, row.sag);
+        row.lengthChange =
+            static_cast<float>((double(CableLength(L, row.sag)) - double(S)) * 100.0 / double(S));
+        row.clearance = in.clearance + in.sag - row.sag;
+        T += kTableTemperatureStep;
+    }
+    return rows;
+}
 
-        grid.setText(row, 0, units.toDisplay(unit::kTemperature, static_cast<float>(T), "##.0"));
-        grid.setText(row, 1, units.toDisplay(unit::kLength, DT, "##.00 "));
-        grid.setText(row, 2, units.toDisplay(unit::kForce, HT, "##,### "));
-        grid.setText(row, 3, FormatNumber(change, "#0.00"));
-        grid.setText(row, 4,
-                     clearance
-                         ? units.toDisplay(unit::kLength, in.clearance + in.sag - DT, "##.00 ")
+void FillTemperatureTable(Program& program, const SpanSolution& solution) {
+    auto& grid = program.main.GridTemp;
+    const auto& units = program.units;
+
+    grid.setRows(kTemperatureRows + 1);
+    if (grid.cols() < kColumns) grid.setCols(kColumns);
+
+    int r = 1;
+    for (const auto& row : solution.temperatures) {
+        grid.setText(
+            r, 0, units.toDisplay(unit::kTemperature, static_cast<float>(row.temperature), "##.0"));
+        grid.setText(r, 1, units.toDisplay(unit::kLength, row.sag, "##.00 "));
+        grid.setText(r, 2, units.toDisplay(unit::kForce, row.tension, "##,### "));
+        grid.setText(r, 3, FormatNumber(row.lengthChange, "#0.00"));
+        grid.setText(r, 4,
+                     solution.clearanceGiven
+                         ? units.toDisplay(unit::kLength, row.clearance, "##.00 ")
                          : std::string("N/A"));
+        ++r;
     }
 }
 
 void WriteClearanceHeading(Program& program) {
     std::string heading = "Clearance";
     heading += kHeaderBreak;
-    if (ClearanceGiven(program))
+    if (LeadingNumber(program.main.Text9[entry::kClearance].text()) != 0.0)
         heading +=
             program.main.Text9[entry::kClearance].text() + " " + program.units.label(unit::kLength);
     program.main.GridTemp.setText(0, 4, std::move(heading));

@@ -3,16 +3,17 @@
 // and the clearance heading.
 #pragma once
 
-#include "engine/installed_state.h"
+#include <array>
+
+#include "engine/span_solution.h"
 #include "forms/program.h"
 
 namespace cn3 {
 
-inline constexpr int kTableLowTemperature = -40;
-inline constexpr int kTableHighTemperature = 140;
-inline constexpr int kTableTemperatureStep = 10;
+// The 19 rows, from the installed state, inputs, load and carrier of the solution.
+std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanSolution& solution);
 
-// Rows 1..19, columns 0..4.
+// Rows 1..19, columns 0..4, from the solution's sweep.
 void FillTemperatureTable(Program& program, const SpanSolution& solution);
 
 // Row 0, column 4: "Clearance", the break, and the clearance entry with its unit when it

@@ -12,18 +12,11 @@
 #include "engine/solver.h"
 #include "engine/worksheet_events.h"
 #include "engine_fixture.h"
+#include "hand_calculations.h"
 #include "ui/recording_surface.h"
 
 namespace cn3::test {
 namespace {
-
-// L + 8D^2/(3L) = S0 (1 + w L^2 / (8 D EA)), solved for D by Newton's method in double.
-double HandSag(double L, double S0, double w, double EA, double D) {
-    for (int i = 0; i < 200; ++i)
-        D -= (L + 8 * D * D / (3 * L) - S0 * (1 + w * L * L / (8 * D * EA))) /
-             (16 * D / (3 * L) + S0 * w * L * L / (8 * D * D * EA));
-    return D;
-}
 
 // Installed at span L and sag D under load w, then loaded with w' and its stress-free length
 // scaled (creep). Ordinary loads, temperatures and creep are solved by hand, condition by
@@ -100,19 +93,6 @@ TEST_F(EngineTest, temperature_table_matches_the_hand_calculation) {
     worksheet({"1/4 EHS", "P 500", "P 750"}, "150", "3", "none");
     Recompute(program);
     EXPECT_EQ(std::tuple(grid.text(1, 4), grid.text(19, 4), grid.text(0, 4)), std::tuple("N/A", "N/A", "Clearance\n\r"));
-}
-
-// Strand 1/4 EHS with P 500 and P 750 (0.361 lb/ft), bundle d inches, span 150 ft, sag 3 ft at
-// 60 F, point at 50 ft: columns 0..12 of a condition's row.
-std::array<double, 13> HandCondition(const LoadingRecord& rec, double d, double creep) {
-    const double L = 150, D = 3, w = 0.361, EA = 1.2e6, x = 50, pi = std::acos(-1.0);
-    const double S = L + 8 * D * D / (3 * L), S0 = S / (1 + w * L * L / (8 * D) / EA);
-    const double t = rec.iceThickness, p = rec.windPressure, K = rec.loadConstant, Di = d + 2 * t, Ww = p * Di / 12;
-    const double V = w + 57 * pi / 4 * (Di * Di - d * d) / 144, R = std::hypot(V, Ww) + K, theta = std::atan(Ww / V);
-    const double S0c = S0 * (1 + 6.4e-6 * double(rec.temperature - 60)) * (1 + creep);
-    const double Dc = HandSag(L, S0c, R, EA, D), Hc = R * S0c * S0c / (8 * Dc);
-    return {rec.temperature, V - w, p, R, Dc, Hc, (L + 8 * Dc * Dc / (3 * L) - S) * 100 / S,
-            R * x * x / (2 * Hc), Dc * std::sin(theta), Dc * std::cos(theta), theta * 180 / pi, t, K};
 }
 
 // Heavy with a bundle cell of just "Ovr" (bare ice cylinders); medium in metric, the sag as
