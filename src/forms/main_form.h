@@ -91,6 +91,11 @@ class MainForm {
 
     FileDialogState CommonDialog1;
 
+    // The window's status bar: a message about the shown results (empty when they are those
+    // of the current entries) and, kept at its right, the name of the current span file.
+    ui::Label StatusMessage;
+    ui::Label StatusFileName;
+
     // Asks the host to close the main window (the view runs the exit question and quits).
     std::function<void()> requestClose;
 };
