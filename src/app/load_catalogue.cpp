@@ -61,11 +61,11 @@ bool LoadCatalogue(Program& program) {
     LayOutSelectedGrid(program);
 
     auto read = ReadCatalogue(DataFilePath(program.dataFolder, kCatalogueFileName), program.units.metricUnits);
-    if (auto* error = std::get_if<CatalogueError>(&read)) {
-        program.dialogs->message(error->text());
+    if (!read) {
+        program.dialogs->message(read.error().text());
         return false;
     }
-    TakeCatalogue(program, std::get<Catalogue>(std::move(read)));
+    TakeCatalogue(program, std::move(read.value()));
     TakeUserCables(program);
 
     AssignKindCodes(program.cables);

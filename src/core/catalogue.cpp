@@ -14,6 +14,8 @@
 namespace cn3 {
 namespace {
 
+constexpr const char* kWhat = "catalogue file";
+
 // The highest unit kind a catalogue list may name.
 constexpr int kLastUnitKind = static_cast<int>(std::tuple_size_v<UnitTable>) - 1;
 // Catalogue rows 1..n plus the separator row n + 1 must fit in rows 1..200.
@@ -25,7 +27,7 @@ class CatalogueParser {
     CatalogueParser(std::string path, const std::vector<std::string>& lines)
         : path_(std::move(path)), lines_(lines), items_(lines, 0) {}
 
-    std::optional<CatalogueError> error;
+    std::optional<FileError> error;
 
     bool readHelp(Catalogue& catalogue) {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -176,7 +178,7 @@ class CatalogueParser {
 
   private:
     bool fail(int line, std::string fault) {
-        error = CatalogueError{path_, line, std::move(fault)};
+        error = FileError{kWhat, path_, line, std::move(fault)};
         return false;
     }
 
@@ -244,15 +246,10 @@ class CatalogueParser {
 
 }  // namespace
 
-std::string CatalogueError::text() const {
-    if (line <= 0) return "The catalogue file " + file + " " + fault + ".";
-    return "The catalogue file " + file + ", line " + std::to_string(line) + ": " + fault + ".";
-}
-
-std::variant<Catalogue, CatalogueError> ReadCatalogue(const std::string& path,
+FileResult<Catalogue> ReadCatalogue(const std::string& path,
                                                       std::uint8_t metricUnits) {
     const auto lines = ReadRawLines(path);
-    if (!lines) return CatalogueError{path, 0, "cannot be opened"};
+    if (!lines) return FileError{kWhat, path, 0, "cannot be opened"};
 
     Catalogue catalogue;
     CatalogueParser parser(path, *lines);

@@ -1,6 +1,6 @@
 // The catalogue file CABLEDAT.TXT: help text, unit rows, loadings, installed-temperature
 // range, result and column patterns, grid headings and the catalogue cables.
-// Reading is all or nothing: any fault gives a CatalogueError naming the file and line.
+// Reading is all or nothing: any fault gives a FileError naming the file and line.
 #pragma once
 
 #include <array>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/cable_table.h"
+#include "core/file_error.h"
 #include "core/loading_table.h"
 #include "core/unit_table.h"
 
@@ -29,15 +30,7 @@ struct Catalogue {
     CableTable cables;  // row 0 headings (H5 in place of H4 when metric), rows 1..n, separator
 };
 
-struct CatalogueError {
-    std::string file;
-    int line = 0;
-    std::string fault;
-    // One sentence naming the file, the line and the fault.
-    std::string text() const;
-};
-
-std::variant<Catalogue, CatalogueError> ReadCatalogue(const std::string& path,
+FileResult<Catalogue> ReadCatalogue(const std::string& path,
                                                       std::uint8_t metricUnits);
 
 // Sets field::kKindCode of every row 0..lastCableRow from the row's name.
