@@ -1,13 +1,13 @@
-// LoadCatalogue and SetStartValues: the data files read into the tables and the windows.
+#include "app/load_catalogue.h"
+
 #include <cmath>
 #include <variant>
 
-#include "core/data_files.h"
 #include "app/grid_setup.h"
-#include "loading/loading_window.h"
-#include "app/start_up.h"
 #include "core/catalogue.h"
+#include "core/data_files.h"
 #include "core/user_cables_file.h"
+#include "loading/loading_window.h"
 
 namespace cn3 {
 
@@ -60,7 +60,8 @@ void TakeUserCables(Program& program) {
 bool LoadCatalogue(Program& program) {
     LayOutSelectedGrid(program);
 
-    auto read = ReadCatalogue(DataFilePath(program.dataFolder, kCatalogueFileName), program.units.metricUnits);
+    auto read = ReadCatalogue(DataFilePath(program.dataFolder, kCatalogueFileName),
+                              program.units.metricUnits);
     if (!read) {
         program.dialogs->message(read.error().text());
         return false;

@@ -1,9 +1,9 @@
-// LoadSettings and NewWorksheet: the first half of start-up.
+#include "app/load_settings.h"
+
 #include <filesystem>
 #include <string>
 
 #include "core/data_files.h"
-#include "app/start_up.h"
 #include "core/settings_file.h"
 
 namespace cn3 {

@@ -4,7 +4,8 @@
 #include "engine/worksheet_events.h"
 #include "loading/loading_window.h"
 #include "selection/selection.h"
-#include "selection/user_cables.h"
+#include "selection/user_cable_editing.h"
+#include "selection/user_cables_saving.h"
 
 namespace cn3 {
 

@@ -246,8 +246,7 @@ class CatalogueParser {
 
 }  // namespace
 
-FileResult<Catalogue> ReadCatalogue(const std::string& path,
-                                                      std::uint8_t metricUnits) {
+FileResult<Catalogue> ReadCatalogue(const std::string& path, std::uint8_t metricUnits) {
     const auto lines = ReadRawLines(path);
     if (!lines) return FileError{kWhat, path, 0, "cannot be opened"};
 

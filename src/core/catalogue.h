@@ -30,8 +30,7 @@ struct Catalogue {
     CableTable cables;  // row 0 headings (H5 in place of H4 when metric), rows 1..n, separator
 };
 
-FileResult<Catalogue> ReadCatalogue(const std::string& path,
-                                                      std::uint8_t metricUnits);
+FileResult<Catalogue> ReadCatalogue(const std::string& path, std::uint8_t metricUnits);
 
 // Sets field::kKindCode of every row 0..lastCableRow from the row's name.
 void AssignKindCodes(CableTable& table);

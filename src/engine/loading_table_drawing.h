@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/stacked_heading.h"
 #include "forms/program.h"
 #include "ui/surface.h"
 
@@ -20,9 +21,5 @@ using TableColumns = std::array<short, 21>;
 TableColumns LoadingTableColumns(int mode);
 
 void DrawLoadingTable(Program& program, ui::Surface& target, int mode);
-
-// Prints the pieces of text between "|" one under the other from the current position,
-// each centred on `width` from x, or starting at x itself when width is 0.
-void PrintStackedHeading(ui::Surface& target, double x, double width, std::string_view text);
 
 }  // namespace cn3

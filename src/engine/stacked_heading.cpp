@@ -1,4 +1,4 @@
-#include "engine/loading_table_drawing.h"
+#include "engine/stacked_heading.h"
 
 namespace cn3 {
 

@@ -1,5 +1,7 @@
 // Choosing the cables of a span: a click on the catalogue adds a cable under the carrier and
 // drop rules, a click on a selected cable removes it, and the totals follow every change.
+#include "selection/cable_selection.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,7 +10,7 @@
 #include "engine/recompute.h"
 #include "selection/manual_bundle_diameter.h"
 #include "selection/selection.h"
-#include "selection/user_cables.h"
+#include "selection/user_cable_editing.h"
 
 namespace cn3 {
 

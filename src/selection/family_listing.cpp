@@ -1,4 +1,6 @@
 // The family tabs of the "Cables" page: which catalogue rows each tab lists and how.
+#include "selection/family_listing.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>

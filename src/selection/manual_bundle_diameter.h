@@ -18,4 +18,7 @@ bool ShowManualBundleDiameter(Program& program);
 // diameter only while Text5 is empty), then puts a manual value back into the cell.
 void UpdateBundleDiameter(Program& program);
 
+// A change of the typed diameter.
+void Text5_Change(Program& program);
+
 }  // namespace cn3

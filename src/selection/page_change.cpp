@@ -1,5 +1,7 @@
 // Turning the main pages: leaving "Cables" for a page that shows results needs a cable that
 // carries the span, and result pages are recomputed. ("EXIT" is handled where events are wired.)
+#include "selection/page_change.h"
+
 #include <string_view>
 
 #include "core/cable_kind.h"

@@ -1,3 +1,5 @@
+#include "selection/user_cable_editing.h"
+
 #include <cctype>
 #include <string>
 #include <string_view>
@@ -6,7 +8,7 @@
 #include "core/cable_table.h"
 #include "selection/displayed_number.h"
 #include "selection/selection.h"
-#include "selection/user_cables.h"
+#include "selection/user_cables_saving.h"
 
 namespace cn3 {
 

@@ -1,8 +1,9 @@
+#include "selection/user_cables_saving.h"
+
 #include <filesystem>
 #include <string>
 
 #include "core/user_cables_file.h"
-#include "selection/user_cables.h"
 
 namespace cn3 {
 

@@ -36,9 +36,7 @@ class Label : public Control {
     }
 
     Event<> onClick;
-    void click() {
-        onClick();
-    }
+    void click() { onClick(); }
 
   private:
     std::string caption_;

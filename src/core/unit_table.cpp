@@ -1,7 +1,8 @@
+#include "core/unit_table.h"
+
 #include <cstddef>
 
 #include "core/number_format.h"
-#include "core/unit_table.h"
 
 namespace cn3 {
 

@@ -1,6 +1,6 @@
 // Editing the user-defined cables on the "Cables" page. "Create/Modify User Defined" opens
 // the editing panel; while it shows, a click on the catalogue copies a cable under a new name
-// or changes a value of a user-defined cable; "Close" saves them all to CABLEADD.TXT.
+// or changes a value of a user-defined cable ("Close" saves them, see user_cables_saving.h).
 // Edits take effect in the cable table at once; cables already selected keep their rows.
 #pragma once
 
@@ -20,11 +20,5 @@ void NewUserCable(Program& program);
 
 // Asks a new value for the clicked cell of a user-defined cable; "DEL" deletes the cable.
 void EditUserCableValue(Program& program);
-
-// "Close": closes the panel and saves.
-void Command4_Click(Program& program);
-
-// Writes every user-defined cable to CABLEADD.TXT, or deletes the file when there is none.
-void SaveUserCables(Program& program);
 
 }  // namespace cn3

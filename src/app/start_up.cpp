@@ -1,7 +1,7 @@
-// The finishing steps of start-up and StartProgram, which runs the whole of it.
+#include "app/start_up.h"
+
 #include <ctime>
 
-#include "app/start_up.h"
 #include "app/wire_events.h"
 #include "core/number_format.h"
 
