@@ -20,4 +20,21 @@ inline constexpr CableKind kNoKind = 255;
 
 CableKind CableKindOf(std::string_view name);
 
+// A cable that carries itself: an integrated messenger (11 to 13), or a name of no kind (255),
+// which counts as one.
+inline bool IsSelfSupporting(CableKind kind) {
+    return kind > 10;
+}
+
+// A cable other cables can be lashed to: a strand or a self-supporting cable. At most one is
+// selected.
+inline bool IsSupport(CableKind kind) {
+    return kind == kStrandKind || IsSelfSupporting(kind);
+}
+
+// A cable that can carry the span: a support, or a drop cable (which hangs alone).
+inline bool CarriesSpan(CableKind kind) {
+    return IsSupport(kind) || kind == kDropKind;
+}
+
 }  // namespace cn3

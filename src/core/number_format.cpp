@@ -1,11 +1,14 @@
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "ui/split_fields.h"
 
 namespace cn3 {
 namespace {
@@ -17,15 +20,9 @@ bool isDigitPosition(char c) {
 // Splits a pattern at ";" into at most three sections (a fourth ";" is kept as text).
 std::array<std::string_view, 3> splitSections(std::string_view pattern, int& count) {
     std::array<std::string_view, 3> sections{};
-    count = 0;
-    std::size_t start = 0;
-    while (count < 2) {
-        const std::size_t semicolon = pattern.find(';', start);
-        if (semicolon == std::string_view::npos) break;
-        sections[count++] = pattern.substr(start, semicolon - start);
-        start = semicolon + 1;
-    }
-    sections[count++] = pattern.substr(start);
+    const auto pieces = ui::SplitFields(pattern, ";", sections.size());
+    count = static_cast<int>(pieces.size());
+    std::copy(pieces.begin(), pieces.end(), sections.begin());
     return sections;
 }
 

@@ -1,11 +1,13 @@
 #include "core/user_cables_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "core/catalogue.h"
 #include "core/raw_text_file.h"
 #include "core/text_file.h"
+#include "ui/split_fields.h"
 
 namespace cn3 {
 namespace {
@@ -32,18 +34,11 @@ bool ReadUserCables(const std::string& path, CableTable& table) {
         ++table.lastCableRow;
         CableRecord& record = table.rows[static_cast<std::size_t>(table.lastCableRow)];
         record = CableRecord{};
-        std::size_t start = 0;
-        bool complete = true;
-        for (int k = 0; k < kWrittenFields; ++k) {
-            const std::size_t tab = line.find('\t', start);
-            if (tab == std::string::npos) {
-                complete = false;
-                break;
-            }
-            record[static_cast<std::size_t>(k)] = Latin1ToUtf8(line.substr(start, tab - start));
-            start = tab + 1;
-        }
-        if (!complete) break;  // a short line ends the reading; its begun row stays
+        // Every field ends with a TAB, so the piece after the last TAB is not a field.
+        const auto pieces = ui::SplitFields(line, "\t");
+        const std::size_t fields = std::min<std::size_t>(pieces.size() - 1, kWrittenFields);
+        for (std::size_t k = 0; k < fields; ++k) record[k] = Latin1ToUtf8(pieces[k]);
+        if (fields < kWrittenFields) break;  // a short line ends the reading; its begun row stays
     }
     AssignKindCodes(table);
     return true;

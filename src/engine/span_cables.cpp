@@ -13,8 +13,8 @@ std::variant<SpanCables, UnknownCable> ReadSpanCables(const CableTable& table,
         const auto row = table.find(name);
         if (!row) return UnknownCable{name};
         kind = CableKindOf(name);
-        if (kind == kStrandKind || kind > 10 || cables.count == 1) cables.supportRow = *row;
-        if (kind > 10) cables.integrated = true;
+        if (IsSupport(kind) || cables.count == 1) cables.supportRow = *row;
+        if (IsSelfSupporting(kind)) cables.integrated = true;
         cables.totalWeight = static_cast<float>(double(cables.totalWeight) +
                                                 table.number(*row, field::kWeightPerLength));
     }

@@ -8,6 +8,7 @@
 #include "core/data_files.h"
 #include "core/number_format.h"
 #include "core/settings_file.h"
+#include "ui/split_fields.h"
 
 namespace cn3 {
 
@@ -45,14 +46,9 @@ void ShowRecordValues(Program& program, int row, const LoadingRecord& record) {
 // are ignored.
 std::array<std::string, 5> SplitSavedLine(std::string_view line) {
     std::array<std::string, 5> pieces;
-    size_t pos = 0;
-    for (auto& piece : pieces) {
-        if (pos > line.size()) break;
-        const size_t comma = line.find(',', pos);
-        piece = std::string(
-            line.substr(pos, comma == std::string_view::npos ? line.npos : comma - pos));
-        pos = comma == std::string_view::npos ? line.size() + 1 : comma + 1;
-    }
+    const auto fields = ui::SplitFields(line, ",");
+    for (size_t i = 0; i < pieces.size() && i < fields.size(); ++i)
+        pieces[i] = std::string(fields[i]);
     return pieces;
 }
 

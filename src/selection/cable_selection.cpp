@@ -20,11 +20,6 @@ constexpr std::string_view kOneCarrier =
     "Error - Can Only Select ONE Carrier Strand or Integrated Messenger";
 constexpr std::string_view kDropAlone = "Error - Drop cable must be only selection";
 
-// A strand or a cable with its own messenger; a name of no kind (255) counts as one too.
-bool isCarrier(CableKind kind) {
-    return kind == kStrandKind || kind > 10;
-}
-
 // The "None" row of an empty "User Defined" tab stands for no cable at all.
 bool isNonePlaceholder(const Program& program, std::string_view name) {
     return name == "None" && !program.cables.find(name);
@@ -57,9 +52,9 @@ void SelectCable(Program& program) {
 
     const CableKind kind = CableKindOf(name);
     const int bundleRow = selected.rows() - 1;
-    if (isCarrier(kind)) {
+    if (IsSupport(kind)) {
         for (int r = 1; r < bundleRow; ++r) {
-            if (isCarrier(CableKindOf(selected.text(r, 1)))) {
+            if (IsSupport(CableKindOf(selected.text(r, 1)))) {
                 program.dialogs->message(kOneCarrier);
                 return;
             }

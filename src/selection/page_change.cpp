@@ -12,16 +12,10 @@ namespace cn3 {
 
 namespace {
 
-// A cable that can carry the span: a strand, a drop (which hangs alone) or a cable with its
-// own messenger; a name of no kind (255) counts as the latter.
-bool carriesSpan(CableKind kind) {
-    return kind == kStrandKind || kind == kDropKind || kind > 10;
-}
-
 bool selectionHasCarrier(const Program& program) {
     const ui::Grid& selected = program.main.Grid2;
     for (int r = 1; r < selected.rows() - 1; ++r) {
-        if (carriesSpan(CableKindOf(selected.text(r, 1)))) return true;
+        if (CarriesSpan(CableKindOf(selected.text(r, 1)))) return true;
     }
     return false;
 }

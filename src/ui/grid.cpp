@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/split_fields.h"
+
 namespace cn3::ui {
 
 namespace {
@@ -39,14 +41,8 @@ void Grid::setText(int row, int col, std::string text) {
 void Grid::addItem(std::string_view tabSeparated, int index) {
     if (index < 0 || index > rows()) index = rows();
     std::vector<std::string> cells(static_cast<size_t>(cols_));
-    size_t c = 0;
-    size_t start = 0;
-    while (c < cells.size()) {
-        size_t tab = tabSeparated.find('\t', start);
-        cells[c++] = std::string(tabSeparated.substr(start, tab - start));
-        if (tab == std::string_view::npos) break;
-        start = tab + 1;
-    }
+    const auto items = SplitFields(tabSeparated, "\t");
+    for (size_t c = 0; c < cells.size() && c < items.size(); ++c) cells[c] = std::string(items[c]);
     cells_.insert(cells_.begin() + index, std::move(cells));
     rowHeights_.insert(rowHeights_.begin() + index, kDefaultRowHeight);
     notify();

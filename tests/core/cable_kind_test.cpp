@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace cn3::test {
 
 // The last four cases are overlaps: a drop beats a strand, a strand beats every prefix.
@@ -15,6 +17,26 @@ TEST(cable_kind_test, names_give_kinds_in_rule_order) {
         {"ORF EHS SS", 0}};
     // clang-format on
     for (const auto& [name, kind] : cases) EXPECT_EQ(CableKindOf(name), kind) << '"' << name << '"';
+}
+
+// Which kinds carry themselves, take lashed cables, or can carry a span at all.
+TEST(cable_kind_test, roles_of_the_kinds) {
+    struct Row {
+        const char* what;
+        CableKind kind;
+        bool selfSupporting, support, carries;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"strand", 0, false, true, true},          {"coax", 1, false, false, false},
+        {"fiber", 3, false, false, false},         {"drop", 4, false, false, true},
+        {"user-defined code", 5, false, false, false}, {"integrated coax", 11, true, true, true},
+        {"integrated fiber", 13, true, true, true}, {"no kind", 255, true, true, true}};
+    // clang-format on
+    for (const auto& r : rows)
+        EXPECT_EQ(std::tuple(IsSelfSupporting(r.kind), IsSupport(r.kind), CarriesSpan(r.kind)),
+                  std::tuple(r.selfSupporting, r.support, r.carries))
+            << r.what;
 }
 
 }  // namespace cn3::test
