@@ -9,8 +9,11 @@ namespace {
 
 std::string Joined(std::string_view text, std::string_view separator, std::size_t max = 99) {
     std::string out;
-    for (const auto piece : SplitFields(text, separator, max))
-        out += "[" + std::string(piece) + "]";
+    for (const auto piece : SplitFields(text, separator, max)) {
+        out += '[';
+        out += piece;
+        out += ']';
+    }
     return out;
 }
 
