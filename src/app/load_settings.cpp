@@ -5,6 +5,7 @@
 
 #include "core/data_files.h"
 #include "core/settings_file.h"
+#include "files/new_worksheet.h"
 
 namespace cn3 {
 
@@ -39,7 +40,7 @@ std::string WindowTitle(bool metric) {
 
 void LoadSettings(Program& program) {
     if (program.dataFolder.empty()) program.dataFolder = std::filesystem::current_path().string();
-    for (auto& name : program.selectedNames) name.assign(20, ' ');
+    for (auto& name : program.spanRecord.cableNames) name.assign(20, ' ');
 
     SettleUnits(program);
 
@@ -50,27 +51,6 @@ void LoadSettings(Program& program) {
     main.Command3.setEnabled(true);
 
     NewWorksheet(program);
-}
-
-void NewWorksheet(Program& program) {
-    MainForm& main = program.main;
-    program.fixedDiameterFlag = 0;
-    program.worksheetEdited = 0;
-
-    main.Option1.select(1);  // "Percent"
-
-    while (main.Grid2.rows() > 2) main.Grid2.removeItem(1);
-    const int bundleRow = main.Grid2.rows() - 1;
-    for (int col = main.Grid2.cols() - 1; col >= 2; --col) main.Grid2.setText(bundleRow, col, "");
-
-    main.Label4.setCaption("");
-    main.Command1.setVisible(false);
-    main.Command3.setEnabled(true);
-    main.CommonDialog1.fileName =
-        (std::filesystem::path(program.dataFolder) / "Untitled.cn3").string();
-
-    main.SSTab1.setTab(page::kCables);
-    main.SSTab2.setTab(family::kStrand);
 }
 
 }  // namespace cn3

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "files/new_worksheet.h"
 #include "forms/program.h"
 
 namespace cn3 {
@@ -11,9 +12,6 @@ namespace cn3 {
 // Fixes the data folder (the process's current folder unless program.dataFolder is already
 // set, as tests do), settles the unit system, titles the window and starts a new worksheet.
 void LoadSettings(Program& program);
-
-// An empty, untitled worksheet on the "Cables" page with the "Strand" family tab.
-void NewWorksheet(Program& program);
 
 // The main window's title for a unit system.
 std::string WindowTitle(bool metric);

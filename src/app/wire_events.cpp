@@ -2,6 +2,7 @@
 
 #include "bundle/bundle_plot.h"
 #include "engine/worksheet_events.h"
+#include "files/files_commands.h"
 #include "loading/loading_window.h"
 #include "selection/selection.h"
 #include "selection/user_cable_editing.h"
@@ -11,6 +12,7 @@ namespace cn3 {
 
 void WireEvents(Program& program) {
     WireLoadingEvents(program);
+    WireFilesEvents(program);
     WireExitPage(program);
     WireWorksheetEvents(program);
     WireSelectionEvents(program);
@@ -60,10 +62,19 @@ void WireLoadingEvents(Program& program) {
     w.CloseButton.onClick.connect([p] { LoadingClose_Click(*p); });
 }
 
+void WireFilesEvents(Program& program) {
+    Program* p = &program;
+    for (int i : {files_button::kOpen, files_button::kSave, files_button::kSaveAs})
+        program.main.Command6[static_cast<size_t>(i)].onClick.connect(
+            [p, i] { Command6_Click(*p, i); });
+}
+
 void WireExitPage(Program& program) {
     Program* p = &program;
-    program.main.SSTab1.onClick.connect([p](int /*previousTab*/) {
-        if (p->main.SSTab1.tab() == page::kExit && p->main.requestClose) p->main.requestClose();
+    program.main.SSTab1.onClick.connect([p](int previousTab) {
+        if (p->main.SSTab1.tab() != page::kExit || !p->main.requestClose) return;
+        // Staying open (a cancelled save, say) returns to the page the designer came from.
+        if (!p->main.requestClose()) p->main.SSTab1.restoreTab(previousTab);
     });
 }
 

@@ -18,6 +18,8 @@ void WireSelectionEvents(Program& program);
 void WireBundleEvents(Program& program);
 // The loading window's options, tick boxes, cells and buttons.
 void WireLoadingEvents(Program& program);
+// "Open", "Save" and "SaveAs".
+void WireFilesEvents(Program& program);
 // Choosing the "EXIT" page closes the main window.
 void WireExitPage(Program& program);
 

@@ -47,7 +47,7 @@ std::array<LoadingCondition, kConditions> SolveLoadingConditions(const Program& 
     std::array<LoadingCondition, kConditions> conditions{};
     for (int i = 1; i <= kConditions; ++i) {
         LoadingCondition& c = conditions.at(static_cast<size_t>(i - 1));
-        c.record = ConditionRecord(i, program.selectedDistrict);
+        c.record = ConditionRecord(i, program.spanRecord.selectedDistrict);
         const auto& record = program.loadings.at(static_cast<size_t>(c.record));
         c.temperature = record.temperature;
         c.windPressure = record.windPressure;

@@ -130,7 +130,7 @@ void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
         target.setCurrentY(yr);
         // Printed as it is: a user loading's name may hold any character, a bar too.
         target.setCurrentX(table.at[0]);
-        target.print(ConditionLabel(program, ConditionRecord(r, program.selectedDistrict)));
+        target.print(ConditionLabel(program, ConditionRecord(r, program.spanRecord.selectedDistrict)));
 
         std::vector<int> fields;
         for (int k = 0; k < last; ++k)

@@ -96,8 +96,9 @@ class MainForm {
     ui::Label StatusMessage;
     ui::Label StatusFileName;
 
-    // Asks the host to close the main window (the view runs the exit question and quits).
-    std::function<void()> requestClose;
+    // Asks the host to close the main window (the view runs the exit path and quits); false
+    // when the window stays open.
+    std::function<bool()> requestClose;
 };
 
 }  // namespace cn3

@@ -19,6 +19,7 @@
 #include "forms/main_form.h"
 #include "forms/plot_form.h"
 #include "forms/pseudo_random.h"
+#include "forms/span_record.h"
 #include "ui/dialogs.h"
 #include "ui/surface.h"
 
@@ -41,7 +42,6 @@ struct Program {
     // From the catalogue file.
     CableTable cables;
     LoadingTable loadings{};
-    std::uint8_t selectedDistrict = 2;  // 0 Heavy, 1 Medium, 2 Light
     std::int16_t installedTempLow = -40, installedTempHigh = 140, installedTempStart = 60;
     std::array<std::int16_t, 10> columnUnitKinds{};
     std::array<std::string, 10> columnFormats{};
@@ -52,8 +52,12 @@ struct Program {
     PseudoRandom random;
 
     std::uint8_t worksheetEdited = 0;
-    std::uint8_t fixedDiameterFlag = 0;
-    std::array<std::string, 21> selectedNames{};  // of the worksheet, for span files
+    // The worksheet of the span file; it also holds the selected district and the
+    // fixed-diameter flag.
+    SpanRecord spanRecord;
+    // The selection for which "Axial stiffness ... is 0" was last said, so that it is said
+    // once per change of the selection rather than on every keystroke.
+    std::vector<std::string> stiffnessToldFor;
 
     // User-defined cable editing is on while the editing panel shows.
     bool editingMode() const { return main.Picture1.visible(); }

@@ -69,7 +69,7 @@ void ShowLoadingDistrict(Program& program, int district) {
     labels[2].setCaption(u.label(unit::kWindPressure));
     labels[3].setCaption(u.label(unit::kLoadPerLength));
     ShowRecordValues(program, 0, program.loadings.at(static_cast<size_t>(district)));
-    program.selectedDistrict = static_cast<std::uint8_t>(district);
+    program.spanRecord.selectedDistrict = static_cast<std::uint8_t>(district);
 }
 
 void LoadingOption_Click(Program& program, int district) {
@@ -143,7 +143,7 @@ void LoadingSave_Click(Program& program) {
         lines.push_back(std::move(line));
     }
     const std::string path = DataFilePath(program.dataFolder, kSettingsFileName);
-    if (!WriteSettingsFile(path, program.units.metricUnits != 0, program.selectedDistrict, lines)) {
+    if (!WriteSettingsFile(path, program.units.metricUnits != 0, program.spanRecord.selectedDistrict, lines)) {
         // The old file is untouched; the button stays enabled so the user can try again.
         program.dialogs->message("Error - Could not write the settings file " + path);
         return;
@@ -156,6 +156,15 @@ void LoadingClose_Click(Program& program) {
     if (program.loading.closeModal) program.loading.closeModal();
 }
 
+void RestoreLoadingWindow(Program& program, const std::array<std::string, 25>& cells,
+                          const std::array<std::uint8_t, 2>& ticks) {
+    for (int c = 0; c < 25; ++c) {
+        Cell(program, c).setCaption(cells[static_cast<size_t>(c)]);
+        StoreUserLoadingCell(program, c, cells[static_cast<size_t>(c)]);
+    }
+    for (size_t i = 0; i < ticks.size(); ++i) program.loading.Check1[i].setChecked(ticks[i] != 0);
+}
+
 void RestoreLoadingSettings(Program& program) {
     LoadingForm& w = program.loading;
     const SettingsFile settings =
@@ -165,7 +174,7 @@ void RestoreLoadingSettings(Program& program) {
     int district = kDefaultDistrict;
     if (settings.district && *settings.district >= 0 && *settings.district <= 2)
         district = *settings.district;
-    program.selectedDistrict = static_cast<std::uint8_t>(district);
+    program.spanRecord.selectedDistrict = static_cast<std::uint8_t>(district);
 
     for (size_t i = 0; i < settings.userLoadingLines.size() && i < 2; ++i) {
         w.Check1[i].setChecked(true);

@@ -7,6 +7,8 @@
 // columns name, temperature, ice thickness, wind pressure, load constant.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "forms/program.h"
@@ -32,5 +34,11 @@ void StoreUserLoadingCell(Program& program, int cell, const std::string& text);
 
 // The last step of reading the data files: the district and the saved user loadings.
 void RestoreLoadingSettings(Program& program);
+
+// A worksheet's loading window as a span file holds it: the 25 cell texts (the user-loading
+// cells also go into their records, so the results use what the window shows), then the two
+// user-loading ticks, set as a user's clicks set them. The district options are not touched.
+void RestoreLoadingWindow(Program& program, const std::array<std::string, 25>& cells,
+                          const std::array<std::uint8_t, 2>& ticks);
 
 }  // namespace cn3

@@ -1,7 +1,9 @@
 // Catenova: start-up runs headless on the program's state, then the main window shows it.
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/start_up.h"
+#include "files/files_commands.h"
 #include "qt/guarded.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
@@ -9,6 +11,13 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Catenova"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Sag and tension of aerial cable spans."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A span file to open."),
+                                 QStringLiteral("[FILE.cn3]"));
+    parser.process(app);
 
     cn3::Program program;
     cn3::qt::QtDialogs dialogs([&program] { return program.main.Title.caption(); });
@@ -21,5 +30,9 @@ int main(int argc, char** argv) {
     if (!started) return 1;  // the reason was shown in a message box
 
     window.show();
+    // A span file named on the command line opens as "Open" would open it.
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty())
+        cn3::qt::RunGuarded([&] { cn3::OpenSpanFile(program, files.front().toStdString()); });
     return QApplication::exec();
 }

@@ -1,9 +1,12 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QPointer>
 #include <QTabWidget>
 
+#include "files/files_commands.h"
 #include "qt/bind.h"
 #include "qt/guarded.h"
 #include "qt/loading_dialog.h"
@@ -35,9 +38,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         if (self) self->setWindowTitle(toQ(self->program_.main.Title.caption()));
     });
     setWindowTitle(toQ(form.Title.caption()));
-    form.requestClose = [self] {
-        if (self) self->close();
-    };
+    form.requestClose = [self] { return self && self->close(); };
 
     loading_ = new LoadingDialog(program.loading, this);
     plot_ = new PlotWindow(program.plot, this);
@@ -45,10 +46,27 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         return OpenPrinter(self.data());
     };
 
+    // The "Files" buttons from the keyboard, as desktop programs have them.
+    const std::pair<QKeySequence, size_t> keys[] = {{QKeySequence::Open, 0},
+                                                    {QKeySequence::Save, 1},
+                                                    {QKeySequence::SaveAs, 2}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        ui::Button* model = &form.Command6[button];
+        connect(shortcut, &QShortcut::activated, this,
+                [model] { RunGuarded([model] { model->click(); }); });
+    }
+
     resize(1024, 720);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    bool mayClose = true;
+    RunGuarded([&] { mayClose = ConfirmExit(program_); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     RunGuarded([&] {
         if (loading_->isVisible()) program_.loading.CloseButton.click();
         if (program_.plot.shown()) program_.plot.hide();

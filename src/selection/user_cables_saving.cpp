@@ -3,13 +3,10 @@
 #include <filesystem>
 #include <string>
 
+#include "core/data_files.h"
 #include "core/user_cables_file.h"
 
 namespace cn3 {
-
-namespace {
-constexpr const char* kUserCablesFile = "CABLEADD.TXT";
-}  // namespace
 
 void Command4_Click(Program& program) {
     MainForm& form = program.main;
@@ -27,11 +24,11 @@ void Command4_Click(Program& program) {
 }
 
 void SaveUserCables(Program& program) {
-    const std::string path = (std::filesystem::path(program.dataFolder) / kUserCablesFile).string();
+    const std::string path = DataFilePath(program.dataFolder, kUserCablesFileName);
     const CableTable& table = program.cables;
     if (!WriteUserCables(path, table)) {
         // The cables stay in the table; closing the panel again retries.
-        program.dialogs->message(std::string("Error - ") + kUserCablesFile +
+        program.dialogs->message("Error - " + std::string(kUserCablesFileName) +
                                  " could not be written: " + path);
         return;
     }

@@ -119,7 +119,7 @@ TEST(start_up_test, the_unit_word_is_settled_once_and_names_every_display_unit) 
             EXPECT_EQ(asked.text, "Because this is the first time CN3 has been executed please\r\n"
                                   "Click on YES for English units or NO for Metric");
         EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.fileAfter);
-        EXPECT_EQ((std::array<int, 3>{p.units.metricUnits, p.selectedDistrict, p.loading.Option1.selected()}),
+        EXPECT_EQ((std::array<int, 3>{p.units.metricUnits, p.spanRecord.selectedDistrict, p.loading.Option1.selected()}),
                   (std::array{row.metric, row.district, row.district}));
         EXPECT_EQ(UnitTexts(p.main), shown[row.metric]);
     }

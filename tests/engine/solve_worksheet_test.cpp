@@ -13,7 +13,7 @@ namespace {
 // F), clearance 20 ft, point at 50 ft, bundle 0.85 in, the Light district.
 TEST_F(EngineTest, solution_holds_the_installed_state_the_sweep_and_the_five_conditions) {
     worksheet({"1/4 EHS", "P 500", "P 750"}, "150", "3", "20");
-    program.selectedDistrict = 2;
+    program.spanRecord.selectedDistrict = 2;
     const auto solved = SolveWorksheet(program);
     ASSERT_TRUE(std::holds_alternative<SpanSolution>(solved));
     const auto& s = std::get<SpanSolution>(solved);

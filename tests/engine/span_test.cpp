@@ -109,7 +109,7 @@ TEST_F(EngineTest, five_conditions_with_ice_wind_constant_and_creep) {
     program.loading.Cells[2].setCaption("12.7");
     program.loading.Cells[3].setCaption("4");
     for (const auto& c : cases) {
-        program.selectedDistrict = static_cast<std::uint8_t>(c.district);
+        program.spanRecord.selectedDistrict = static_cast<std::uint8_t>(c.district);
         program.units.metricUnits = c.metric;
         program.main.Option1.select(c.metric ? 1 : 0);
         worksheet({"1/4 EHS", "P 500", "P 750"}, c.span, c.sag, "", c.creep, c.bundle, c.point);

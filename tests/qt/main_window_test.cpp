@@ -36,6 +36,8 @@ TEST(main_window_test, opens_titled_on_the_cables_page_with_the_catalogue_and_ex
     EXPECT_EQ(catalogue->columnWidth(0), qRound(1700 * catalogue->logicalDpiX() / 1440.0));
     EXPECT_EQ(catalogue->rowHeight(0), qRound(800 * catalogue->logicalDpiY() / 1440.0));
 
+    // Start-up set the installed temperature, so the worksheet counts as edited: not saving.
+    run.dialogs.answerYesNo(false);
     pages->setCurrentIndex(page::kExit);
     QApplication::processEvents();
     EXPECT_FALSE(run.window->isVisible());

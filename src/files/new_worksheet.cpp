@@ -1,0 +1,33 @@
+#include "files/new_worksheet.h"
+
+#include <filesystem>
+
+namespace cn3 {
+
+void NewWorksheet(Program& program) {
+    MainForm& main = program.main;
+    program.spanRecord.fixedDiameterFlag = 0;
+    program.worksheetEdited = 0;
+
+    main.Option1.select(1);  // "Percent"
+
+    while (main.Grid2.rows() > 2) main.Grid2.removeItem(1);
+    const int bundleRow = main.Grid2.rows() - 1;
+    for (int col = main.Grid2.cols() - 1; col >= 2; --col) main.Grid2.setText(bundleRow, col, "");
+
+    main.Label4.setCaption("");
+    main.Command1.setVisible(false);
+    main.Command3.setEnabled(true);
+    SetCurrentFileName(program,
+                       (std::filesystem::path(program.dataFolder) / "Untitled.cn3").string());
+
+    main.SSTab1.setTab(page::kCables);
+    main.SSTab2.setTab(family::kStrand);
+}
+
+void SetCurrentFileName(Program& program, std::string path) {
+    program.main.StatusFileName.setCaption(path);
+    program.main.CommonDialog1.fileName = std::move(path);
+}
+
+}  // namespace cn3
