@@ -5,6 +5,7 @@
 #include "engine/loading_conditions.h"
 #include "engine/loading_table_drawing.h"
 #include "engine/results_text.h"
+#include "engine/selected_cables.h"
 #include "engine/solve_worksheet.h"
 #include "engine/temperature_table.h"
 
@@ -16,11 +17,19 @@ void Recompute(Program& program) {
 
     // Every stop leaves every view as it was; two of them say why.
     const auto solved = SolveWorksheet(program);
-    if (const auto* stop = std::get_if<SolveStopped>(&solved)) {
+    const auto* stop = std::get_if<SolveStopped>(&solved);
+    // A carrier without stiffness is said once for a selection, not on every keystroke.
+    auto selection = SelectedCableNames(program.main);
+    const bool toldAlready = program.stiffnessToldFor == selection;
+    program.stiffnessToldFor.clear();
+    if (stop) {
         if (stop->reason == SolveStop::UnknownCable)
             program.dialogs->message("Error - Unknown Cable " + stop->name);
-        if (stop->reason == SolveStop::NoStiffness)
-            program.dialogs->message("Error - Axial stiffness of " + stop->name + " is 0");
+        if (stop->reason == SolveStop::NoStiffness) {
+            if (!toldAlready)
+                program.dialogs->message("Error - Axial stiffness of " + stop->name + " is 0");
+            program.stiffnessToldFor = std::move(selection);
+        }
         return;
     }
     const auto& solution = std::get<SpanSolution>(solved);
