@@ -3,6 +3,7 @@
 #include "bundle/bundle_plot.h"
 #include "engine/worksheet_events.h"
 #include "loading/loading_window.h"
+#include "reports/print_commands.h"
 #include "selection/selection.h"
 #include "selection/user_cables.h"
 
@@ -14,6 +15,7 @@ void WireEvents(Program& program) {
     WireWorksheetEvents(program);
     WireSelectionEvents(program);
     WireBundleEvents(program);
+    WirePrintEvents(program);
 }
 
 void WireWorksheetEvents(Program& program) {
@@ -64,6 +66,20 @@ void WireExitPage(Program& program) {
     program.main.SSTab1.onClick.connect([p](int /*previousTab*/) {
         if (p->main.SSTab1.tab() == page::kExit && p->main.requestClose) p->main.requestClose();
     });
+}
+
+// The printing buttons. "Report" and "Cable List" show a failure as the "Files/Print" buttons
+// show theirs: the description, a line break and the request to re-run.
+void WirePrintEvents(Program& program) {
+    Program* p = &program;
+    const auto show = [p](const std::optional<std::string>& failure, bool filesPage) {
+        if (!failure) return;
+        p->dialogs->message(filesPage ? *failure + "\r\nCorrect error and re-run command."
+                                      : *failure);
+    };
+    program.main.Command2.onClick.connect([p, show] { show(PrintHelpCommand(*p), false); });
+    program.main.Command6[3].onClick.connect([p, show] { show(PrintReportCommand(*p), true); });
+    program.main.Command6[4].onClick.connect([p, show] { show(PrintCableListCommand(*p), true); });
 }
 
 }  // namespace cn3
