@@ -5,10 +5,12 @@
 #include "qt/guarded.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
+#include "qt/resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Catenova"));
+    QApplication::setWindowIcon(cn3::qt::ProgramIcon());
 
     cn3::Program program;
     cn3::qt::QtDialogs dialogs([&program] { return program.main.Title.caption(); });

@@ -1,7 +1,9 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "qt/bind.h"
@@ -9,8 +11,9 @@
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
 #include "qt/plot_window.h"
-#include "qt/printer.h"
+#include "qt/print_preview.h"
 #include "qt/qt_text.h"
+#include "qt/resources.h"
 
 namespace cn3::qt {
 
@@ -41,9 +44,18 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     loading_ = new LoadingDialog(program.loading, this);
     plot_ = new PlotWindow(program.plot, this);
-    program.openPrinter = [self]() -> std::unique_ptr<ui::Surface> {
-        return OpenPrinter(self.data());
+    // Printing goes through a print preview of the real pages; the logo is built in.
+    LoadResources();
+    program.logoPath = kLogoPath;
+    program.runPrintJob = [self](const PrintJob& job) -> std::optional<std::string> {
+        return RunPrintPreview(self.data(), job);
     };
+    setWindowIcon(ProgramIcon());
+    // Ctrl+P prints the span report, as its button on the "Files/Print" page does.
+    auto* printReport = new QShortcut(QKeySequence::Print, this);
+    printReport->setObjectName(QStringLiteral("PrintReportShortcut"));
+    connect(printReport, &QShortcut::activated, this,
+            [self] { RunGuarded([&] { self->program_.main.Command6[3].click(); }); });
 
     resize(1024, 720);
 }

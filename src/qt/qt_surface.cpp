@@ -1,5 +1,6 @@
 #include "qt/qt_surface.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPolygonF>
@@ -10,7 +11,8 @@
 namespace cn3::qt {
 
 QFont QtSurface::fontFor(double points, bool bold) const {
-    QFont font = QGuiApplication::font();
+    QFont font = fixedPitch() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                              : QGuiApplication::font();
     font.setPointSizeF(points > 0 ? points : 8.0);
     font.setBold(bold);
     return font;
