@@ -23,6 +23,14 @@ bool PageFull(const ui::Surface& surface) {
     return surface.currentY() + 2 * surface.textHeight("X") > surface.scaleHeight();
 }
 
+// The family sections hold the cables whose names give their kind; the "User Defined"
+// section, a kind no name gives, holds the user-defined cables (the rows after the
+// separator), as the "User Defined" tab of the catalogue does.
+bool InSection(const CableTable& table, int row, int family) {
+    if (family == kUserDefinedKind) return row > table.userSeparatorRow;
+    return CableKindOf(table.rows[static_cast<size_t>(row)][field::kName]) == family;
+}
+
 void PrintListingRow(const Program& program, ui::Surface& surface, const ColumnStops& stops,
                      int row) {
     surface.print(program.cables.rows[static_cast<size_t>(row)][field::kName], false);
@@ -78,7 +86,7 @@ void PrintCableListing(Program& program, ui::Surface& surface) {
 
         int rowsPrinted = 0;
         for (int j = 1; j <= last; ++j) {
-            if (CableKindOf(table.rows[static_cast<size_t>(j)][field::kName]) != f) continue;
+            if (!InSection(table, j, f)) continue;
             if (rowsPrinted++ % 5 == 0) surface.setCurrentY(surface.currentY() + kGroupGap);
             if (PageFull(surface)) PrintListingHeading(program, surface, stops);
             PrintListingRow(program, surface, stops, j);

@@ -3,9 +3,10 @@
 // and the column headings repeated on every page.
 //
 // A cable's family is the kind its name gives it, so integrated messengers (kinds 11 to 13)
-// and names of no kind appear in no section, and the "User Defined" section, whose kind no
-// name gives, prints its title alone. Rows come in groups of five, each group 60 twips below
-// the one before; a page ends while less than two line heights remain below a row.
+// and names of no kind appear in no family section. No name gives the "User Defined" kind;
+// that section lists the user-defined cables (whatever their names, so "P 999" of the user's
+// shows under K5 too). Rows come in groups of five, each group 60 twips below the one before;
+// a page ends while less than two line heights remain below a row.
 #pragma once
 
 #include "forms/program.h"

@@ -63,7 +63,7 @@ TEST_F(CableListingTest, rows_come_in_groups_of_five_each_60_twips_below_the_las
 }
 
 TEST_F(CableListingTest, sections_hold_the_cables_whose_names_give_their_kind) {
-    program.cables.rows[13][0] = "MY OWN P 500";  // a user-defined cable, of no kind by name
+    program.cables.rows[13][0] = "MY OWN P 500";  // a user-defined cable, of no family by name
     program.cables.lastCableRow = 13;
     struct Case {
         const char* what;
@@ -77,7 +77,9 @@ TEST_F(CableListingTest, sections_hold_the_cables_whose_names_give_their_kind) {
         {"two sections on one page",
          {0, 4},
          {"Strand Cables", "1/4 EHS 6M", "5/16 EHS 10M", "Drop Cables", "RG6 VM"}},
-        {"the user-defined section has its title only", {5}, {"User Defined Cables"}},
+        {"the user-defined section lists the rows after the separator",
+         {5},
+         {"User Defined Cables", "MY OWN P 500"}},
     };
     for (const auto& c : cases) {
         for (auto& box : program.main.Check5) box.setChecked(false);

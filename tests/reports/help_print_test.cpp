@@ -68,5 +68,18 @@ TEST_F(HelpPrintTest, help_pages_edge_cases) {
     }
 }
 
+// The margin leaves 11540 twips: 115 characters at 10 points. A 120-character line makes the
+// whole text smaller, to 10 x 11540 / 12000 = 9.62 points.
+TEST_F(HelpPrintTest, a_text_wider_than_the_page_prints_smaller_to_end_on_it) {
+    const auto ops = help({"short", std::string(120, 'x')}, 15840);
+    for (const auto& op : ops)
+        if (op.kind == RecordedOp::Kind::Text) {
+            EXPECT_NEAR(op.fontSize, 9.62, 0.005) << op.text;
+            EXPECT_LE(op.x + static_cast<double>(op.text.size()) * op.fontSize * 10, 12240)
+                << op.text;
+        }
+    EXPECT_EQ(Find(ops, "short").x, 700 + 3960) << "the first line still fits under the logo";
+}
+
 }  // namespace
 }  // namespace cn3::test
