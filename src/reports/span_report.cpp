@@ -131,9 +131,12 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
     if (grid.rows() >= 2)
         PrintOnOnePage(surface, [&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
 
-    if (form.Check3.checked())
+    if (form.Check3.checked()) {
         PrintOnOnePage(surface,
                        [&](ui::Surface& s) { DrawLoadingTable(program, s, kPrintedTable); });
+        surface.setFontSize(kBodySize);  // the table sets its own sizes
+        surface.setBold(false);
+    }
     EndLine(surface);
     PrintOnOnePage(surface, [&](ui::Surface& s) { PrintResults(form, s); });
     surface.endDoc();
