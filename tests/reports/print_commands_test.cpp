@@ -59,20 +59,15 @@ TEST_F(PrintCommandsTest, a_printing_failure_is_shown_with_the_request_to_re_run
     EXPECT_EQ(PrintReportCommand(program), "The printer could not be started.");
 }
 
-// No printer and the PDF choice cancelled: the host hands back nothing.
-TEST_F(PrintCommandsTest, a_cancelled_or_missing_host_prints_nothing_and_fails_nothing) {
-    program.main.Check5[0].setChecked(true);
+// No printer and the PDF choice cancelled: the host hands back nothing. A listing of no
+// family has nothing to show and opens no preview.
+TEST_F(PrintCommandsTest, a_cancelled_missing_or_needless_job_prints_nothing_and_fails_nothing) {
     EXPECT_EQ(PrintReportCommand(program), std::nullopt) << "no host";
-    EXPECT_EQ(PrintCableListCommand(program), std::nullopt) << "no host";
     host();
+    EXPECT_EQ(PrintCableListCommand(program), std::nullopt) << "no family";
+    EXPECT_TRUE(printed.empty());
     EXPECT_EQ(PrintReportCommand(program), std::nullopt) << "cancelled";
     EXPECT_TRUE(dialogs.messages().empty());
-}
-
-TEST_F(PrintCommandsTest, a_listing_of_no_family_opens_no_preview) {
-    host();
-    EXPECT_EQ(PrintCableListCommand(program), std::nullopt);
-    EXPECT_TRUE(printed.empty());
 }
 
 }  // namespace
