@@ -4,6 +4,7 @@
 #include "engine/worksheet_events.h"
 #include "files/files_commands.h"
 #include "loading/loading_window.h"
+#include "reports/print_commands.h"
 #include "selection/selection.h"
 #include "selection/user_cable_editing.h"
 #include "selection/user_cables_saving.h"
@@ -17,6 +18,7 @@ void WireEvents(Program& program) {
     WireWorksheetEvents(program);
     WireSelectionEvents(program);
     WireBundleEvents(program);
+    WirePrintEvents(program);
 }
 
 void WireWorksheetEvents(Program& program) {
@@ -76,6 +78,20 @@ void WireExitPage(Program& program) {
         // Staying open (a cancelled save, say) returns to the page the designer came from.
         if (!p->main.requestClose()) p->main.SSTab1.restoreTab(previousTab);
     });
+}
+
+// The printing buttons. "Report" and "Cable List" show a failure as the "Files/Print" buttons
+// show theirs: the description, a line break and the request to re-run.
+void WirePrintEvents(Program& program) {
+    Program* p = &program;
+    // The help print has no error trap of its own; a failure is said as it is.
+    program.main.Command2.onClick.connect([p] {
+        if (const auto failure = PrintHelpCommand(*p)) p->dialogs->message(*failure);
+    });
+    program.main.Command6[files_button::kReport].onClick.connect(
+        [p] { RunUnderErrorTrap(*p, [p] { return PrintReportCommand(*p); }); });
+    program.main.Command6[files_button::kCableList].onClick.connect(
+        [p] { RunUnderErrorTrap(*p, [p] { return PrintCableListCommand(*p); }); });
 }
 
 }  // namespace cn3

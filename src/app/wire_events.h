@@ -22,5 +22,8 @@ void WireLoadingEvents(Program& program);
 void WireFilesEvents(Program& program);
 // Choosing the "EXIT" page closes the main window.
 void WireExitPage(Program& program);
+// "Print" on the "Help" page, and "Report" and "Cable List" on the "Files/Print" page, each
+// showing a printing failure in a message box.
+void WirePrintEvents(Program& program);
 
 }  // namespace cn3

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,13 @@ struct Program {
 
     // Set by the host (the Qt view, or a test); until then nothing is shown or asked.
     ui::Dialogs* dialogs = &ui::NoDialogs::instance();
-    // Opens the default printer as a surface (the host decides); nullptr when none can be had.
-    std::function<std::unique_ptr<ui::Surface>()> openPrinter;
+    // Runs a print job on pages the host chooses (a print preview, then a printer or a PDF
+    // file) and gives back the printing failure's description; nothing when the job was
+    // printed or cancelled. Unset, nothing is printed.
+    std::function<std::optional<std::string>(const std::function<void(ui::Surface&)>& job)>
+        runPrintJob;
+    // The logo picture of the printed pages, a path the host's surfaces can read.
+    std::string logoPath;
 
     std::string dataFolder;  // the folder of every data file, the current folder at start
 

@@ -7,10 +7,12 @@
 #include "qt/guarded.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
+#include "qt/resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Catenova"));
+    QApplication::setWindowIcon(cn3::qt::ProgramIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Sag and tension of aerial cable spans."));

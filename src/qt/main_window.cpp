@@ -2,8 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeySequence>
-#include <QShortcut>
 #include <QPointer>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "files/files_commands.h"
@@ -12,8 +12,9 @@
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
 #include "qt/plot_window.h"
-#include "qt/printer.h"
+#include "qt/print_preview.h"
 #include "qt/qt_text.h"
+#include "qt/resources.h"
 
 namespace cn3::qt {
 
@@ -42,9 +43,18 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     loading_ = new LoadingDialog(program.loading, this);
     plot_ = new PlotWindow(program.plot, this);
-    program.openPrinter = [self]() -> std::unique_ptr<ui::Surface> {
-        return OpenPrinter(self.data());
+    // Printing goes through a print preview of the real pages; the logo is built in.
+    LoadResources();
+    program.logoPath = kLogoPath;
+    program.runPrintJob = [self](const PrintJob& job) -> std::optional<std::string> {
+        return RunPrintPreview(self.data(), job);
     };
+    setWindowIcon(ProgramIcon());
+    // Ctrl+P prints the span report, as its button on the "Files/Print" page does.
+    auto* printReport = new QShortcut(QKeySequence::Print, this);
+    printReport->setObjectName(QStringLiteral("PrintReportShortcut"));
+    connect(printReport, &QShortcut::activated, this,
+            [self] { RunGuarded([&] { self->program_.main.Command6[3].click(); }); });
 
     // The "Files" buttons from the keyboard, as desktop programs have them.
     const std::pair<QKeySequence, size_t> keys[] = {{QKeySequence::Open, 0},

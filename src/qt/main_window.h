@@ -1,5 +1,6 @@
 // The main window: the seven pages of the worksheet on a tab widget bound to SSTab1, the
-// loading window and the bundle plot window, and the printer the program prints on. Closing
+// loading window and the bundle plot window, and the print host the program prints through
+// (a print preview, see print_preview.h). Ctrl+P prints the span report. Closing
 // it (also by choosing the "EXIT" page) closes the other two windows and ends the program.
 #pragma once
 

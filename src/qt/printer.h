@@ -1,18 +1,18 @@
-// The printer the program prints on: the system's default printer, or, on a machine without
-// one, a PDF file the user names.
+// PDF pages for printing without a printer and for tests.
 #pragma once
 
-#include <QWidget>
+#include <QPageLayout>
+#include <QString>
 #include <memory>
 
 #include "ui/surface.h"
 
 namespace cn3::qt {
 
-// Nothing when there is no printer and the user names no PDF file.
-std::unique_ptr<ui::Surface> OpenPrinter(QWidget* parent);
-
-// A PDF file of Letter pages, for printing without a printer and for tests.
+// A PDF file of Letter pages without margins.
 std::unique_ptr<ui::Surface> OpenPdf(const QString& path);
+
+// A PDF file of pages in the given layout: the printable page starts inside its margins.
+std::unique_ptr<ui::Surface> OpenPdf(const QString& path, const QPageLayout& layout);
 
 }  // namespace cn3::qt

@@ -1,5 +1,6 @@
 #include "qt/qt_surface.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPolygonF>
@@ -9,8 +10,13 @@
 
 namespace cn3::qt {
 
+QFont QtSurface::baseFont(bool fixedPitch) const {
+    return fixedPitch ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                      : QGuiApplication::font();
+}
+
 QFont QtSurface::fontFor(double points, bool bold) const {
-    QFont font = QGuiApplication::font();
+    QFont font = baseFont(fixedPitch());
     font.setPointSizeF(points > 0 ? points : 8.0);
     font.setBold(bold);
     return font;
@@ -167,6 +173,15 @@ PageSurface::PageSurface(QPagedPaintDevice& device) : QtSurface(&device), pages_
 
 PageSurface::~PageSurface() {
     if (painter_.isActive()) painter_.end();
+}
+
+QFont PageSurface::baseFont(bool fixedPitch) const {
+    const QString family =
+        fixedPitch ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans");
+    if (!QFontDatabase::hasFamily(family)) return QtSurface::baseFont(fixedPitch);
+    QFont font(family);
+    font.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
+    return font;
 }
 
 double PageSurface::areaWidthTwips() const {

@@ -26,6 +26,10 @@ class QtSurface : public ui::Surface {
     QFont fontFor(double points, bool bold) const;
 
   protected:
+    // The face every text is drawn in, before size and weight: the application's font, or
+    // the system's fixed-pitch font when the surface asks for even widths.
+    virtual QFont baseFont(bool fixedPitch) const;
+
     explicit QtSurface(QPaintDevice* device) : device_(device) {}
     void setDevice(QPaintDevice* device) { device_ = device; }
 
@@ -101,6 +105,11 @@ class PageSurface : public QtSurface {
     double areaHeightTwips() const override;
 
   protected:
+    // Liberation Sans (Liberation Mono for even widths), whose widths are Arial's, when it
+    // is installed. The printed layout is set in fixed twips (catalogue columns 1100 wide,
+    // temperature columns 1000) for a face of that width: in the wider DejaVu Sans a value
+    // like "0.0000064" at 10 points fills its whole column and runs into the next one.
+    QFont baseFont(bool fixedPitch) const override;
     void paint(const std::function<void(QPainter&)>& step) override;
     void deviceClear() override {}
     void deviceNewPage() override;

@@ -27,6 +27,7 @@ void RecordingSurface::deviceText(double x, double y, std::string_view text, dou
     op.text = std::string(text);
     op.fontSize = fontSize;
     op.bold = bold;
+    op.fixedPitch = fixedPitch();
     ops_.push_back(std::move(op));
 }
 

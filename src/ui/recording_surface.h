@@ -4,6 +4,8 @@
 // wide (half an em; bold is no wider) and a line is fontSize * 24 twips high (1.2 em).
 // So at 10 points "ABC" is 300 twips wide and a line is 240 twips high.
 //
+// The fixed-pitch choice does not change the metrics (they are even already); texts record it.
+//
 // A picture has no size unless a test gives it one with setPictureSize; drawing one records
 // the path whether or not it has a size.
 #pragma once
@@ -24,6 +26,7 @@ struct RecordedOp {
     std::string text{};   // the text, or the picture path
     double fontSize = 0;
     bool bold = false;
+    bool fixedPitch = false;
     double size = 0;    // circle radius, or picture width (device twips)
     double height = 0;  // picture height
     Rgb colour{};

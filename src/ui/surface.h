@@ -77,6 +77,10 @@ class Surface {
     void setFontSize(double points) { fontSize_ = points; }
     bool bold() const { return bold_; }
     void setBold(bool on) { bold_ = on; }
+    // Even-width characters, for text laid out with blanks (the help text); the device picks
+    // its fixed-pitch face. Off by default.
+    bool fixedPitch() const { return fixedPitch_; }
+    void setFixedPitch(bool on) { fixedPitch_ = on; }
 
     // Text extent in scale units, with the current font.
     double textWidth(std::string_view text) const;
@@ -142,6 +146,7 @@ class Surface {
     double x_ = 0, y_ = 0;
     double fontSize_ = 8.0;
     bool bold_ = false;
+    bool fixedPitch_ = false;
     bool failed_ = false;
     std::string error_;
 };

@@ -1,0 +1,36 @@
+#include "reports/print_commands.h"
+
+#include <algorithm>
+
+#include "reports/cable_listing.h"
+#include "reports/help_print.h"
+#include "reports/span_report.h"
+
+namespace cn3 {
+
+namespace {
+
+std::optional<std::string> Run(Program& program, void (*print)(Program&, ui::Surface&)) {
+    if (!program.runPrintJob) return std::nullopt;
+    Program* p = &program;
+    return program.runPrintJob([p, print](ui::Surface& surface) { print(*p, surface); });
+}
+
+}  // namespace
+
+std::optional<std::string> PrintReportCommand(Program& program) {
+    return Run(program, PrintSpanReport);
+}
+
+std::optional<std::string> PrintCableListCommand(Program& program) {
+    const auto& boxes = program.main.Check5;
+    if (std::none_of(boxes.begin(), boxes.end(), [](const auto& box) { return box.checked(); }))
+        return std::nullopt;
+    return Run(program, PrintCableListing);
+}
+
+std::optional<std::string> PrintHelpCommand(Program& program) {
+    return Run(program, PrintHelpText);
+}
+
+}  // namespace cn3

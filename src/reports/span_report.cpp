@@ -1,0 +1,145 @@
+#include "reports/span_report.h"
+
+#include <string>
+
+#include "core/number_format.h"
+#include "engine/loading_table_drawing.h"
+#include "reports/page_flow.h"
+#include "reports/text_placement.h"
+
+namespace cn3 {
+
+namespace {
+
+constexpr double kTitleSize = 14, kBodySize = 10;
+constexpr double kLogoGap = 700;    // between the logo and the title
+constexpr double kTableGap = 50;    // between the column headings and the first row
+constexpr double kResultsX = 500;   // left edge of the results text
+constexpr double kTempLeft = 5000;  // the temperature table, beside the results text
+constexpr double kTempColumn = 1000;
+constexpr double kTempGroupGap = 50;  // after every fifth temperature row
+
+// The catalogue value of field c of a cable row, as the catalogue shows it.
+std::string ShownField(const Program& program, int row, int c) {
+    const auto column = static_cast<size_t>(c);
+    return program.units.toDisplay(program.columnUnitKinds[column],
+                                   static_cast<float>(program.cables.number(row, c)),
+                                   program.columnFormats[column]);
+}
+
+// Project name, date and span id on one line, the notes on the next, then an empty line.
+void PrintProjectHeader(const MainForm& form, ui::Surface& surface) {
+    surface.print(form.Text1.text(), false);
+    surface.setCurrentX(3000);
+    surface.print(form.Text2.text(), false);
+    surface.setCurrentX(4000);
+    surface.print(form.Text3.text());
+    surface.print(form.Text4.text());
+    EndLine(surface);
+}
+
+// The catalogue headings hang from the top of a four-line block whose last line carries the
+// table's title at the left margin; the rows begin 50 twips under it.
+void PrintCableHeadings(const Program& program, ui::Surface& surface, const ColumnStops& stops) {
+    const double headingTop = surface.currentY();
+    for (int i = 0; i < 3; ++i) EndLine(surface);
+    surface.print("Selected Cables");
+    const double tableTop = surface.currentY();
+    for (size_t c = 1; c <= 7; ++c) {
+        surface.setCurrentY(headingTop);
+        PrintColumnText(surface, stops[c], stops[c + 1] - stops[c], program.cables.rows[0][c]);
+    }
+    surface.setCurrentY(tableTop + kTableGap);
+}
+
+// A selected cable with its catalogue values right-aligned at the end of their bands. A name
+// that the cable table does not hold (a span file's cable missing from the catalogue) is
+// printed with empty values.
+void PrintCableRow(const Program& program, ui::Surface& surface, const ColumnStops& stops,
+                   const std::string& name) {
+    const std::optional<int> row = name.empty() ? std::nullopt : program.cables.find(name);
+    surface.print(name, false);
+    if (row)
+        for (size_t c = 1; c <= 7; ++c)
+            PrintRightAligned(surface, stops[c + 1],
+                              ShownField(program, *row, static_cast<int>(c)));
+    EndLine(surface);
+}
+
+// The bundle row: the bundle diameter under the diameter column (ending at stop 4) and the
+// total weight under the weight column (ending at stop 6), then an empty line.
+void PrintBundleRow(const ui::Grid& grid, ui::Surface& surface, const ColumnStops& stops) {
+    const int bundleRow = grid.rows() - 1;
+    surface.print(grid.text(bundleRow, 1), false);
+    PrintRightAligned(surface, stops[4], grid.text(bundleRow, 2));
+    PrintRightAligned(surface, stops[6], grid.text(bundleRow, 3));
+    EndLine(surface);
+    EndLine(surface);
+}
+
+// One row of the temperature table: five cells, each centred in its 1000-twip band.
+void PrintTemperatureRow(const ui::Grid& grid, ui::Surface& surface, int row) {
+    const double top = surface.currentY();
+    for (int c = 0; c < 5; ++c) {
+        surface.setCurrentY(top);
+        PrintColumnText(surface, kTempLeft + kTempColumn * c, kTempColumn, grid.text(row, c));
+    }
+}
+
+// The results text at x = 500 and, when asked for, the temperature table beside it from the
+// same top; rows come in groups of five.
+void PrintResults(const MainForm& form, ui::Surface& surface) {
+    const double resultsTop = surface.currentY();
+    PrintColumnText(surface, kResultsX, 0, form.Label4.caption());
+    surface.setCurrentY(resultsTop);
+    if (!form.Check4.checked()) return;
+    const ui::Grid& grid = form.GridTemp;
+    PrintTemperatureRow(grid, surface, 0);
+    EndLine(surface);
+    for (int r = 1; r < grid.rows(); ++r) {
+        PrintTemperatureRow(grid, surface, r);
+        if (r % 5 == 0) surface.setCurrentY(surface.currentY() + kTempGroupGap);
+    }
+}
+
+}  // namespace
+
+void PrintLogoHeading(Program& program, ui::Surface& surface) {
+    const ui::Size logo =
+        program.logoPath.empty() ? ui::Size{} : surface.pictureSize(program.logoPath);
+    if (logo.width > 0 && logo.height > 0)
+        surface.picture(program.logoPath, (surface.scaleWidth() - logo.width) / 2, 0, logo.width,
+                        logo.height);
+    surface.setCurrentY(logo.height + kLogoGap);
+}
+
+void PrintSpanReport(Program& program, ui::Surface& surface) {
+    const MainForm& form = program.main;
+    const ColumnStops stops = MakeColumnStops();
+
+    PrintLogoHeading(program, surface);
+    surface.setFontSize(kTitleSize);
+    PrintCentred(surface, kReportTitle);
+    surface.setFontSize(kBodySize);
+    PrintProjectHeader(form, surface);
+    PrintCableHeadings(program, surface, stops);
+
+    const ui::Grid& grid = form.Grid2;
+    for (int r = 1; r <= grid.rows() - 2; ++r)
+        PrintOnOnePage(surface,
+                       [&](ui::Surface& s) { PrintCableRow(program, s, stops, grid.text(r, 1)); });
+    if (grid.rows() >= 2)
+        PrintOnOnePage(surface, [&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
+
+    if (form.Check3.checked()) {
+        PrintOnOnePage(surface,
+                       [&](ui::Surface& s) { DrawLoadingTable(program, s, kPrintedTable); });
+        surface.setFontSize(kBodySize);  // the table sets its own sizes
+        surface.setBold(false);
+    }
+    EndLine(surface);
+    PrintOnOnePage(surface, [&](ui::Surface& s) { PrintResults(form, s); });
+    surface.endDoc();
+}
+
+}  // namespace cn3

@@ -1,0 +1,29 @@
+// The one-page span report of the current worksheet: the logo, the title, the project
+// header, the selected cables with their catalogue values and the bundle totals, the NESC
+// results when "Show NESC Results" (Check3) is ticked, the results text and, when "Show
+// 'Effect of Temperature Change'" (Check4) is ticked, the temperature table beside it.
+//
+// It reads the controls as they are (Text1..4, Grid2, Label4, GridTemp, Check3, Check4) and
+// the cable table, and writes only to the surface, which it leaves in its scale. It does not
+// recompute: it prints what the worksheet shows. When the NESC results or the results block
+// would run past the bottom of the page (many cables and both blocks), that block goes on a
+// new page; a cable row too.
+#pragma once
+
+#include <string_view>
+
+#include "forms/program.h"
+#include "ui/surface.h"
+
+namespace cn3 {
+
+inline constexpr std::string_view kReportTitle = "Catenova  Release 3.1 Sag / Tension Computations";
+
+// The logo centred at the top of the page at its own size; the current y goes 700 twips
+// below it. A logo that cannot be read takes no room.
+void PrintLogoHeading(Program& program, ui::Surface& surface);
+
+// Prints the report and ends the document.
+void PrintSpanReport(Program& program, ui::Surface& surface);
+
+}  // namespace cn3

@@ -1,0 +1,131 @@
+// The print host on real Qt devices: the preview runs the job on the printer's pages, "Save
+// PDF" writes the same pages, a cancelled file choice writes nothing and fails nothing, and
+// the main window prints the span report with its built-in logo on Ctrl+P.
+#include "qt/print_preview.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <deque>
+
+#include "qt/resources.h"
+#include "reports/span_report.h"
+#include "running_program.h"
+#include "support/temp_folder.h"
+
+namespace cn3 {
+namespace {
+
+// Two pages with a line on each; it notes the page size it was given.
+struct TwoPages {
+    std::vector<std::pair<std::string, double>> runs;  // surface type and width, per run
+    void operator()(ui::Surface& pages) {
+        runs.emplace_back(pages.typeName(), pages.areaWidthTwips());
+        pages.setFontSize(12);
+        pages.print("First page");
+        pages.newPage();
+        pages.print("Second page");
+    }
+};
+
+bool IsPdf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF";
+}
+
+const QPageLayout kLetter = qt::PrintPageLayout(QPageSize(QPageSize::Letter));
+
+TEST(print_preview_test, save_pdf_writes_the_pages_inside_quarter_inch_margins) {
+    test::TempFolder folder;
+    const QString path = QString::fromStdString(folder.file("report.pdf"));
+    TwoPages job;
+    EXPECT_EQ(qt::SaveJobAsPdf(std::ref(job), path, kLetter), std::nullopt);
+    EXPECT_TRUE(IsPdf(path));
+    ASSERT_EQ(job.runs.size(), 1u);
+    EXPECT_EQ(job.runs[0].first, "Printer");
+    EXPECT_NEAR(job.runs[0].second, 8.0 * 1440, 1) << "8.5 in less two margins";
+}
+
+TEST(print_preview_test, a_pdf_that_cannot_be_written_is_a_failure_and_a_cancelled_one_is_not) {
+    test::TempFolder folder;
+    const std::string missing = folder.file("no such folder/report.pdf");
+    TwoPages job;
+    EXPECT_EQ(qt::SaveJobAsPdf(std::ref(job), QString::fromStdString(missing), kLetter),
+              "The PDF file " + missing + " could not be written.");
+    EXPECT_EQ(qt::SaveJobAsPdf(std::ref(job), QString(), kLetter), std::nullopt);
+    EXPECT_EQ(job.runs.size(), 1u) << "a cancelled choice runs nothing";
+}
+
+// The preview shows the job; "Save PDF" with the choice cancelled goes back to it, and then
+// with a name writes the file and closes the preview.
+TEST(print_preview_test, the_preview_offers_save_pdf_and_a_cancelled_choice_returns_to_it) {
+    test::TempFolder folder;
+    const QString path = QString::fromStdString(folder.file("saved.pdf"));
+    std::deque<QString> answers = {QString(), path};
+    int asked = 0;
+    bool printHidden = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(widget);
+            if (!dialog) continue;
+            auto* save = dialog->findChild<QAction*>(QStringLiteral("savePdf"));
+            ASSERT_NE(save, nullptr);
+            if (auto* toolbar = dialog->findChild<QToolBar*>())
+                for (QAction* action : toolbar->actions())
+                    if (action->text() == QStringLiteral("Print"))
+                        printHidden = !action->isVisible();
+            save->trigger();
+            EXPECT_TRUE(dialog->isVisible()) << "a cancelled choice keeps the preview";
+            save->trigger();
+        }
+    });
+    TwoPages job;
+    const auto failure = qt::RunPrintPreview(nullptr, std::ref(job), [&](QWidget*) {
+        ++asked;
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    EXPECT_EQ(failure, std::nullopt);
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(IsPdf(path));
+    ASSERT_GE(job.runs.size(), 2u) << "the preview, then the PDF";
+    for (const auto& [type, width] : job.runs) EXPECT_EQ(type, "Printer");
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        EXPECT_TRUE(printHidden) << "without printers saving a PDF is the way out";
+    }
+}
+
+TEST(print_preview_test, ctrl_p_prints_the_span_report_with_the_built_in_logo) {
+    test::RunningProgram run;
+    EXPECT_EQ(run.program->logoPath, qt::kLogoPath);
+    const QImage logo(QString::fromLatin1(qt::kLogoPath));
+    EXPECT_NEAR(logo.width() / (logo.dotsPerMeterX() * 0.0254), 3.0, 0.01) << "inches";
+    EXPECT_NEAR(logo.height() / (logo.dotsPerMeterY() * 0.0254), 0.75, 0.01);
+    EXPECT_FALSE(run.window->windowIcon().isNull());
+    std::vector<std::string> firstTexts;
+    run.program->runPrintJob = [&](const std::function<void(ui::Surface&)>& job) {
+        ui::RecordingSurface pages("Printer", 12240, 15840);
+        pages.setPictureSize(run.program->logoPath, 4320, 1080);
+        job(pages);
+        firstTexts.push_back(pages.ops().front().text);
+        firstTexts.push_back(pages.texts().front().text);
+        return std::optional<std::string>();
+    };
+    auto* shortcut = run.window->findChild<QShortcut*>(QStringLiteral("PrintReportShortcut"));
+    ASSERT_NE(shortcut, nullptr);
+    EXPECT_EQ(shortcut->key(), QKeySequence(QKeySequence::Print));
+    emit shortcut->activated();
+    EXPECT_EQ(firstTexts, (std::vector<std::string>{qt::kLogoPath, std::string(kReportTitle)}));
+}
+
+}  // namespace
+}  // namespace cn3

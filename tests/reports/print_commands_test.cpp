@@ -1,0 +1,74 @@
+// The printing buttons through the host's print job runner: which job runs on which page,
+// what a failure shows, and that a cancelled or missing host prints nothing and fails nothing.
+#include "reports/print_commands.h"
+
+#include "app/wire_events.h"
+#include "report_fixture.h"
+#include "reports/span_report.h"
+#include "support/scripted_dialogs.h"
+
+namespace cn3::test {
+namespace {
+
+class PrintCommandsTest : public ReportTest {
+  protected:
+    PrintCommandsTest() {
+        program.dialogs = &dialogs;
+        WirePrintEvents(program);
+    }
+    // A host that runs every job on a recording page and answers with `answer`, as a print
+    // preview does when the user prints (nothing), cancels (nothing) or the printer fails.
+    void host(std::optional<std::string> answer = {}) {
+        program.runPrintJob = [this, answer](const std::function<void(ui::Surface&)>& job) {
+            auto surface = page();
+            job(surface);
+            printed.push_back(Placements(surface.ops()));
+            return answer;
+        };
+    }
+    std::vector<std::vector<Placed>> printed;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(PrintCommandsTest, each_button_prints_its_own_pages) {
+    host();
+    program.main.List1.addItem("Help line");
+    program.main.Check5[0].setChecked(true);
+    program.main.Command6[3].click();
+    program.main.Command6[4].click();
+    program.main.Command2.click();
+    ASSERT_EQ(printed.size(), 3u);
+    EXPECT_EQ(printed[0].front().text, kReportTitle);
+    EXPECT_EQ(printed[1].front().text, "Cable Listing");
+    EXPECT_EQ(printed[2].front().text, "Help line");
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(PrintCommandsTest, a_printing_failure_is_shown_with_the_request_to_re_run) {
+    host("The printer could not be started.");
+    program.main.Check5[0].setChecked(true);
+    dialogs.expectMessage().expectMessage().expectMessage();
+    program.main.Command6[3].click();
+    program.main.Command6[4].click();
+    program.main.Command2.click();
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{
+                  "The printer could not be started.\r\nCorrect error and re-run command.",
+                  "The printer could not be started.\r\nCorrect error and re-run command.",
+                  "The printer could not be started."}));
+    EXPECT_EQ(PrintReportCommand(program), "The printer could not be started.");
+}
+
+// No printer and the PDF choice cancelled: the host hands back nothing. A listing of no
+// family has nothing to show and opens no preview.
+TEST_F(PrintCommandsTest, a_cancelled_missing_or_needless_job_prints_nothing_and_fails_nothing) {
+    EXPECT_EQ(PrintReportCommand(program), std::nullopt) << "no host";
+    host();
+    EXPECT_EQ(PrintCableListCommand(program), std::nullopt) << "no family";
+    EXPECT_TRUE(printed.empty());
+    EXPECT_EQ(PrintReportCommand(program), std::nullopt) << "cancelled";
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+}  // namespace
+}  // namespace cn3::test
