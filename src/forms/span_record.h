@@ -34,6 +34,8 @@ struct SpanRecord {
     std::uint8_t showTemperatureEffect = 0;    // Check2
     std::uint8_t showPointOfInterest = 0;      // Check1[0]
     std::uint8_t showVectorAnalysis = 0;       // Check1[1]
+
+    bool operator==(const SpanRecord&) const = default;
 };
 
 }  // namespace cn3
