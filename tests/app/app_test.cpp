@@ -102,16 +102,22 @@ TEST(start_up_test, the_unit_word_is_settled_once_and_names_every_display_unit) 
         "Outside\n\rDiameter\n\r(mm)|Unit\n\rWeight\n\r(N/m)|Temp\n\rdeg C|Midspan\n\rSag (m)|Tension\n\r(N)"};
     // settings nullptr: no file; answer to the first-run question, -1: none may be asked. A missing
     // or impossible district starts the loading window on Light (2).
-    struct Row { const char* settings; int answer, metric, district; const char* fileAfter; };
+    struct Row {
+        const char *what, *settings;
+        int answer, metric, district;
+        const char* fileAfter;
+    };
     // clang-format off
     const Row rows[] = {
-        {"?NotSet\r\n1\r\nA,1,2,3,4\r\n", 1, 0, 1, "English\r\n1\r\nA,1,2,3,4\r\n"},
-        {"?NotSet\r\n1\r\nA,1,2,3,4\r\n", 0, 1, 1, "Metric \r\n1\r\nA,1,2,3,4\r\n"},
-        {"Metric \r\n0\r\n", -1, 1, 0, "Metric \r\n0\r\n"}, {"Xnglish\r\n7\r\n", -1, 0, 2, "Xnglish\r\n7\r\n"},
-        {"English\r\n-1\r\n", -1, 0, 2, "English\r\n-1\r\n"}, {"", -1, 0, 2, ""}, {nullptr, -1, 0, 2, ""}};
+        {"first run, English chosen", "?NotSet\r\n1\r\nA,1,2,3,4\r\n", 1, 0, 1, "English\r\n1\r\nA,1,2,3,4\r\n"},
+        {"first run, metric chosen", "?NotSet\r\n1\r\nA,1,2,3,4\r\n", 0, 1, 1, "Metric \r\n1\r\nA,1,2,3,4\r\n"},
+        {"metric, district 0", "Metric \r\n0\r\n", -1, 1, 0, "Metric \r\n0\r\n"},
+        {"unknown unit word, district 7", "Xnglish\r\n7\r\n", -1, 0, 2, "Xnglish\r\n7\r\n"},
+        {"district -1", "English\r\n-1\r\n", -1, 0, 2, "English\r\n-1\r\n"}, {"empty file", "", -1, 0, 2, ""},
+        {"no file", nullptr, -1, 0, 2, ""}};
     // clang-format on
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.settings ? row.settings : "no file");
+        SCOPED_TRACE(row.what);
         StartedProgram s(row.settings);
         if (row.answer >= 0) s.dialogs.answerYesNo(row.answer == 1);
         const Program& p = s.start();
@@ -161,17 +167,26 @@ TEST(start_up_test, catalogue_grid_shows_only_cable_rows_through_the_unit_conver
     const char* userCable = "My cable\t1\t0\t0.5\t0\t0.1\t0\t0\t\r\n";
     StartedProgram english("English\r\n2\r\n", userCable), metric("Metric \r\n2\r\n", userCable);
     const Program* programs[] = {&english.start(), &metric.start()};
-    struct Row { int metric, row, col; const char* expected; };
+    struct Row {
+        const char* what;
+        int metric, row, col;
+        const char* expected;
+    };
     // Rows 1 (blank) and 4 (first figure 0) show as written; row 5 is the separator, 6 the user cable.
     // clang-format off
     const Row rows[] = {
-        {0, 0, 0, "\n\rCable\n\rName\n\r"}, {0, 0, 3, "\n\rOutside\n\rDiameter\n\r(in)"}, {0, 1, 3, ""},
-        {1, 0, 5, "\n\rUnit\n\rWeight\n\r(N/m)"}, {0, 2, 0, "1/4 EHS 6M"}, {0, 2, 4, "0.0000064"}, {0, 2, 6, "950,400"},
-        {1, 2, 1, "6.35"}, {1, 2, 3, "6.096"}, {1, 2, 5, "1.7659"}, {1, 2, 7, "29,581"}, {1, 4, 3, "0.240"},
-        {1, 4, 6, "950400"}, {0, 5, 0, "User Defined\n\rCables"}, {0, 6, 3, "0.500"}, {1, 6, 3, "12.700"}};
+        {"name heading", 0, 0, 0, "\n\rCable\n\rName\n\r"},
+        {"English diameter heading", 0, 0, 3, "\n\rOutside\n\rDiameter\n\r(in)"}, {"blank row", 0, 1, 3, ""},
+        {"metric weight heading", 1, 0, 5, "\n\rUnit\n\rWeight\n\r(N/m)"}, {"cable name", 0, 2, 0, "1/4 EHS 6M"},
+        {"English thermal coefficient", 0, 2, 4, "0.0000064"}, {"English stiffness", 0, 2, 6, "950,400"},
+        {"metric size", 1, 2, 1, "6.35"}, {"metric diameter", 1, 2, 3, "6.096"}, {"metric weight", 1, 2, 5, "1.7659"},
+        {"metric strength", 1, 2, 7, "29,581"}, {"first figure 0: diameter as written", 1, 4, 3, "0.240"},
+        {"first figure 0: stiffness as written", 1, 4, 6, "950400"},
+        {"separator", 0, 5, 0, "User Defined\n\rCables"}, {"English user cable", 0, 6, 3, "0.500"},
+        {"metric user cable", 1, 6, 3, "12.700"}};
     // clang-format on
     for (const Row& r : rows)
-        EXPECT_EQ(programs[r.metric]->main.Grid1.text(r.row, r.col), r.expected) << r.metric << r.row << r.col;
+        EXPECT_EQ(programs[r.metric]->main.Grid1.text(r.row, r.col), r.expected) << r.what;
     EXPECT_EQ(metric.program.cables.rows[2][field::kDiameter], "0.240") << "the table keeps internal units";
     const Program& p = english.program;
     EXPECT_EQ((std::array{p.main.Grid1.rows(), p.main.Grid1.rowHeight(5)}), (std::array{7, 400}));
@@ -183,12 +198,16 @@ TEST(start_up_test, the_settings_file_restores_the_district_and_user_loading_1) 
     // Box 1 ticked and its cells shown, box 2 enabled, nothing to save. 10 deg C, 12.7 mm, 100 Pa
     // and 1 N/m come back in internal units, kept to the shown decimals.
     // clang-format off
-    const std::array<const char*, 4> rows[] = {  // settings, cell 0, cells 15..19, record 5
-        {"English\r\n1\r\nMine,25,0.5,6,0.2\r\n", "251 Medium", "Mine|25|0.5|6|0.2", "Mine         |25|0.5|6|0.2"},
-        {"Metric \r\n2\r\nMine,10,12.7,100,1\r\n", "251 - Light", "Mine|10|12.7|100|1", "Mine         |50|0.5|2.09|0.07"},
-        {"English\r\n2\r\nMine,7\r\n", "251 - Light", "Mine|7|||", "Mine         |7|0|0|0"}};
+    struct Row { const char *what, *settings, *cell0, *cells, *record; };
+    const Row rows[] = {  // name, settings, cell 0, cells 15..19, record 5
+        {"English, Medium", "English\r\n1\r\nMine,25,0.5,6,0.2\r\n", "251 Medium", "Mine|25|0.5|6|0.2",
+         "Mine         |25|0.5|6|0.2"},
+        {"metric, back in internal units", "Metric \r\n2\r\nMine,10,12.7,100,1\r\n", "251 - Light", "Mine|10|12.7|100|1",
+         "Mine         |50|0.5|2.09|0.07"},
+        {"a short line, the rest 0", "English\r\n2\r\nMine,7\r\n", "251 - Light", "Mine|7|||", "Mine         |7|0|0|0"}};
     // clang-format on
-    for (const auto& [settings, cell0, cells, record] : rows) {
+    for (const auto& [what, settings, cell0, cells, record] : rows) {
+        SCOPED_TRACE(what);
         StartedProgram s(settings);
         Program& p = s.start();
         EXPECT_EQ(Captions(p, 0, 1) + " " + Captions(p, 15, 5) + " " + Record(p, 5) + " " + State(p),
@@ -201,14 +220,16 @@ TEST(loading_window_test, user_loading_ticks_cascade) {
     Program& p = s.start();
     // clang-format off
     // Box 2 cannot be ticked alone; unticking box 1 unticks box 2.
-    const std::pair<size_t, const char*> steps[] = {
-        {1, "00000 11111 11111 00000 00000 00000"}, {0, "10111 11111 11111 00000 11111 00000"},
-        {1, "11111 11111 11111 00000 11111 11111"}, {1, "10111 11111 11111 00000 11111 00000"},
-        {0, "00001 11111 11111 00000 00000 00000"}};
+    struct Step { const char* what; size_t box; const char* state; };
+    const Step steps[] = {
+        {"box 2 alone", 1, "00000 11111 11111 00000 00000 00000"}, {"box 1", 0, "10111 11111 11111 00000 11111 00000"},
+        {"box 2 after box 1", 1, "11111 11111 11111 00000 11111 11111"},
+        {"box 2 unticked", 1, "10111 11111 11111 00000 11111 00000"},
+        {"box 1 unticked", 0, "00001 11111 11111 00000 00000 00000"}};
     // clang-format on
-    for (const auto& [box, state] : steps) {
+    for (const auto& [what, box, state] : steps) {
         p.loading.Check1[box].click();
-        EXPECT_EQ(State(p), state) << box;
+        EXPECT_EQ(State(p), state) << what;
     }
 }
 
@@ -218,28 +239,44 @@ TEST(loading_window_test, cell_edits_store_the_converted_value_in_the_record) {
     for (size_t c = 0; c < 15; ++c) p.loading.Cells[c].click();  // not editable: no question may be asked
     // Records 5 and 6 start as "User loading " 10, 0.25, 2, 0.1 and "User2" 20, 0, 3, 0. A text reads 0,
     // ice keeps two decimals, a cancelled box ("") empties the cell; names are cut to 13.
-    const std::pair<size_t, const char*> edits[] = {{15, "Mine"}, {16, "abc"}, {17, "0.456 in"}, {18, ""},
-                                                    {20, "A very long name"}, {24, "0.5"}};
-    for (const auto& [cell, answer] : edits) {
+    struct Edit {
+        const char* what;
+        size_t cell;
+        const char* answer;
+    };
+    const Edit edits[] = {{"loading 1 name", 15, "Mine"},
+                          {"a text temperature", 16, "abc"},
+                          {"ice to two decimals", 17, "0.456 in"},
+                          {"cancelled wind", 18, ""},
+                          {"loading 2 name cut", 20, "A very long name"},
+                          {"loading 2 constant", 24, "0.5"}};
+    for (const auto& [what, cell, answer] : edits) {
         // The question offers the cell's text; the cell shows the answer as typed.
         const std::string expected = "Enter new value|" + Captions(p, cell, 1) + "|" + answer;
         s.dialogs.answerInput(answer);
         p.loading.Cells[cell].click();
         const auto& asked = s.dialogs.asked().back();
-        EXPECT_EQ(asked.text + "|" + asked.defaultAnswer + "|" + Captions(p, cell, 1), expected);
+        EXPECT_EQ(asked.text + "|" + asked.defaultAnswer + "|" + Captions(p, cell, 1), expected)
+            << what;
     }
     EXPECT_EQ(Record(p, 5) + " " + Record(p, 6), "Mine         |0|0.46|0|0.1 A very long n|20|0|3|0.5");
     EXPECT_FALSE(p.loading.SaveButton.enabled()) << "an edit alone does not enable saving";
 }
 
 TEST(loading_window_test, save_writes_the_district_and_the_ticked_user_loadings_trimmed) {
-    struct Row { int ticks; const char *settings, *typed, *file; };  // typed: loading 2's new name
+    struct Row {
+        const char* what;
+        int ticks;
+        const char *settings, *typed, *file;  // typed: loading 2's new name
+    };
     // The save button is enabled by choosing the district: a disabled one would write nothing.
     // clang-format off
     const Row rows[] = {
-        {0, "English\r\n2\r\n", nullptr, "English\r\n1\r\n"},
-        {2, "English\r\n2\r\n", "  Wet snow  ", "English\r\n1\r\nUser loading,10,0.25,2,0.1\r\nWet snow,20,0,3,0\r\n"},
-        {1, "Metric \r\n2\r\n", nullptr, "Metric \r\n1\r\nUser loading,-12.2,6.35,95.76,1.46\r\n"}};
+        {"nothing ticked", 0, "English\r\n2\r\n", nullptr, "English\r\n1\r\n"},
+        {"both ticked, loading 2 renamed", 2, "English\r\n2\r\n", "  Wet snow  ",
+         "English\r\n1\r\nUser loading,10,0.25,2,0.1\r\nWet snow,20,0,3,0\r\n"},
+        {"metric, loading 1 ticked", 1, "Metric \r\n2\r\n", nullptr,
+         "Metric \r\n1\r\nUser loading,-12.2,6.35,95.76,1.46\r\n"}};
     // clang-format on
     for (const Row& row : rows) {
         StartedProgram s(row.settings);
@@ -249,8 +286,8 @@ TEST(loading_window_test, save_writes_the_district_and_the_ticked_user_loadings_
         if (row.typed) s.dialogs.answerInput(row.typed);
         if (row.typed) p.loading.Cells[20].click();
         p.loading.SaveButton.click();
-        EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.file);
-        EXPECT_FALSE(p.loading.SaveButton.enabled()) << row.file;
+        EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.file) << row.what;
+        EXPECT_FALSE(p.loading.SaveButton.enabled()) << row.what;
     }
 }
 

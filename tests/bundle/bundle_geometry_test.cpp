@@ -17,20 +17,27 @@ TEST(bundle_geometry_test, triangle_angles_of_flat_triangles_stay_defined) {
 
 // Lines through e1, e2 and g1, g2 meet at (3, 4), or fail and give (0, 0).
 TEST(bundle_geometry_test, intersections_of_vertical_parallel_or_runaway_lines) {
-    struct Row { float e[4], g[4]; bool fails; };
+    struct Row {
+        const char* what;
+        float e[4], g[4];
+        bool fails;
+    };
     // clang-format off
     const Row rows[] = {
-        {{3, -5, 3, 5}, {-1, 4, 1, 4}, false}, {{-1, 4, 1, 4}, {3, -5, 3, 5}, false},  // vertical
-        {{0, 0, 1, 1}, {0, 1, 1, 2}, true}, {{0, 0, 1, 1.0000001f}, {0, 1, 1, 2}, true},  // parallel
-        {{0, 0, 1e30f, 1e-30f}, {0, 1, 1, 1}, true},  // beyond single precision
+        {"first vertical", {3, -5, 3, 5}, {-1, 4, 1, 4}, false},
+        {"second vertical", {-1, 4, 1, 4}, {3, -5, 3, 5}, false},
+        {"parallel", {0, 0, 1, 1}, {0, 1, 1, 2}, true}, {"all but parallel", {0, 0, 1, 1.0000001f}, {0, 1, 1, 2}, true},
+        {"beyond single precision", {0, 0, 1e30f, 1e-30f}, {0, 1, 1, 1}, true},
     };
     // clang-format on
     for (const Row& r : rows) {
         BundleLayout layout{.circles = {{{0, r.e[0], r.e[1], 0, 0}, {0, r.e[2], r.e[3], 0, 0}, {0, r.g[0], r.g[1], 0, 0},
                                          {0, r.g[2], r.g[3], 0, 0}, {0, 9, 9, 0, 0}}}, .passesLeft = 5};
         IntersectLines(layout, 0, 1, 2, 3, 4);
-        EXPECT_NEAR(std::hypot(layout[4].x - (r.fails ? 0 : 3), layout[4].y - (r.fails ? 0 : 4)), 0, 1e-5) << r.e[2];
-        EXPECT_EQ(layout.passesLeft, r.fails ? 0 : 5) << r.e[2];
+        EXPECT_NEAR(std::hypot(layout[4].x - (r.fails ? 0 : 3), layout[4].y - (r.fails ? 0 : 4)), 0,
+                    1e-5)
+            << r.what;
+        EXPECT_EQ(layout.passesLeft, r.fails ? 0 : 5) << r.what;
     }
 }
 

@@ -53,21 +53,31 @@ TEST(bundle_diameter_test, bundles_have_their_known_diameters_or_are_refused_as_
     // The first cable's diameter, the others', how many cables, the bundle cell ("Ovr": typed
     // by hand; "": refused; null: laid out, size not checked) and the leeway equal sizes need
     // (they are made unequal by up to 0.001 each).
-    struct Row { const char *first, *others; int cables; const char* cell; double near = 0; bool metric = false; };
+    struct Row {
+        const char *what, *first, *others;
+        int cables;
+        const char* cell;
+        double near = 0;
+        bool metric = false;
+    };
     // clang-format off
     const Row rows[] = {
-        {"", "", 0, "0.000"},   {"0.625", "", 1, "0.625"},   {"", "0.5", 2, "0.500"},  // empty is 0
-        {"0.5004", "0.2504", 2, "0.750"} /* rounded to 3 decimals */, {"0.5", "0.25", 2, "Ovr 1.200"},
-        {"12.7", "6.35", 2, "19.050", 0, true}, {"1", "1", 3, "2.155", 0.002}, {"", "", 4, "0.000", 0.004},
-        {"5", "1", 31, nullptr}, {"5", "1", 32, ""},     // 31 cable circles and 10 work records
-        {"9", "0.09", 22, nullptr}, {"9", "0.09", 23, ""},  // the first ring closes by circle 21
-        {"0.5", "0.5", 16, ""},                          // no groove left in the second ring
+        {"no cable", "", "", 0, "0.000"}, {"one cable", "0.625", "", 1, "0.625"},
+        {"an empty diameter is 0", "", "0.5", 2, "0.500"},
+        {"rounded to 3 decimals", "0.5004", "0.2504", 2, "0.750"}, {"typed by hand", "0.5", "0.25", 2, "Ovr 1.200"},
+        {"metric", "12.7", "6.35", 2, "19.050", 0, true}, {"three equal", "1", "1", 3, "2.155", 0.002},
+        {"four empty", "", "", 4, "0.000", 0.004},
+        // 31 cable circles and 10 work records
+        {"31 cables, the most", "5", "1", 31, nullptr}, {"32 cables, too many", "5", "1", 32, ""},
+        // the first ring closes by circle 21
+        {"21 around a large one", "9", "0.09", 22, nullptr}, {"22 around a large one", "9", "0.09", 23, ""},
+        {"no groove left in the second ring", "0.5", "0.5", 16, ""},
     };
     // clang-format on
     for (const Row& row : rows) {
         const std::string cell = row.cell ? row.cell : "?";
         const bool manual = cell.starts_with("Ovr"), computed = !manual && !cell.empty();
-        SCOPED_TRACE(std::string(row.first) + "/" + row.others + " x" + std::to_string(row.cables));
+        SCOPED_TRACE(row.what);
         Sheet s;
         s.program.units.metricUnits = row.metric;
         s.program.bundle = {.circles = {{{1, 3, -2, 1, 0}}}, .lastCircle = 4};  // an earlier layout
@@ -90,10 +100,17 @@ TEST(bundle_diameter_test, bundles_have_their_known_diameters_or_are_refused_as_
 // every cable circle, a refused one says so, and no record past the work records is touched.
 TEST(bundle_diameter_test, every_selection_size_is_enclosed_or_refused_within_the_table) {
     // First diameter (0: random too), smallest and largest random diameter, share left empty.
-    const double kinds[][4] = {{0, 0.1, 1.5, 0.05}, {0, 0.45, 0.55, 0}, {3, 0.2, 0.6, 0}, {5, 0.9, 1.1, 0}};
+    struct Kind {
+        const char* name;
+        double first, small, large, emptyShare;
+    };
+    const Kind kinds[] = {{"mixed sizes, some empty", 0, 0.1, 1.5, 0.05},
+                          {"nearly equal", 0, 0.45, 0.55, 0},
+                          {"a large first among small", 3, 0.2, 0.6, 0},
+                          {"a larger first among nearly equal", 5, 0.9, 1.1, 0}};
     std::mt19937 random(1961);
     int accepted = 0, refused = 0;
-    for (const auto& [first, small, large, emptyShare] : kinds) {
+    for (const auto& [name, first, small, large, emptyShare] : kinds) {
         for (int cables = 1; cables <= 40; ++cables) {
             Sheet s;
             std::uniform_real_distribution<double> size(small, large);
@@ -105,7 +122,7 @@ TEST(bundle_diameter_test, every_selection_size_is_enclosed_or_refused_within_th
             for (BundleCircle& c : s.program.bundle.circles) c = {-777, 7, 7, 7, 7};
             ComputeBundleDiameter(s.program);
             const BundleLayout& layout = s.program.bundle;
-            const std::string what = std::to_string(first) + "/" + std::to_string(cables);
+            const std::string what = std::string(name) + ", " + std::to_string(cables) + " cables";
             for (int i = cables > 31 ? 0 : layout.lastCircle + 11; i < kBundleRecords; ++i)
                 EXPECT_EQ(layout[i].id, -777) << what << ", record " << i;
             const bool fits = s.dialogs.messages.empty();
@@ -154,7 +171,7 @@ TEST(bundle_plot_test, a_strand_turns_to_the_top_and_cables_draw_red_the_bundle_
         Sheet s({"P3 500", "0.500", messenger, "0.250", "P3 750", "0.750"});
         s.grid.setText(0, 2, "Diam.\n\r(in)");
         s.program.main.Command3.click();
-        EXPECT_TRUE(s.program.plot.shown());
+        EXPECT_TRUE(s.program.plot.shown()) << messenger;
         EXPECT_EQ(drawing(*s.area), cables + "o 4320 3600 29 blue | o 4320 3600 14 blue | o 4320 3600 1800 blue | "
                                     "0 0  1 = P3 500 | 0 192  2 = " + messenger + " | 0 384  3 = P3 750 | "
                                     "0 576 Bundle = 1.250 in | ");

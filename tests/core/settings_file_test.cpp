@@ -15,11 +15,18 @@ TEST(settings_file_test, unit_word_padding_unusual_districts_and_two_user_loadin
     EXPECT_EQ(folder.read("CN3NESC.TXT"), "Metric ");
     EXPECT_FALSE(WriteUnitWord(folder.file("no-such-folder/CN3NESC.TXT"), "English"));
     // -1 stands for no district.
-    const std::pair<const char*, int> districts[] = {
-        {"E", -1}, {"E\r\nHeavy", -1}, {"E\r\n0", 0}, {"E\r\n  2 , x", 2}, {"E\n1.0", 1}};
-    for (const auto& [bytes, district] : districts) {
+    struct District {
+        const char *what, *bytes;
+        int district;
+    };
+    const District districts[] = {{"no district line", "E", -1},
+                                  {"a word for the district", "E\r\nHeavy", -1},
+                                  {"district 0", "E\r\n0", 0},
+                                  {"spaces and more fields", "E\r\n  2 , x", 2},
+                                  {"LF end and a decimal", "E\n1.0", 1}};
+    for (const auto& [what, bytes, district] : districts) {
         folder.write("CN3NESC.TXT", bytes);
-        EXPECT_EQ(ReadSettingsFile(path).district.value_or(-1), district) << bytes;
+        EXPECT_EQ(ReadSettingsFile(path).district.value_or(-1), district) << what;
     }
     ASSERT_TRUE(WriteSettingsFile(path, true, 2, {"Sn\303\266w,-9.4,19.05,110.1,0", "B", "C"}));
     EXPECT_EQ(folder.read("CN3NESC.TXT"), "Metric \r\n2\r\nSn\366w,-9.4,19.05,110.1,0\r\nB\r\n");

@@ -7,15 +7,22 @@
 namespace cn3::test {
 
 TEST(text_file_test, lines_end_at_cr_lf_or_lf_and_a_last_line_without_end_is_kept) {
+    struct Case {
+        const char *what, *bytes;
+        std::vector<std::string> lines;
+    };
     // clang-format off
-    const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb\r\n", {"a\rb"}}, {"\260F\r\n", {"\302\260F"}}};
+    const Case cases[] = {
+        {"empty file", "", {}}, {"CR LF ends", "a\r\nb\r\n", {"a", "b"}},
+        {"LF end, last line without end", "a\nb", {"a", "b"}},
+        {"empty line between", "a\r\n\r\nb", {"a", "", "b"}},
+        {"a lone CR stays in the line", "a\rb\r\n", {"a\rb"}},
+        {"a Latin-1 byte becomes UTF-8", "\260F\r\n", {"\302\260F"}}};
     // clang-format on
     TempFolder folder;
-    for (const auto& [bytes, lines] : cases) {
+    for (const auto& [what, bytes, lines] : cases) {
         folder.write("F.TXT", bytes);
-        EXPECT_EQ(ReadTextLines(folder.file("F.TXT")), lines) << bytes;
+        EXPECT_EQ(ReadTextLines(folder.file("F.TXT")), lines) << what;
     }
 }
 
@@ -23,11 +30,17 @@ TEST(text_file_test, latin1_round_trips_and_other_characters_become_question_mar
     std::string all;
     for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
     EXPECT_EQ(Utf8ToLatin1(Latin1ToUtf8(all)), all);
+    struct Case {
+        const char *what, *utf8, *latin1;
+    };
     // clang-format off
-    const std::pair<const char*, const char*> cases[] = {{"\342\202\254 5", "? 5"}, {"\303", "?"},
-        {"\360\237\230\200!", "?!"}, {"a\200b", "a?b"}, {"\342A", "?A"}, {"\300\200", "?"}};
+    const Case cases[] = {
+        {"euro sign, not in Latin-1", "\342\202\254 5", "? 5"}, {"lead byte cut off", "\303", "?"},
+        {"four-byte character", "\360\237\230\200!", "?!"},
+        {"lone continuation byte", "a\200b", "a?b"}, {"lead byte before ASCII", "\342A", "?A"},
+        {"overlong NUL", "\300\200", "?"}};
     // clang-format on
-    for (const auto& [utf8, latin1] : cases) EXPECT_EQ(Utf8ToLatin1(utf8), latin1) << latin1;
+    for (const auto& [what, utf8, latin1] : cases) EXPECT_EQ(Utf8ToLatin1(utf8), latin1) << what;
 }
 
 TEST(text_file_test, atomic_write_replaces_the_whole_file_or_leaves_no_trace) {

@@ -65,8 +65,10 @@ TEST_F(LoadingTableDrawingTest, title_headings_and_values_are_centred_on_their_c
     for (const auto& p : pieces) {
         const auto& ops = p.printed ? paper : screen;
         const auto op = std::find_if(ops.begin(), ops.end(), [&](const auto& o) { return o.text == p.text; });
-        ASSERT_NE(op, ops.end()) << p.text;
-        EXPECT_EQ(std::tuple(op->x, op->y, op->bold, op->fontSize), std::tuple(p.x, p.y, p.bold, p.size)) << p.text;
+        ASSERT_NE(op, ops.end()) << p.text << (p.printed ? " on paper" : " on screen");
+        EXPECT_EQ(std::tuple(op->x, op->y, op->bold, op->fontSize),
+                  std::tuple(p.x, p.y, p.bold, p.size))
+            << p.text << (p.printed ? " on paper" : " on screen");
     }
     EXPECT_EQ(line(screen, kFourthLine), "F|lb/ft|lb/ft|lb/ft|ft|lbs|Conditions|ft|ft|ft|Deg");
     program.units.metricUnits = 1;
@@ -88,11 +90,18 @@ TEST_F(LoadingTableDrawingTest, rows_follow_the_user_loading_ticks_and_never_sho
 
 TEST_F(LoadingTableDrawingTest, values_use_the_columns_kinds_and_patterns_without_units) {
     const std::string always = "Rule 251 - Light        |0|0.620|4.0|1.234|5.68|1,234|0.12";
-    struct Case { bool point, vector; int mode; const char* more; };
-    const Case cases[] = {{true, false, kScreenTable, "|1.50"}, {false, true, kScreenTable, "|2.10|3.20|33.3"},
-                          {true, true, kPrintedTable, "|1.50|2.10|3.20|33.3|.25|4.0"}};
+    struct Case {
+        const char* what;
+        bool point, vector;
+        int mode;
+        const char* more;
+    };
+    const Case cases[] = {
+        {"point on screen", true, false, kScreenTable, "|1.50"},
+        {"vector on screen", false, true, kScreenTable, "|2.10|3.20|33.3"},
+        {"both on paper", true, true, kPrintedTable, "|1.50|2.10|3.20|33.3|.25|4.0"}};
     for (const auto& c : cases)
-        EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), always + c.more) << c.more;
+        EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), always + c.more) << c.what;
 }
 
 }  // namespace

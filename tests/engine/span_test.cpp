@@ -48,21 +48,26 @@ TEST(solver_test, parabola_of_span_100_sag_1_and_unloaded_or_unreal_inputs) {
 
 // Each expected text is its lines, each one after a "|" that stands for the LF CR break.
 TEST_F(EngineTest, results_text_for_each_kind_of_carrier) {
-    struct Row { bool metric; std::vector<std::string> names; const char *span, *sag, *lines; };
+    struct Row {
+        const char* what;
+        bool metric;
+        std::vector<std::string> names;
+        const char *span, *sag, *lines;
+    };
     // clang-format off
     const Row rows[] = {
-        {false, {"1/4 EHS", "P 500", "P 750"}, "150", "3",  // a strand with two lashed cables
+        {"a strand with two lashed cables", false, {"1/4 EHS", "P 500", "P 750"}, "150", "3",
          "|Span Length = 150.00 ft|Span Sag = 3.00 ft  (36.0 in)|Span Tension = 338 lbs|         Max Load = 6,650 lbs"
          "|             Usable load (60%) = 3,990 lbs|Catenary Length = 150.160 ft|Stress Free Length @"
          "|      Installed Temperature = 150.118 ft||Unloaded Strand|     Sag = 2.74 ft  (32.8 in)    1.82 %|     Tension = 124 lbs"},
-        {false, {"P 500", "XYZ 1"}, "150", "3",  // a name of no kind: integrated, so no usable load, stress-free length, strand
+        {"a name of no kind", false, {"P 500", "XYZ 1"}, "150", "3",  // integrated, so no usable load, stress-free length, strand
          "|Span Length = 150.00 ft|Span Sag = 3.00 ft  (36.0 in)|Span Tension = 309 lbs"
          "|         Max Load = 5,000 lbs|Catenary Length = 150.160 ft"},
-        {false, {"RG6 VM"}, "80", "2",  // a lone drop cable: no unloaded strand
+        {"a lone drop cable", false, {"RG6 VM"}, "80", "2",  // no unloaded strand
          "|Span Length = 80.00 ft|Span Sag = 2.00 ft  (24.0 in)|Span Tension = 16 lbs|         Max Load = 300 lbs"
          "|             Usable load (60%) = 180 lbs|Catenary Length = 80.133 ft|Stress Free Length @"
          "|      Installed Temperature = 80.108 ft"},
-        {true, {"1/4 EHS", "P 500", "P 750"}, "45.72", "0.9144",  // metric units and no inches
+        {"metric", true, {"1/4 EHS", "P 500", "P 750"}, "45.72", "0.9144",  // no inches
          "|Span Length = 45.72 m|Span Sag = .91 m|Span Tension = 1,505 N|         Max Load = 29,581 N"
          "|             Usable load (60%) = 17,748 N|Catenary Length = 45.769 m|Stress Free Length @"
          "|      Installed Temperature = 45.756 m||Unloaded Strand|     Sag = .83 m    1.82 %|     Tension = 553 N"}};
@@ -71,7 +76,9 @@ TEST_F(EngineTest, results_text_for_each_kind_of_carrier) {
         program.units.metricUnits = r.metric;
         worksheet(r.names, r.span, r.sag);
         Recompute(program);
-        EXPECT_EQ(program.main.Label4.caption(), std::regex_replace(r.lines, std::regex("\\|"), "\n\r"));
+        EXPECT_EQ(program.main.Label4.caption(),
+                  std::regex_replace(r.lines, std::regex("\\|"), "\n\r"))
+            << r.what;
     }
 }
 
@@ -85,10 +92,16 @@ TEST_F(EngineTest, temperature_table_matches_the_hand_calculation) {
     worksheet({"1/4 EHS", "P 500", "P 750"}, "150", "3", "20");
     program.main.HScroll1.setValue(62);
     Recompute(program);
-    const std::pair<int, const char*> installedAt62[] = {
-        {1, "-40.0|2.12 |480 |-0.05|20.88 "}, {5, ".0|2.48 |410 |-0.03|20.52 "},
-        {11, "60.0|2.98 |341 |0.00|20.02 "}, {19, "140.0|3.58 |284 |0.05|19.42 "}};
-    for (const auto& [r, want] : installedAt62) EXPECT_EQ(row(r), want);
+    struct Line {
+        const char* what;
+        int row;
+        const char* want;
+    };
+    const Line installedAt62[] = {{"-40 F, the coldest", 1, "-40.0|2.12 |480 |-0.05|20.88 "},
+                                  {"0 F", 5, ".0|2.48 |410 |-0.03|20.52 "},
+                                  {"60 F", 11, "60.0|2.98 |341 |0.00|20.02 "},
+                                  {"140 F, the hottest", 19, "140.0|3.58 |284 |0.05|19.42 "}};
+    for (const auto& [what, r, want] : installedAt62) EXPECT_EQ(row(r), want) << what;
     EXPECT_EQ(std::tuple(grid.rows(), grid.text(0, 4)), std::tuple(20, "Clearance\n\r20 ft"));
     worksheet({"1/4 EHS", "P 500", "P 750"}, "150", "3", "none");
     Recompute(program);
@@ -99,10 +112,18 @@ TEST_F(EngineTest, temperature_table_matches_the_hand_calculation) {
 // 2 % of the span and 5 % creep (plain numbers in either system); light with the bundle's
 // 0.85 in. The loading window's 12.7 mm of ice is kept in inches, so it shows once converted.
 TEST_F(EngineTest, five_conditions_with_ice_wind_constant_and_creep) {
-    struct Case { int district; bool metric; const char *span, *sag, *point, *bundle, *creep; double d; };
+    struct Case {
+        const char* what;
+        int district;
+        bool metric;
+        const char *span, *sag, *point, *bundle, *creep;
+        double d;
+    };
     // clang-format off
-    const Case cases[] = {{0, false, "150", "3", "50", "Ovr", "0", 0}, {2, false, "150", "3", "50", "0.850", "0", 0.85},
-                          {1, true, "45.72", "2", "15.24", "Ovr 21.590", "0.05", 0.85}};
+    const Case cases[] = {{"heavy, bare ice cylinders", 0, false, "150", "3", "50", "Ovr", "0", 0},
+                          {"light, the bundle's 0.85 in", 2, false, "150", "3", "50", "0.850", "0", 0.85},
+                          {"medium, metric, sag as 2 % of the span, 5 % creep", 1, true, "45.72", "2", "15.24",
+                           "Ovr 21.590", "0.05", 0.85}};
     const double tolerance[13] = {1e-6, 1e-5, 1e-6, 1e-5, 1e-4, 0, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-6, 1e-6};
     // clang-format on
     const auto& results = program.loadingResults;
@@ -119,7 +140,7 @@ TEST_F(EngineTest, five_conditions_with_ice_wind_constant_and_creep) {
             const auto want = HandCondition(program.loadings[size_t(records[i - 1])], c.d, std::atof(c.creep));
             for (int k = 0; k < 13; ++k)
                 EXPECT_NEAR(results.at(i, k), want[k], k == 5 ? want[k] * 1e-4 : tolerance[k])
-                    << "district " << c.district << ", condition " << i << ", column " << k;
+                    << c.what << ", condition " << i << ", column " << k;
         }
     }
     EXPECT_EQ(std::tuple(results.at(0, 18), results.at(1, 18), results.formats[18], results.at(1, 19), results.formats[19]),
@@ -129,12 +150,17 @@ TEST_F(EngineTest, five_conditions_with_ice_wind_constant_and_creep) {
 // No cable, span 0, sag 0, no carrier among lashed cables, an unknown cable, and a carrier
 // with no stiffness (the later of two strands).
 TEST_F(EngineTest, stops_leave_every_view_as_it_was_and_name_the_fault) {
-    struct Row { std::vector<std::string> names; const char *span, *sag, *message; };
+    struct Row {
+        const char* what;
+        std::vector<std::string> names;
+        const char *span, *sag, *message;
+    };
     // clang-format off
     const Row rows[] = {
-        {{}, "150", "3", ""}, {{"1/4 EHS"}, "0", "3", ""}, {{"1/4 EHS"}, "150", "", ""}, {{"P 500", "P 750"}, "150", "3", ""},
-        {{"1/4 EHS", "P 999"}, "150", "3", "Error - Unknown Cable P 999"},
-        {{"1/4 EHS", "BAD EHS", "P 500"}, "150", "3", "Error - Axial stiffness of BAD EHS is 0"}};
+        {"no cable", {}, "150", "3", ""}, {"span 0", {"1/4 EHS"}, "0", "3", ""}, {"sag 0", {"1/4 EHS"}, "150", "", ""},
+        {"no carrier", {"P 500", "P 750"}, "150", "3", ""},
+        {"unknown cable", {"1/4 EHS", "P 999"}, "150", "3", "Error - Unknown Cable P 999"},
+        {"no stiffness", {"1/4 EHS", "BAD EHS", "P 500"}, "150", "3", "Error - Axial stiffness of BAD EHS is 0"}};
     // clang-format on
     const auto views = [&m = program.main, &r = program.loadingResults] {
         return std::tuple(m.Label4.caption(), m.GridTemp.text(1, 1), m.GridTemp.text(0, 4), r.values, r.formats,
@@ -148,7 +174,8 @@ TEST_F(EngineTest, stops_leave_every_view_as_it_was_and_name_the_fault) {
         const auto before = views();
         if (*rows[i].message) dialogs.expectMessage(), messages.push_back(rows[i].message);
         Recompute(program);
-        EXPECT_EQ(std::tuple(dialogs.messages(), views() == before), std::tuple(messages, true)) << "row " << i;
+        EXPECT_EQ(std::tuple(dialogs.messages(), views() == before), std::tuple(messages, true))
+            << rows[i].what;
     }
 }
 

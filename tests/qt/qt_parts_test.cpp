@@ -29,7 +29,8 @@ TEST(qt_dialogs_test, file_filters_take_qt_form) {
         {"Catenova3 Files (*.cn3)|*.cn3", "Catenova3 Files (*.cn3)"}, {"Text|*.txt", "Text (*.txt)"},
         {"Spans (*.cn3)|*.cn3|All|*.*", "Spans (*.cn3);;All (*.*)"}, {"", ""}};
     // clang-format on
-    for (const auto& [filter, expected] : rows) EXPECT_EQ(qt::QtFileFilter(filter), QString::fromLatin1(expected));
+    for (const auto& [filter, expected] : rows)
+        EXPECT_EQ(qt::QtFileFilter(filter), QString::fromLatin1(expected)) << '"' << filter << '"';
 }
 
 TEST(qt_surface_test, image_surface_maps_twips_at_its_dpi) {

@@ -87,22 +87,30 @@ TEST(cable_selection_test, carrier_and_drop_rules_decide_which_clicks_are_taken)
     const std::string drop = "Error - Drop cable must be only selection";
     // Clicks (family tab, name), the messages shown and the cables taken; the last row has no
     // user cable, so its tab lists "None".
-    struct Case { std::vector<std::pair<int, std::string>> clicks; Names messages, selected; bool userCable = true; };
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, std::string>> clicks;
+        Names messages, selected;
+        bool userCable = true;
+    };
     // clang-format off
     const Case cases[] = {
-        {{{kK5, "P3 500 M"}, {kStrand, "6M EHS"}}, {one}, {"P3 500 M"}}, {{{kStrand, "6M EHS"}, {kFiber, "ORF 48 SS"}}, {one}, {"6M EHS"}},
-        {{{kK5, "C 750"}, {kDrop, "RG6 VM"}}, {drop}, {"C 750"}},         {{{kDrop, "RG6 VM"}, {kK5, "C 750"}}, {drop}, {"RG6 VM"}},
+        {"messenger, then strand", {{kK5, "P3 500 M"}, {kStrand, "6M EHS"}}, {one}, {"P3 500 M"}},
+        {"strand, then messenger", {{kStrand, "6M EHS"}, {kFiber, "ORF 48 SS"}}, {one}, {"6M EHS"}},
+        {"cable, then drop", {{kK5, "C 750"}, {kDrop, "RG6 VM"}}, {drop}, {"C 750"}},
+        {"drop, then cable", {{kDrop, "RG6 VM"}, {kK5, "C 750"}}, {drop}, {"RG6 VM"}},
         // A user cable goes by its name's kind; headings and the "None" row are not cables.
-        {{{kStrand, "6M EHS"}, {kUserDefined, "P USER 1"}, {kK5, "Integrated Messengers"}}, {}, {"6M EHS", "P USER 1"}},
-        {{{kUserDefined, "None"}, {kStrand, "10M EHS"}}, {}, {"10M EHS"}, false},
+        {"user cable and a heading", {{kStrand, "6M EHS"}, {kUserDefined, "P USER 1"}, {kK5, "Integrated Messengers"}},
+         {}, {"6M EHS", "P USER 1"}},
+        {"the None row", {{kUserDefined, "None"}, {kStrand, "10M EHS"}}, {}, {"10M EHS"}, false},
     };
     // clang-format on
     for (const Case& c : cases) {
         Sheet sheet(c.userCable);
         for (size_t i = 0; i < c.messages.size(); ++i) sheet.dialogs.expectMessage();
         for (const auto& [tab, name] : c.clicks) sheet.clickCatalogue(tab, name);
-        EXPECT_EQ(sheet.dialogs.messages(), c.messages) << c.clicks.back().second;
-        EXPECT_EQ(column(sheet.form.Grid2, 1, 1), c.selected) << c.clicks.back().second;
+        EXPECT_EQ(sheet.dialogs.messages(), c.messages) << c.what;
+        EXPECT_EQ(column(sheet.form.Grid2, 1, 1), c.selected) << c.what;
     }
 }
 
@@ -114,20 +122,23 @@ TEST(family_listing_test, each_tab_lists_its_family_in_display_units_with_messen
     // The tab, the names it lists and its first row; the creep entry shows with the strands and
     // the editing button on the user tab.
     // clang-format off
-    const std::tuple<int, Names, std::string> cases[] = {
-        {kDrop, {"RG6 VM"}, "RG6 VM|1||6.858|0.0000070|0.052|177,929|2,669\n"},
-        {kStrand, {"6M EHS", "10M EHS"} /* never table row 1 */, "6M EHS|1|7|6.350|0.0000064|0.180|6,761,298|29,581\n"},
-        {kK5, {"P3 500", "Integrated Messengers", "P3 500 M", "C 750"}, "P3 500|1||12.700||0.125||\n"},
-        {kLX, {"LX 540", "Integrated Messengers", "LX 540 AM"}, "LX 540|||||||\n"},
-        {kFiber, {"ORF 24", "Integrated Messengers", "ORF 48 SS"}, "ORF 24|||||||\n"},
-        {kUserDefined, {"P USER 1"}, "P USER 1|1||10.160|0.0000070|0.149||\n"},
+    struct Case { const char* what; int tab; Names names; std::string first; };
+    const Case cases[] = {
+        {"drops", kDrop, {"RG6 VM"}, "RG6 VM|1||6.858|0.0000070|0.052|177,929|2,669\n"},
+        {"strands", kStrand, {"6M EHS", "10M EHS"} /* never table row 1 */,
+         "6M EHS|1|7|6.350|0.0000064|0.180|6,761,298|29,581\n"},
+        {"coax", kK5, {"P3 500", "Integrated Messengers", "P3 500 M", "C 750"}, "P3 500|1||12.700||0.125||\n"},
+        {"LX", kLX, {"LX 540", "Integrated Messengers", "LX 540 AM"}, "LX 540|||||||\n"},
+        {"fiber", kFiber, {"ORF 24", "Integrated Messengers", "ORF 48 SS"}, "ORF 24|||||||\n"},
+        {"user-defined", kUserDefined, {"P USER 1"}, "P USER 1|1||10.160|0.0000070|0.149||\n"},
     };
     // clang-format on
     Sheet sheet(true, /*metric=*/true);
     MainForm& form = sheet.form;
-    for (const auto& [tab, names, first] : cases) {
+    for (const auto& [what, tab, names, first] : cases) {
+        SCOPED_TRACE(what);
         form.SSTab2.setTab(tab);
-        EXPECT_EQ(column(form.Grid1, 0), names) << tab;
+        EXPECT_EQ(column(form.Grid1, 0), names);
         EXPECT_EQ(rows(form.Grid1, 1, 1), first);
         EXPECT_EQ(std::pair(form.Text9[4].visible(), form.Command1.visible()), std::pair(tab == kStrand, tab == kUserDefined));
     }
@@ -164,16 +175,25 @@ TEST(cable_selection_test, rows_copy_shown_values_and_removal_renumbers_totals_a
 TEST(page_change_test, pages_that_compute_need_a_carrier_when_left_from_cables) {
     // The cable selected (may be none), the page left and the one chosen, whether that is
     // refused and whether results are computed.
-    struct Case { const char* cable; int from, to; bool refused, computed; };
+    struct Case {
+        const char *what, *cable;
+        int from, to;
+        bool refused, computed;
+    };
     // clang-format off
     const Case cases[] = {
-        {nullptr, kCables, kProjectId, true, false}, {"C 750", kCables, kSagTension, true, false},
-        {nullptr, kCables, kFilesPrint, false, false} /* nothing to compute */, {nullptr, kCables, kHelp, false, false},
-        {nullptr, kProjectId, kSagTension, false, false}, {"6M EHS", kCables, kSagTension, false, true},
-        {"RG6 VM", kCables, kFilesPrint, false, true},   {"LX 540 AM", kCables, kProjectId, false, false},
+        {"no cable, to project", nullptr, kCables, kProjectId, true, false},
+        {"no carrier, to sag and tension", "C 750", kCables, kSagTension, true, false},
+        {"no cable, to files", nullptr, kCables, kFilesPrint, false, false} /* nothing to compute */,
+        {"no cable, to help", nullptr, kCables, kHelp, false, false},
+        {"not left from cables", nullptr, kProjectId, kSagTension, false, false},
+        {"strand, to sag and tension", "6M EHS", kCables, kSagTension, false, true},
+        {"drop, to files", "RG6 VM", kCables, kFilesPrint, false, true},
+        {"messenger, to project", "LX 540 AM", kCables, kProjectId, false, false},
     };
     // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Sheet sheet;
         sheet.form.Text9[0].setText("150");
         sheet.form.Text9[1].setText("3");
@@ -189,14 +209,23 @@ TEST(page_change_test, pages_that_compute_need_a_carrier_when_left_from_cables) 
 }
 
 TEST(user_cable_editing_test, value_edits_store_internal_units_and_del_in_any_case_deletes) {
-    struct Case { bool metric; int col; const char* answer; const char* stored; };  // null: gone
+    struct Case {
+        const char* what;
+        bool metric;
+        int col;
+        const char* answer;
+        const char* stored;  // null: gone
+    };
     // clang-format off
     const Case cases[] = {
-        {false, 3, "0.45", "0.450"}, {true, 3, "10.16", "0.400"},   {false, 7, "5,000", "5000"},
-        {true, 7, "22,241", "5000"}, {false, 5, "DELETE", "0.000"}, {false, 2, "del", nullptr}, {false, 6, "Del", nullptr},
+        {"English diameter", false, 3, "0.45", "0.450"}, {"metric diameter", true, 3, "10.16", "0.400"},
+        {"English strength", false, 7, "5,000", "5000"}, {"metric strength", true, 7, "22,241", "5000"},
+        {"DELETE is a value", false, 5, "DELETE", "0.000"}, {"del deletes", false, 2, "del", nullptr},
+        {"Del deletes", false, 6, "Del", nullptr},
     };
     // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Sheet sheet(true, c.metric);
         MainForm& form = sheet.form;
         form.Check5[5].setVisible(true);
