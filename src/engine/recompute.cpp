@@ -17,21 +17,21 @@ void Recompute(Program& program) {
 
     // Every stop leaves every view as it was; two of them say why.
     const auto solved = SolveWorksheet(program);
-    const auto* stop = std::get_if<SolveStopped>(&solved);
-    // A carrier without stiffness is said once for a selection, not on every keystroke.
-    auto selection = SelectedCableNames(program.main);
-    const bool toldAlready = program.stiffnessToldFor == selection;
-    program.stiffnessToldFor.clear();
-    if (stop) {
+    if (const auto* stop = std::get_if<SolveStopped>(&solved)) {
+        std::string message;
         if (stop->reason == SolveStop::UnknownCable)
-            program.dialogs->message("Error - Unknown Cable " + stop->name);
-        if (stop->reason == SolveStop::NoStiffness) {
-            if (!toldAlready)
-                program.dialogs->message("Error - Axial stiffness of " + stop->name + " is 0");
-            program.stiffnessToldFor = std::move(selection);
+            message = "Error - Unknown Cable " + stop->name;
+        if (stop->reason == SolveStop::NoStiffness)
+            message = "Error - Axial stiffness of " + stop->name + " is 0";
+        const std::string told = program.stopToldFor;
+        program.stopToldFor.clear();
+        if (!message.empty()) {
+            NoteStopMessageSaid(program, message);
+            if (program.stopToldFor != told) program.dialogs->message(message);
         }
         return;
     }
+    program.stopToldFor.clear();
     const auto& solution = std::get<SpanSolution>(solved);
     program.main.Label4.setCaption(ResultsText(program.units, solution));
     FillTemperatureTable(program, solution);
@@ -39,6 +39,15 @@ void Recompute(Program& program) {
     WriteClearanceHeading(program);
     DrawLoadingTable(program, program.main.Picture3.surface(), kScreenTable);
     program.main.Picture3.refresh();
+}
+
+void NoteStopMessageSaid(Program& program, const std::string& message) {
+    std::string key = message;
+    for (const auto& name : SelectedCableNames(program.main)) {
+        key += '\t';
+        key += name;
+    }
+    program.stopToldFor = std::move(key);
 }
 
 }  // namespace cn3

@@ -6,6 +6,7 @@
 
 #include "bundle/bundle_diameter.h"
 #include "core/blanks.h"
+#include "engine/recompute.h"
 #include "files/new_worksheet.h"
 #include "files/span_file.h"
 #include "loading/loading_window.h"
@@ -31,6 +32,7 @@ std::string ShortestText(float value) {
 
 void RestoreCableRows(Program& program, const SpanRecord& record) {
     ui::Grid& grid = program.main.Grid2;
+    std::string firstUnknown;
     while (grid.rows() > 2) grid.removeItem(1);
     for (int i = 0; i < SpanRecord::kCableNames; ++i) {
         const std::string name(TrimBlanks(record.cableNames[static_cast<size_t>(i)]));
@@ -44,6 +46,7 @@ void RestoreCableRows(Program& program, const SpanRecord& record) {
         const auto row = program.cables.find(name);
         if (!row) {
             program.dialogs->message("Error - Unknown Cable " + name);
+            if (firstUnknown.empty()) firstUnknown = name;
             continue;
         }
         const auto shown = [&](int field) {
@@ -55,6 +58,10 @@ void RestoreCableRows(Program& program, const SpanRecord& record) {
         grid.setText(at, kDiameterColumn, shown(field::kDiameter));
         grid.setText(at, kWeightColumn, shown(field::kWeightPerLength));
     }
+    // The recomputations that the restored entries start would stop at the first unknown
+    // name; it has been said.
+    if (!firstUnknown.empty())
+        NoteStopMessageSaid(program, "Error - Unknown Cable " + firstUnknown);
 }
 
 void Restore(Program& program) {
@@ -75,7 +82,12 @@ void Restore(Program& program) {
         main.Grid2.setText(main.Grid2.rows() - 1, kDiameterColumn, ShortestText(r.bundleDiameter));
     }
 
-    for (size_t i = 0; i < main.Text9.size(); ++i) main.Text9[i].setText(r.spanEntries[i]);
+    // The entries without the blanks that filled their fields: "18" and not "18      ", so
+    // that a digit typed at the end is read and the clearance heading reads "18 ft".
+    for (size_t i = 0; i < main.Text9.size(); ++i) {
+        const std::string& entry = r.spanEntries[i];
+        main.Text9[i].setText(entry.substr(0, entry.find_last_not_of(' ') + 1));
+    }
     main.Option1.select(r.sagMode == 0 ? 0 : 1);
     main.Check2.setChecked(r.showTemperatureEffect != 0);
     main.Check1[0].setChecked(r.showPointOfInterest != 0);

@@ -61,9 +61,10 @@ struct Program {
     // The worksheet of the span file; it also holds the selected district and the
     // fixed-diameter flag.
     SpanRecord spanRecord;
-    // The selection for which "Axial stiffness ... is 0" was last said, so that it is said
-    // once per change of the selection rather than on every keystroke.
-    std::vector<std::string> stiffnessToldFor;
+    // The message a stopped recomputation last said, with the selection it was said for: a
+    // stop ("Unknown Cable", "Axial stiffness ... is 0") is said once per selection, not on
+    // every keystroke that recomputes.
+    std::string stopToldFor;
 
     // User-defined cable editing is on while the editing panel shows.
     bool editingMode() const { return main.Picture1.visible(); }

@@ -21,14 +21,14 @@ struct SpanRecord {
     static constexpr int kCableNames = 21;  // at most 20 cables, then a blank entry
 
     std::uint8_t metricUnits = 0;
-    std::string name, date, spanId, notes;  // 30, 15, 20 and 200 characters
-    std::int16_t installedTemperature = 0;  // deg F
-    std::uint8_t selectedDistrict = 2;      // 0 Heavy, 1 Medium, 2 Light
-    std::array<std::uint8_t, 2> userLoadings{};      // "User Loading1", "User Loading2" ticks
-    std::array<std::string, 25> loadingCells{};      // the loading window's cells, 8 each
+    std::string name, date, spanId, notes;              // 30, 15, 20 and 200 characters
+    std::int16_t installedTemperature = 0;              // deg F
+    std::uint8_t selectedDistrict = 2;                  // 0 Heavy, 1 Medium, 2 Light
+    std::array<std::uint8_t, 2> userLoadings{};         // "User Loading1", "User Loading2" ticks
+    std::array<std::string, 25> loadingCells{};         // the loading window's cells, 8 each
     std::array<std::string, kCableNames> cableNames{};  // 20 each
-    float bundleDiameter = 0.0f;                     // as shown, display units
-    std::uint8_t fixedDiameterFlag = 0;  // non-zero: opening shows the stored diameter
+    float bundleDiameter = 0.0f;                        // as shown, display units
+    std::uint8_t fixedDiameterFlag = 0;        // non-zero: opening shows the stored diameter
     std::array<std::string, 5> spanEntries{};  // Text9[0..4] as typed, 8 each
     std::uint8_t sagMode = 0;                  // 0 "Absolute", 1 "Percent"
     std::uint8_t showTemperatureEffect = 0;    // Check2

@@ -57,9 +57,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
             [self] { RunGuarded([&] { self->program_.main.Command6[3].click(); }); });
 
     // The "Files" buttons from the keyboard, as desktop programs have them.
-    const std::pair<QKeySequence, size_t> keys[] = {{QKeySequence::Open, 0},
-                                                    {QKeySequence::Save, 1},
-                                                    {QKeySequence::SaveAs, 2}};
+    const std::pair<QKeySequence, size_t> keys[] = {
+        {QKeySequence::Open, 0}, {QKeySequence::Save, 1}, {QKeySequence::SaveAs, 2}};
     for (const auto& [key, button] : keys) {
         auto* shortcut = new QShortcut(key, this);
         ui::Button* model = &form.Command6[button];

@@ -1,0 +1,337 @@
+// Open, Save, SaveAs, a new worksheet and the exit path on a started program with the shipped
+// catalogue and scripted dialogs.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/start_up.h"
+#include "core/blanks.h"
+#include "files/files_commands.h"
+#include "files/span_file.h"
+#include "files/span_file_action.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace cn3::test {
+namespace {
+
+constexpr const char* kTrapEnd = "\r\nCorrect error and re-run command.";
+
+struct Worksheet {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    Program program;
+    MainForm& main = program.main;
+
+    explicit Worksheet(const char* settings = "English\r\n2\r\n") {
+        folder.copyShipped("CABLEDAT.TXT");
+        folder.write("CN3NESC.TXT", settings);
+        program.dialogs = &dialogs;
+        program.dataFolder = folder.path().string();
+        EXPECT_TRUE(StartProgram(program));
+    }
+
+    void select(int familyTab, const std::string& name) {
+        main.SSTab2.setTab(familyTab);
+        for (int r = 1; r < main.Grid1.rows(); ++r)
+            if (main.Grid1.text(r, 0) == name) return main.Grid1.click(r, 0);
+        ADD_FAILURE() << name << " is not listed";
+    }
+
+    // A worksheet touched on every page.
+    void fill() {
+        main.Text1.setText("Main Street");
+        main.Text3.setText("P12-P13");
+        main.Text4.setText("Crossing the creek");
+        select(family::kStrand, "1/4 EHS 6M");
+        select(family::kK5, "P 500");
+        select(family::kK5, "C 875");
+        main.HScroll1.setValue(75);
+        main.Option1.select(0);
+        main.Text9[0].setText("180");
+        main.Text9[1].setText("2.5");
+        main.Check2.setChecked(true);
+        main.Text9[3].setText("18");
+        main.Check1[0].setChecked(true);
+        main.Check1[1].setChecked(true);
+        program.loading.Check1[0].setChecked(true);
+    }
+
+    void command(int button) { Command6_Click(program, button); }
+
+    // Everything a designer sees of the worksheet. A span file fills texts with blanks to
+    // their fields' widths (the loading window's cells hold 8 characters), which shows as
+    // nothing; they are compared without them.
+    std::vector<std::string> screen() const {
+        std::vector<std::string> s = {main.Text1.text(),
+                                      main.Text2.text(),
+                                      main.Text3.text(),
+                                      main.Text4.text(),
+                                      std::to_string(main.HScroll1.value()),
+                                      std::to_string(main.Option1.selected()),
+                                      main.Label4.caption()};
+        for (const auto& t : main.Text9) s.push_back(t.text());
+        const std::array<const ui::CheckBox*, 5> boxes = {
+            &main.Check2, &main.Check1[0], &main.Check1[1], &program.loading.Check1[0],
+            &program.loading.Check1[1]};
+        for (const ui::CheckBox* c : boxes) s.push_back(c->checked() ? "ticked" : "clear");
+        for (const auto& c : program.loading.Cells) s.push_back(c.caption().substr(0, 8));
+        for (const ui::Grid* g : {&main.Grid2, &main.GridTemp})
+            for (int r = 0; r < g->rows(); ++r)
+                for (int c = 0; c < g->cols(); ++c) s.push_back(g->text(r, c));
+        // Opening numbers the cables with a leading blank (" 1"), choosing them without ("1").
+        for (auto& text : s) text.erase(0, text.find_first_not_of(' ') == 1 ? 1 : 0);
+        for (auto& text : s) text.erase(text.find_last_not_of(' ') + 1);
+        return s;
+    }
+};
+
+TEST(span_file_flows_test, a_saved_worksheet_opens_again_as_it_was_on_every_page) {
+    Worksheet w;
+    w.fill();
+    w.main.SSTab1.setTab(page::kSagTension);  // results for the entries
+    const auto before = w.screen();
+    ASSERT_NE(w.main.Label4.caption(), "");
+
+    const std::string path = w.folder.file("span.cn3");
+    w.dialogs.answerSave(path).expectMessage();
+    w.command(files_button::kSave);  // the untitled worksheet asks for a name first
+    EXPECT_EQ(w.dialogs.messages(), std::vector<std::string>{"Data saved"});
+    EXPECT_EQ(std::filesystem::file_size(path), 940u);
+    EXPECT_EQ(w.main.CommonDialog1.fileName, path);
+    EXPECT_EQ(w.main.StatusFileName.caption(), path);
+
+    // The next day, in a program started afresh, with a worksheet begun.
+    Worksheet next;
+    std::filesystem::copy_file(path, next.folder.file("span.cn3"));
+    next.main.Text1.setText("Something else");
+    next.select(family::kStrand, "3/8 EHS 16M");
+    next.main.Text9[0].setText("90");
+    next.main.SSTab1.setTab(page::kFilesPrint);
+    next.dialogs.answerOpen(next.folder.file("span.cn3"));
+    next.command(files_button::kOpen);
+    EXPECT_EQ(next.main.SSTab1.tab(), page::kCables);
+    EXPECT_EQ(next.main.StatusFileName.caption(), next.folder.file("span.cn3"));
+    next.main.SSTab1.setTab(page::kSagTension);
+    auto after = next.screen();
+    after[1] = before[1];  // the date is the day's
+    ASSERT_EQ(after.size(), before.size());
+    for (size_t i = 0; i < after.size(); ++i) EXPECT_EQ(after[i], before[i]) << "item " << i;
+    EXPECT_TRUE(w.dialogs.allAnswered() && next.dialogs.allAnswered());
+}
+
+TEST(span_file_flows_test, cable_entries_end_at_the_first_blank_and_unknown_names_stay_listed) {
+    Worksheet w;
+    SpanRecord r;
+    r.spanEntries = {"150", "1", "50", "", "0"};
+    r.cableNames = {"1/4 EHS 6M", "NOT A CABLE", "P 500               ", "", "C 875"};
+    const std::string path = w.folder.file("odd.cn3");
+    ASSERT_TRUE(WriteSpanFile(path, r).ok());
+
+    w.dialogs.expectMessage();
+    ASSERT_TRUE(OpenSpanFile(w.program, path));
+    EXPECT_EQ(w.dialogs.messages(), std::vector<std::string>{"Error - Unknown Cable NOT A CABLE"});
+    const ui::Grid& g = w.main.Grid2;
+    ASSERT_EQ(g.rows(), 5) << "heading, three cables, bundle";
+    EXPECT_EQ((std::vector<std::string>{g.text(1, 0), g.text(1, 1), g.text(1, 2), g.text(2, 1),
+                                        g.text(2, 2), g.text(2, 3), g.text(3, 0), g.text(3, 1),
+                                        g.text(3, 3)}),
+              (std::vector<std::string>{" 1", "1/4 EHS 6M", "0.240", "NOT A CABLE", "", "", " 3",
+                                        "P 500", "0.0900"}));
+}
+
+TEST(span_file_flows_test, saving_keeps_at_most_twenty_cables_and_a_blank_entry_after_them) {
+    Worksheet w;
+    ui::Grid& g = w.main.Grid2;
+    const auto cables = [&](int n) {
+        while (g.rows() > 2) g.removeItem(1);
+        for (int i = 1; i <= n; ++i) g.addItem(std::to_string(i) + "\tP 500", g.rows() - 1);
+    };
+    const std::string path = w.folder.file("many.cn3");
+    w.main.CommonDialog1.fileName = path;
+
+    cables(20);
+    w.dialogs.expectMessage();
+    w.command(files_button::kSave);
+    const auto saved = ReadSpanFile(path);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(std::tuple(std::string(TrimBlanks(saved->cableNames[19])), saved->cableNames[20]),
+              std::tuple("P 500", std::string(20, ' ')));
+
+    cables(21);
+    w.dialogs.expectMessage();
+    w.command(files_button::kSave);
+    EXPECT_EQ(w.dialogs.messages().back(),
+              std::string("A span file holds at most 20 cables; 21 are selected.") + kTrapEnd);
+    EXPECT_EQ(ReadSpanFile(path)->cableNames, saved->cableNames) << "nothing is written";
+}
+
+TEST(span_file_flows_test, a_metric_file_switches_the_units_but_not_the_title_or_headings) {
+    Worksheet metric("Metric \r\n2\r\n");
+    metric.select(family::kStrand, "1/4 EHS 6M");
+    metric.main.Text9[0].setText("45.72");
+    const std::string path = metric.folder.file("metric.cn3");
+    metric.main.CommonDialog1.fileName = path;
+    metric.dialogs.expectMessage();
+    metric.command(files_button::kSave);
+
+    Worksheet english;
+    const auto title = english.main.Title.caption();
+    const auto heading = english.main.Grid2.text(0, 2);
+    ASSERT_TRUE(OpenSpanFile(english.program, path));
+    EXPECT_EQ(std::tuple(english.program.units.metricUnits, english.main.Title.caption(),
+                         english.main.Grid2.text(0, 2), english.main.Text9[0].text()),
+              std::tuple(1, title, heading, "45.72"));
+    EXPECT_EQ(english.main.Grid2.text(1, 2), metric.main.Grid2.text(1, 2)) << "shown in mm";
+}
+
+TEST(span_file_flows_test, a_fixed_diameter_is_shown_as_stored_otherwise_it_is_computed) {
+    Worksheet w;
+    SpanRecord r;
+    r.cableNames[0] = "1/4 EHS 6M";
+    r.bundleDiameter = 1.25f;
+    for (std::uint8_t flag : {1, 0}) {
+        r.fixedDiameterFlag = flag;
+        const std::string path = w.folder.file("fixed.cn3");
+        ASSERT_TRUE(WriteSpanFile(path, r).ok());
+        ASSERT_TRUE(OpenSpanFile(w.program, path));
+        EXPECT_EQ(w.main.Grid2.text(2, 2), flag ? " 1.25" : "0.240") << int(flag);
+    }
+}
+
+TEST(span_file_flows_test, save_asks_for_a_name_while_the_name_says_untitled_in_any_case) {
+    struct Row {
+        const char *what, *name;
+        bool asks;
+    };
+    const Row rows[] = {{"the default", "Untitled.cn3", true},
+                        {"lower case", "my untitled span.cn3", true},
+                        {"a real name", "Main Street.cn3", false}};
+    for (const auto& r : rows) {
+        Worksheet w;
+        w.main.CommonDialog1.fileName = w.folder.file(r.name);
+        if (r.asks) w.dialogs.answerSave(w.folder.file("chosen.cn3"));
+        w.dialogs.expectMessage();
+        w.command(files_button::kSave);
+        EXPECT_EQ(w.folder.exists(r.asks ? "chosen.cn3" : r.name), true) << r.what;
+        EXPECT_TRUE(w.dialogs.allAnswered()) << r.what;
+    }
+}
+
+TEST(span_file_flows_test, a_cancelled_dialog_cancels_the_command) {
+    Worksheet w;
+    w.fill();
+    const auto before = w.screen();
+    const std::string name = w.main.CommonDialog1.fileName;
+    w.dialogs.answerOpen(std::nullopt).answerSave(std::nullopt).answerSave(std::nullopt);
+    w.command(files_button::kOpen);
+    w.command(files_button::kSave);  // untitled: the name is asked first
+    w.command(files_button::kSaveAs);
+    EXPECT_EQ(std::tuple(w.screen() == before, w.main.CommonDialog1.fileName, w.dialogs.messages()),
+              std::tuple(true, name, std::vector<std::string>{}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 2)
+        << "only the catalogue and the settings file";
+}
+
+TEST(span_file_flows_test, opening_what_is_not_a_span_file_says_so_once_and_changes_nothing) {
+    Worksheet w;
+    w.fill();
+    w.folder.write("short.cn3", "not a span");
+    const auto before = w.screen();
+    const std::string name = w.main.CommonDialog1.fileName;
+    for (const char* file : {"missing.cn3", "short.cn3"}) {
+        w.dialogs.answerOpen(w.folder.file(file)).expectMessage();
+        w.command(files_button::kOpen);
+    }
+    const auto messages = w.dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0],
+              "Error - The span file " + w.folder.file("missing.cn3") + " does not exist.");
+    EXPECT_EQ(messages[1], "Error - The span file " + w.folder.file("short.cn3") +
+                               " is 10 bytes long, not 940, so it is not a span file.");
+    EXPECT_EQ(std::tuple(w.screen() == before, w.main.CommonDialog1.fileName,
+                         w.folder.exists("missing.cn3")),
+              std::tuple(true, name, false));
+}
+
+TEST(span_file_flows_test, the_exit_path_leaves_only_with_the_save_asked_for) {
+    struct Row {
+        const char* what;
+        bool edited, yes;
+        std::optional<std::string> saveAs;  // relative to the folder
+        const char* bundle;                 // the bundle cell at the time
+        bool leaves;
+        const char* message;  // the last message, if any
+    };
+    const Row rows[] = {
+        {"not edited: no question", false, false, {}, nullptr, true, nullptr},
+        {"No", true, false, {}, nullptr, true, nullptr},
+        {"Yes, then a name", true, true, "span.cn3", nullptr, true, "Data saved"},
+        {"Yes, then cancelled", true, true, std::nullopt, nullptr, false, nullptr},
+        {"Yes, a save that fails", true, true, "no folder/span.cn3", nullptr, false, "could not"},
+        {"Yes, a bundle cell that is not a number", true, true, "span.cn3", "abc", false,
+         "The bundle diameter \"abc\" is not a number."},
+    };
+    for (const auto& r : rows) {
+        Worksheet w;
+        w.select(family::kStrand, "1/4 EHS 6M");
+        w.program.worksheetEdited = r.edited;
+        if (r.bundle) w.main.Grid2.setText(w.main.Grid2.rows() - 1, 2, r.bundle);
+        if (r.edited) w.dialogs.answerYesNo(r.yes);
+        if (r.yes)
+            w.dialogs.answerSave(r.saveAs ? std::optional(w.folder.file(*r.saveAs)) : std::nullopt);
+        if (r.message) w.dialogs.expectMessage();
+        EXPECT_EQ(ConfirmExit(w.program), r.leaves) << r.what;
+        EXPECT_TRUE(w.dialogs.allAnswered()) << r.what;
+        if (r.message) {
+            EXPECT_NE(w.dialogs.messages().back().find(r.message), std::string::npos) << r.what;
+            if (!r.leaves) {
+                EXPECT_TRUE(w.dialogs.messages().back().ends_with(kTrapEnd)) << r.what;
+            }
+        }
+    }
+}
+
+TEST(span_file_flows_test, user_cables_of_an_open_editing_panel_are_saved_at_exit) {
+    Worksheet w;
+    w.main.Command1.click();  // the editing panel
+    ASSERT_TRUE(w.program.editingMode());
+    w.dialogs.answerInput("P 500 MINE").answerYesNo(false);
+    w.select(family::kK5, "P 500");  // copied under the name asked for
+    EXPECT_TRUE(ConfirmExit(w.program));
+    EXPECT_NE(w.folder.read("CABLEADD.TXT").find("P 500 MINE\t"), std::string::npos);
+}
+
+TEST(span_file_flows_test, a_new_worksheet_clears_flags_results_cables_and_pages) {
+    Worksheet w;
+    w.fill();
+    w.main.SSTab1.setTab(page::kSagTension);
+    w.main.SSTab1.setTab(page::kFilesPrint);
+    w.program.spanRecord.fixedDiameterFlag = 1;
+    ASSERT_NE(w.main.Label4.caption(), "");
+    SpanFileAction(w.program, span_file::kReset);
+    const ui::Grid& g = w.main.Grid2;
+    EXPECT_EQ(std::tuple(w.program.worksheetEdited, w.program.spanRecord.fixedDiameterFlag,
+                         w.main.Label4.caption(), g.rows(), g.text(1, 2), g.text(1, 3),
+                         w.main.Option1.selected(), w.main.SSTab1.tab(), w.main.SSTab2.tab()),
+              std::tuple(0, 0, "", 2, "", "", 1, page::kCables, family::kStrand));
+    EXPECT_TRUE(w.main.CommonDialog1.fileName.ends_with("Untitled.cn3"));
+}
+
+TEST(span_file_flows_test, a_carrier_without_stiffness_is_said_once_per_selection) {
+    Worksheet w;
+    w.select(family::kK5, "P 500");  // a lone lashed cable carries itself, with no stiffness
+    w.dialogs.expectMessage();
+    for (const char* creep : {"0.0", "0.01", "0.02"}) w.main.Text9[4].setText(creep);
+    w.select(family::kK5, "P 750");
+    w.main.Text9[4].setText("0.03");  // two lashed cables: nothing carries them
+    w.main.Grid2.click(2, 1);         // back to the lone cable
+    w.dialogs.expectMessage();
+    w.main.Text9[4].setText("0.04");
+    w.main.Text9[4].setText("0.05");
+    EXPECT_EQ(w.dialogs.messages(),
+              std::vector<std::string>(2, "Error - Axial stiffness of P 500 is 0"));
+}
+
+}  // namespace
+}  // namespace cn3::test
