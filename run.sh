@@ -7,10 +7,16 @@ scripts/ensure-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build --target catenova
 
-# The shipped files are copied only where missing: a user's settings and cables stay.
-mkdir -p userdata
+# The shipped data files and example spans are copied only where missing: a user's settings,
+# cables and spans stay.
+mkdir -p userdata/examples
 for f in data/*; do
+  [ -f "$f" ] || continue
   [ -e "userdata/$(basename "$f")" ] || cp "$f" userdata/
+done
+for f in data/examples/*.cn3; do
+  [ -e "$f" ] || continue
+  [ -e "userdata/examples/$(basename "$f")" ] || cp "$f" userdata/examples/
 done
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

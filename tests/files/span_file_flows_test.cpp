@@ -333,5 +333,22 @@ TEST(span_file_flows_test, a_carrier_without_stiffness_is_said_once_per_selectio
               std::vector<std::string>(2, "Error - Axial stiffness of P 500 is 0"));
 }
 
+TEST(span_file_flows_test, the_shipped_examples_open_without_a_message_and_compute) {
+    int opened = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(CN3_SOURCE_DIR) / "data/examples")) {
+        Worksheet w;
+        const std::string name = entry.path().filename().string();
+        ASSERT_TRUE(OpenSpanFile(w.program, entry.path().string())) << name;
+        w.main.SSTab1.setTab(page::kSagTension);
+        EXPECT_EQ(std::tuple(w.dialogs.messages().size(), w.main.SSTab1.tab()),
+                  std::tuple(0u, page::kSagTension))
+            << name;
+        EXPECT_NE(w.main.Label4.caption().find("Span Tension = "), std::string::npos) << name;
+        ++opened;
+    }
+    EXPECT_GE(opened, 3);
+}
+
 }  // namespace
 }  // namespace cn3::test
