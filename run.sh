@@ -24,5 +24,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "To run it without a screen:  scripts/ensure-packages.sh xvfb xauth && xvfb-run -a ./run.sh"
   exit 1
 fi
+# A span file named here is opened at start-up; its path is taken before moving to userdata/.
+args=()
+for a in "$@"; do args+=("$(realpath -- "$a")"); done
 cd userdata
-exec ../build/src/qt/catenova
+exec ../build/src/qt/catenova "${args[@]}"

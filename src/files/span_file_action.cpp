@@ -20,6 +20,10 @@ constexpr int kNameColumn = 1, kDiameterColumn = 2, kWeightColumn = 3;
 constexpr int kMaxCables = SpanRecord::kCableNames - 1;
 const std::string kBlankName(20, ' ');
 
+std::string WithoutFill(const std::string& text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
 // The shortest text that reads back as the float, with a leading blank when it is not
 // negative: 1.25f gives " 1.25".
 std::string ShortestText(float value) {
@@ -67,10 +71,14 @@ void RestoreCableRows(Program& program, const SpanRecord& record) {
 void Restore(Program& program) {
     const SpanRecord& r = program.spanRecord;
     MainForm& main = program.main;
-    main.Text1.setText(r.name);
-    main.Text2.setText(r.date);
-    main.Text3.setText(r.spanId);
-    main.Text4.setText(r.notes);
+    // Texts without the blanks that fill their fields in the file: with them, a name of 21
+    // characters would come back as 30, and whatever the designer typed after it would be
+    // cut off at the next save; a span entry "18      " would read a digit typed at its end
+    // as nothing and head the clearance column "18       ft".
+    main.Text1.setText(WithoutFill(r.name));
+    main.Text2.setText(WithoutFill(r.date));
+    main.Text3.setText(WithoutFill(r.spanId));
+    main.Text4.setText(WithoutFill(r.notes));
     main.HScroll1.setValue(r.installedTemperature);
     RestoreLoadingWindow(program, r.loadingCells, r.userLoadings);
 
@@ -82,12 +90,8 @@ void Restore(Program& program) {
         main.Grid2.setText(main.Grid2.rows() - 1, kDiameterColumn, ShortestText(r.bundleDiameter));
     }
 
-    // The entries without the blanks that filled their fields: "18" and not "18      ", so
-    // that a digit typed at the end is read and the clearance heading reads "18 ft".
-    for (size_t i = 0; i < main.Text9.size(); ++i) {
-        const std::string& entry = r.spanEntries[i];
-        main.Text9[i].setText(entry.substr(0, entry.find_last_not_of(' ') + 1));
-    }
+    for (size_t i = 0; i < main.Text9.size(); ++i)
+        main.Text9[i].setText(WithoutFill(r.spanEntries[i]));
     main.Option1.select(r.sagMode == 0 ? 0 : 1);
     main.Check2.setChecked(r.showTemperatureEffect != 0);
     main.Check1[0].setChecked(r.showPointOfInterest != 0);

@@ -69,10 +69,12 @@ void bindTo(ui::Label& model, ClickableLabel* widget) {
 void bindTo(ui::TextBox& model, QLineEdit* widget) {
     follow(model, widget, [&model](QLineEdit* w) {
         showState(model, w);
+        w->setMaxLength(model.maxLength() > 0 ? model.maxLength() : 32767);
         const QString text = toQ(model.text());
         if (w->text() != text) {
             const QSignalBlocker quiet(w);
             w->setText(text);
+            w->setCursorPosition(0);  // a text the program puts in shows from its start
         }
     });
     QObject::connect(widget, &QLineEdit::textEdited, widget, [&model](const QString& text) {

@@ -1,6 +1,7 @@
 // Catenova: start-up runs headless on the program's state, then the main window shows it.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "app/start_up.h"
 #include "files/files_commands.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     // A span file named on the command line opens as "Open" would open it.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
-        cn3::qt::RunGuarded([&] { cn3::OpenSpanFile(program, files.front().toStdString()); });
+        cn3::qt::RunGuarded([&] {
+            cn3::OpenSpanFile(program, QFileInfo(files.front()).absoluteFilePath().toStdString());
+        });
     return QApplication::exec();
 }

@@ -49,9 +49,12 @@ std::string QtDialogs::input(std::string_view prompt, std::string_view title,
 }
 
 namespace {
+// The current file where it is (an opened span keeps its folder); a name without a folder
+// that exists is proposed in the start folder.
 QString StartPath(const ui::FileDialogRequest& request) {
-    const QString name = QFileInfo(toQ(request.fileName)).fileName();
-    return QDir(toQ(request.startFolder)).filePath(name);
+    const QFileInfo current(toQ(request.fileName));
+    if (current.isAbsolute() && current.dir().exists()) return current.absoluteFilePath();
+    return QDir(toQ(request.startFolder)).filePath(current.fileName());
 }
 }  // namespace
 

@@ -44,10 +44,16 @@ class Label : public Control {
 };
 
 // A text field. setText fires onChange whenever the text changes, whoever changed it.
+// A maximum length (characters, 0 for none) limits what the user can type.
 class TextBox : public Control {
   public:
     explicit TextBox(std::string text = {}) : text_(std::move(text)) {}
     const std::string& text() const { return text_; }
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int characters) {
+        maxLength_ = characters;
+        notify();
+    }
     void setText(std::string text) {
         if (text_ == text) return;
         text_ = std::move(text);
@@ -58,6 +64,7 @@ class TextBox : public Control {
 
   private:
     std::string text_;
+    int maxLength_ = 0;
 };
 
 class Button : public Control {
