@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/data_files.h"
 #include "app/start_up.h"
+#include "core/data_files.h"
 #include "core/settings_file.h"
 
 namespace cn3 {
@@ -64,6 +64,8 @@ void NewWorksheet(Program& program) {
     for (int col = main.Grid2.cols() - 1; col >= 2; --col) main.Grid2.setText(bundleRow, col, "");
 
     main.Label4.setCaption("");
+    main.StatusMessage.setCaption("");
+    main.ResultsNote.setCaption("");
     main.Command1.setVisible(false);
     main.Command3.setEnabled(true);
     main.CommonDialog1.fileName =
