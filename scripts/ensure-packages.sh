@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core "$@")
+          libbenchmark-dev fonts-dejavu-core fonts-liberation "$@")
 
 missing=()
 for p in "${packages[@]}"; do
