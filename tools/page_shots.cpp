@@ -1,12 +1,13 @@
 // Screenshots of every page of the real main window for a worked example: a 1/4 in EHS strand
 // with three coax cables over 150 ft, both NESC options and the temperature table shown.
-// Usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT]. Runs offscreen in a temporary data folder
+// Usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT | min]. Runs offscreen in a temporary data folder
 // filled from the shipped data; used to compare the window before and after a change.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <string_view>
 
 #include "app/start_up.h"
 #include "qt/main_window.h"
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT]\n");
+        std::fprintf(stderr, "usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT | min]\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -65,10 +66,6 @@ int main(int argc, char** argv) {
     program.dataFolder = data.path().toStdString();
     cn3::qt::MainWindow window(program);
     if (!cn3::StartProgram(program)) return 1;
-    if (argc > 2) {
-        int w = 0, h = 0;
-        if (std::sscanf(argv[2], "%dx%d", &w, &h) == 2) window.resize(w, h);
-    }
     window.show();
     settle();
 
@@ -82,6 +79,13 @@ int main(int argc, char** argv) {
     program.main.Text9[3].setText("18");
     program.main.Check1[0].setChecked(true);
     program.main.Check1[1].setChecked(true);
+    settle();
+    if (argc > 2) {
+        int w = 0, h = 0;
+        // "min": the smallest the window can be made.
+        if (std::string_view(argv[2]) == "min") window.resize(1, 1);
+        if (std::sscanf(argv[2], "%dx%d", &w, &h) == 2) window.resize(w, h);
+    }
     settle();
 
     for (int page = 0; page < 6; ++page) {

@@ -1,9 +1,11 @@
 #include "qt/grid_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <numeric>
 
 #include "qt/bind.h"
 #include "qt/guarded.h"
@@ -23,6 +25,21 @@ Qt::Alignment ToQt(ui::Align a) {
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
+
+// Sizes grown to fill `room` in proportion to themselves, the rounding left to the last one;
+// unchanged when they already fill it.
+std::vector<int> Spread(const std::vector<int>& sizes, int room) {
+    const long long total = std::accumulate(sizes.begin(), sizes.end(), 0LL);
+    if (sizes.empty() || total <= 0 || room <= total) return sizes;
+    std::vector<int> spread(sizes.size());
+    int used = 0;
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        spread[i] = static_cast<int>(sizes[i] * static_cast<long long>(room) / total);
+        used += spread[i];
+    }
+    spread.back() += room - used;
+    return spread;
+}
 }  // namespace
 
 GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), model_(model) {
@@ -32,10 +49,19 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
     verticalHeader()->setMinimumSectionSize(4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab leaves the grid; inside it the arrow keys move.
+    setFocusPolicy(Qt::StrongFocus);
+    setTabKeyNavigation(false);
     setWordWrap(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setStyleSheet(QStringLiteral("QTableWidget::item { padding: 0px 1px; }"));
+    // The columns always fill the width, so there is never anything to scroll sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setTextElideMode(Qt::ElideRight);
+    // The current cell is framed while the grid has the keyboard.
+    setStyleSheet(
+        QStringLiteral("QTableWidget::item { padding: 0px 1px; }"
+                       "QTableWidget::item:focus { border: 2px solid palette(highlight); }"));
     QFont f = font();
     f.setPointSizeF(8.0);
     setFont(f);
@@ -52,8 +78,14 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
 
 void GridView::setFitHeight(bool on) {
     fitHeight_ = on;
+    setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     dirty_ = true;
     refreshNow();
+}
+
+void GridView::setMinimumRows(int rows) {
+    minimumRows_ = rows;
+    updateLimits();
 }
 
 int GridView::columnPixels(int col) const {
@@ -102,9 +134,11 @@ void GridView::refreshNow() {
     setRowCount(rows);
     setColumnCount(cols);
     const QBrush headingBrush = palette().brush(QPalette::Button);
-    for (int c = 0; c < cols; ++c) setColumnWidth(c, columnPixels(c));
+    colPixels_.resize(static_cast<size_t>(cols));
+    for (int c = 0; c < cols; ++c) colPixels_[static_cast<size_t>(c)] = columnPixels(c);
+    rowPixels_.resize(static_cast<size_t>(rows));
     for (int r = 0; r < rows; ++r) {
-        setRowHeight(r, toPixelsY(model_.rowHeight(r)));
+        rowPixels_[static_cast<size_t>(r)] = toPixelsY(model_.rowHeight(r));
         const bool fixedRow = r < model_.fixedRows();
         for (int c = 0; c < cols; ++c) {
             QTableWidgetItem* cell = item(r, c);
@@ -120,23 +154,71 @@ void GridView::refreshNow() {
             cell->setBackground(fixed ? headingBrush : QBrush());
         }
     }
+    updateLimits();
+    spreadOverViewport();
     setUpdatesEnabled(true);
-    // The columns keep their widths; the page lays the grid out around them.
+}
+
+void GridView::updateLimits() {
     const QSize needed = contentSize();
-    // Never narrower than before, so the controls beside the grid stay put from one listing
-    // to the next.
     widest_ = std::max(widest_, needed.width());
-    setFixedWidth(widest_);
-    // A fitted grid shows all its rows: the page gives it exactly the height they need.
-    if (fitHeight_) setFixedHeight(needed.height());
+    setMinimumWidth(widest_);
+    int height = needed.height();
+    if (!fitHeight_) {
+        height = 2 * frameWidth();
+        for (int r = 0; r < model_.fixedRows() && r < model_.rows(); ++r)
+            height += toPixelsY(model_.rowHeight(r));
+        height += minimumRows_ * toPixelsY(ui::Grid::kDefaultRowHeight);
+    }
+    setMinimumHeight(height);
+}
+
+void GridView::spreadOverViewport() {
+    const std::vector<int> widths = Spread(colPixels_, viewport()->width());
+    for (size_t c = 0; c < widths.size(); ++c)
+        if (columnWidth(static_cast<int>(c)) != widths[c])
+            setColumnWidth(static_cast<int>(c), widths[c]);
+    const std::vector<int> heights =
+        fitHeight_ ? Spread(rowPixels_, viewport()->height()) : rowPixels_;
+    for (size_t r = 0; r < heights.size(); ++r)
+        if (rowHeight(static_cast<int>(r)) != heights[r])
+            setRowHeight(static_cast<int>(r), heights[r]);
+}
+
+bool GridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) spreadOverViewport();
+    return QTableWidget::viewportEvent(event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: {
+            const int row = currentRow();
+            const int col = currentColumn();
+            if (row >= model_.fixedRows() && col >= 0) RunGuarded([&] { model_.click(row, col); });
+            event->accept();
+            return;
+        }
+        default:
+            QTableWidget::keyPressEvent(event);
+    }
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    // Arriving by Tab, the keyboard starts on the first row below the headings.
+    if (!currentIndex().isValid() && rowCount() > model_.fixedRows())
+        setCurrentCell(model_.fixedRows(), 0);
+    QTableWidget::focusInEvent(event);
 }
 
 QSize GridView::contentSize() const {
     // A grid that fits its rows never scrolls down, so it needs no room for the scroll bar.
     int w = 2 * frameWidth() + (fitHeight_ ? 0 : verticalScrollBar()->sizeHint().width());
-    for (int c = 0; c < model_.cols(); ++c) w += columnWidth(c);
+    for (int width : colPixels_) w += width;
     int h = 2 * frameWidth();
-    for (int r = 0; r < model_.rows(); ++r) h += toPixelsY(model_.rowHeight(r));
+    for (int height : rowPixels_) h += height;
     return {w, h};
 }
 

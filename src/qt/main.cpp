@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Catenova"));
 
     cn3::Program program;
-    cn3::qt::QtDialogs dialogs([&program] { return program.main.Title.caption(); });
+    cn3::qt::QtDialogs dialogs;
     program.dialogs = &dialogs;
 
     cn3::qt::MainWindow window(program);
