@@ -1,7 +1,7 @@
 // Screenshots of every page of the real main window for a worked example: a 1/4 in EHS strand
 // with three coax cables over 150 ft, both NESC options and the temperature table shown.
-// Usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT | min]. Runs offscreen in a temporary data folder
-// filled from the shipped data; used to compare the window before and after a change.
+// Usage: cn3_page_shots OUTPUT_FOLDER [WIDTHxHEIGHT | min]. Runs offscreen in a temporary data
+// folder filled from the shipped data; used to compare the window before and after a change.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>

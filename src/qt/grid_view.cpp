@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
@@ -39,6 +40,12 @@ std::vector<int> Spread(const std::vector<int>& sizes, int room) {
     }
     spread.back() += room - used;
     return spread;
+}
+// Marks a layout and every layout inside it as needing its sizes worked out again.
+void InvalidateAll(QLayout* layout) {
+    if (!layout) return;
+    layout->invalidate();
+    for (int i = 0; i < layout->count(); ++i) InvalidateAll(layout->itemAt(i)->layout());
 }
 }  // namespace
 
@@ -162,7 +169,6 @@ void GridView::refreshNow() {
 void GridView::updateLimits() {
     const QSize needed = contentSize();
     widest_ = std::max(widest_, needed.width());
-    setMinimumWidth(widest_);
     int height = needed.height();
     if (!fitHeight_) {
         height = 2 * frameWidth();
@@ -170,7 +176,16 @@ void GridView::updateLimits() {
             height += toPixelsY(model_.rowHeight(r));
         height += minimumRows_ * toPixelsY(ui::Grid::kDefaultRowHeight);
     }
+    if (minimumWidth() == widest_ && minimumHeight() == height) return;
+    setMinimumWidth(widest_);
     setMinimumHeight(height);
+    // A page that is not showing lays itself out afresh only when it is shown, so the window
+    // would learn of the new size late and grow then. Tell every container up to the window
+    // now, so that the window's smallest size covers every page at all times.
+    for (QWidget* w = parentWidget(); w && !w->isWindow(); w = w->parentWidget()) {
+        InvalidateAll(w->layout());
+        w->updateGeometry();
+    }
 }
 
 void GridView::spreadOverViewport() {

@@ -58,9 +58,7 @@ QLabel* label(ui::Label& model, const QString& name) {
     return bound<QLabel>(model, name);
 }
 QPushButton* button(ui::Button& model, const QString& name) {
-    auto* w = bound<QPushButton>(model, name);
-    w->setAccessibleName(accessibleCaption(w->text()));
-    return w;
+    return bound<QPushButton>(model, name);
 }
 QCheckBox* checkBox(ui::CheckBox& model, const QString& name) {
     return bound<QCheckBox>(model, name);
@@ -125,6 +123,9 @@ class TemperatureBar : public QScrollBar {
   public:
     TemperatureBar() : QScrollBar(Qt::Horizontal) {
         setFocusPolicy(Qt::StrongFocus);
+        // Right and Page Up warm, Left and Page Down cool (a scroll bar's keys are turned the
+        // other way round for documents).
+        setInvertedControls(false);
         setSingleStep(1);
         setPageStep(10);
     }

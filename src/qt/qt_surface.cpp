@@ -22,13 +22,29 @@ QString DrawingFontFamily() {
     return family;
 }
 
+int StretchToLayoutWidths(const QFont& font) {
+    // Arial's figures are 0.556 of the type size wide; ten of them at 100 pixels are 556.
+    QFont probe = font;
+    probe.setPixelSize(100);
+    probe.setStretch(QFont::Unstretched);
+    const double figures = QFontMetricsF(probe).horizontalAdvance(QStringLiteral("0123456789"));
+    if (figures <= 0) return QFont::Unstretched;
+    return std::clamp(qRound(100.0 * 556.0 / figures), 50, 100);
+}
+
 QFont QtSurface::fontFor(double points, bool bold) const {
-    const QString family = DrawingFontFamily();
-    QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
+    static const QFont type = [] {
+        const QString family = DrawingFontFamily();
+        QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
+        if (family.isEmpty()) font.setStretch(StretchToLayoutWidths(font));
+        // Unrounded advances, so a table measured at one scale and shown at another keeps
+        // its gaps.
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+        return font;
+    }();
+    QFont font = type;
     font.setPointSizeF(points > 0 ? points : 8.0);
     font.setBold(bold);
-    // Unrounded advances, so a table measured at one scale and shown at another keeps its gaps.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

@@ -23,9 +23,13 @@ namespace cn3::qt {
 
 // The family every drawn and printed text uses. The tables are laid out in twips for type of
 // Arial's widths: Liberation Sans (Debian's fonts-liberation) has them, and so have Arimo and
-// Arial; with none of them installed it is empty and the application's font is used, whose
-// wider figures may then run closer together.
+// Arial. With none of them installed it is empty, and the application's font is used, narrowed
+// (StretchToLayoutWidths) until its figures are as wide as Arial's.
 QString DrawingFontFamily();
+
+// The stretch (percent, 50 to 100) at which the font's figures take Arial's widths; 100 for a
+// font whose figures are no wider.
+int StretchToLayoutWidths(const QFont& font);
 
 class QtSurface : public ui::Surface {
   public:
