@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
+#include <cmath>
 #include <numeric>
 
 #include "qt/bind.h"
@@ -69,9 +70,9 @@ GridView::GridView(ui::Grid& model, QWidget* parent) : QTableWidget(parent), mod
     setStyleSheet(
         QStringLiteral("QTableWidget::item { padding: 0px 1px; }"
                        "QTableWidget::item:focus { border: 2px solid palette(highlight); }"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
+    baseFont_ = font();
+    baseFont_.setPointSizeF(8.0);
+    setFont(baseFont_);
 
     QPointer<GridView> self(this);
     model_.observe([self] {
@@ -98,7 +99,7 @@ void GridView::setMinimumRows(int rows) {
 int GridView::columnPixels(int col) const {
     // The twips were chosen for a narrower type than most screens have; a column whose
     // widest line would not fit is widened to it rather than cutting figures short.
-    const QFontMetrics metrics(font());
+    const QFontMetrics metrics(baseFont_);
     int widest = 0;
     for (int r = 0; r < model_.rows(); ++r) {
         for (const QString& line : shown(model_.text(r, col)).split(QLatin1Char('\n')))
@@ -188,13 +189,38 @@ void GridView::updateLimits() {
     }
 }
 
+double GridView::zoomFor(QSize room) const {
+    const int width = std::accumulate(colPixels_.begin(), colPixels_.end(), 0);
+    const int height = std::accumulate(rowPixels_.begin(), rowPixels_.end(), 0);
+    if (width <= 0 || height <= 0) return 1.0;
+    double zoom = double(room.width()) / width;
+    if (fitHeight_) zoom = std::min(zoom, double(room.height()) / height);
+    // In steps of 5 %, so that a resize by a pixel or two does not set a new type size.
+    return std::clamp(std::floor(zoom * 20.0) / 20.0, 1.0, kMaxZoom);
+}
+
 void GridView::spreadOverViewport() {
-    const std::vector<int> widths = Spread(colPixels_, viewport()->width());
+    // A grid that scrolls is judged as if its scroll bar showed, so that the bar coming and
+    // going with the zoom cannot change the zoom again.
+    QSize room = viewport()->size();
+    if (!fitHeight_ && !verticalScrollBar()->isVisible())
+        room.rwidth() -= verticalScrollBar()->sizeHint().width();
+    const double zoom = zoomFor(room);
+    QFont type = baseFont_;
+    type.setPointSizeF(baseFont_.pointSizeF() * zoom);
+    if (font() != type) setFont(type);
+    const auto scaled = [zoom](const std::vector<int>& sizes) {
+        std::vector<int> out;
+        out.reserve(sizes.size());
+        for (int size : sizes) out.push_back(qRound(size * zoom));
+        return out;
+    };
+    const std::vector<int> widths = Spread(scaled(colPixels_), viewport()->width());
     for (size_t c = 0; c < widths.size(); ++c)
         if (columnWidth(static_cast<int>(c)) != widths[c])
             setColumnWidth(static_cast<int>(c), widths[c]);
     const std::vector<int> heights =
-        fitHeight_ ? Spread(rowPixels_, viewport()->height()) : rowPixels_;
+        fitHeight_ ? Spread(scaled(rowPixels_), viewport()->height()) : scaled(rowPixels_);
     for (size_t r = 0; r < heights.size(); ++r)
         if (rowHeight(static_cast<int>(r)) != heights[r])
             setRowHeight(static_cast<int>(r), heights[r]);

@@ -3,8 +3,10 @@
 // widths and row heights from the model's twips at the screen's logical DPI (a column is
 // widened when its widest text would not fit), and alignment.
 //
-// The grid grows with its place in the window: extra width goes to the columns, and in a grid
-// that shows all its rows extra height goes to the rows, each in proportion to its own size.
+// The grid grows with its place in the window: its type and its columns and rows grow alike,
+// up to one and a half times, as far as the room allows (the width; and the height, in a grid
+// that shows all its rows); what room is left goes to the columns, and in a grid that shows
+// all its rows to the rows as well, each in proportion to its own size.
 // It is never narrower than its columns need, and never narrower than it once was, so the
 // controls beside it stay put from one listing to the next.
 //
@@ -49,11 +51,15 @@ class GridView : public QTableWidget {
     void scheduleRefresh();
     void updateLimits();
     void spreadOverViewport();
+    double zoomFor(QSize room) const;
     int columnPixels(int col) const;
     int toPixelsX(int twips) const;
     int toPixelsY(int twips) const;
 
+    static constexpr double kMaxZoom = 1.5;
+
     ui::Grid& model_;
+    QFont baseFont_;  // the type at the grid's own sizes
     bool dirty_ = true;
     bool scheduled_ = false;
     bool fitHeight_ = false;

@@ -8,6 +8,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/loading_table_drawing.h"
 #include "qt/bind.h"
@@ -151,6 +153,36 @@ class TemperatureBar : public QScrollBar {
     }
 };
 
+// The results text in even-width type, with room for its longest form (twelve lines of up to
+// 46 characters) whatever it shows now, so a new result never moves the page. Given more room
+// its type grows with it, up to one and a half times.
+class ResultsText : public QLabel {
+  public:
+    ResultsText() : base_(QFontDatabase::systemFont(QFontDatabase::FixedFont)) {
+        setFont(base_);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        const QFontMetrics metrics(base_);
+        setMinimumSize(metrics.horizontalAdvance(QString(kColumns, QLatin1Char('0'))),
+                       kLines * metrics.lineSpacing());
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        const double room =
+            std::min(double(width()) / minimumWidth(), double(height()) / minimumHeight());
+        QFont type = base_;
+        type.setPointSizeF(base_.pointSizeF() * std::clamp(std::floor(room * 20) / 20, 1.0, 1.5));
+        if (font() != type) setFont(type);
+    }
+
+  private:
+    static constexpr int kColumns = 46, kLines = 13;
+    QFont base_;
+};
+
 }  // namespace
 
 QWidget* BuildProjectPage(MainForm& form) {
@@ -272,18 +304,8 @@ QWidget* BuildSagTensionPage(MainForm& form) {
 
     auto* results = frame(form.Frame3, QStringLiteral("Frame3"));
     auto* resultsLayout = new QVBoxLayout(results);
-    auto* text = label(form.Label4, QStringLiteral("Label4"));
     // The results text lines its figures up with blanks, so it needs even character widths.
-    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Room for the longest text (twelve lines of up to 46 characters) whatever is shown now,
-    // so a new result never moves the page.
-    text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    const QFontMetrics metrics(text->font());
-    text->setMinimumSize(metrics.horizontalAdvance(QString(46, QLatin1Char('0'))),
-                         13 * metrics.lineSpacing());
-    resultsLayout->addWidget(text, 1);
+    resultsLayout->addWidget(bound<ResultsText>(form.Label4, QStringLiteral("Label4")), 1);
     columns->addWidget(results, 3);
     return page;
 }
