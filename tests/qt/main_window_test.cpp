@@ -36,7 +36,7 @@ TEST(main_window_test, opens_titled_on_the_cables_page_with_the_catalogue_and_ex
     // Widths and heights come from the twips at the screen's logical DPI; extra room widens
     // the columns in proportion.
     EXPECT_EQ(catalogue->ownColumnWidth(0), qRound(1700 * catalogue->logicalDpiX() / 1440.0));
-    EXPECT_EQ(catalogue->rowHeight(0), qRound(800 * catalogue->logicalDpiY() / 1440.0));
+    EXPECT_EQ(catalogue->ownRowHeight(0), qRound(800 * catalogue->logicalDpiY() / 1440.0));
     run.window->resize(1600, 900);
     QApplication::processEvents();
     EXPECT_NEAR(double(catalogue->columnWidth(0)) / catalogue->columnWidth(6),
