@@ -199,13 +199,28 @@ double GridView::zoomFor(QSize room) const {
     return std::clamp(std::floor(zoom * 20.0) / 20.0, 1.0, kMaxZoom);
 }
 
-void GridView::spreadOverViewport() {
+double GridView::ownZoom() const {
     // A grid that scrolls is judged as if its scroll bar showed, so that the bar coming and
     // going with the zoom cannot change the zoom again.
     QSize room = viewport()->size();
     if (!fitHeight_ && !verticalScrollBar()->isVisible())
         room.rwidth() -= verticalScrollBar()->sizeHint().width();
-    const double zoom = zoomFor(room);
+    return zoomFor(room);
+}
+
+void GridView::shareZoomWith(GridView* other) {
+    partner_ = other;
+    other->partner_ = this;
+}
+
+void GridView::spreadOverViewport() {
+    const double own = ownZoom();
+    const double zoom = partner_ ? std::min(own, partner_->ownZoom()) : own;
+    // The partner follows when this grid's room changes what the two can share.
+    if (partner_ && own != lastOwnZoom_) {
+        lastOwnZoom_ = own;
+        partner_->spreadOverViewport();
+    }
     QFont type = baseFont_;
     type.setPointSizeF(baseFont_.pointSizeF() * zoom);
     if (font() != type) setFont(type);

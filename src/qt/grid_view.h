@@ -40,6 +40,8 @@ class GridView : public QTableWidget {
     void setFitHeight(bool on);
     // A grid that scrolls is never shorter than its fixed rows and this many more.
     void setMinimumRows(int rows);
+    // Two grids side by side grow their type alike: by as much as the tighter of them allows.
+    void shareZoomWith(GridView* other);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +54,7 @@ class GridView : public QTableWidget {
     void updateLimits();
     void spreadOverViewport();
     double zoomFor(QSize room) const;
+    double ownZoom() const;
     int columnPixels(int col) const;
     int toPixelsX(int twips) const;
     int toPixelsY(int twips) const;
@@ -65,6 +68,8 @@ class GridView : public QTableWidget {
     bool fitHeight_ = false;
     int minimumRows_ = 6;
     int widest_ = 0;
+    GridView* partner_ = nullptr;
+    double lastOwnZoom_ = 0;
     std::vector<int> colPixels_;  // each column's own width, before any spreading
     std::vector<int> rowPixels_;
 };

@@ -230,6 +230,7 @@ QWidget* BuildCablesPage(MainForm& form) {
     auto* place = new QGridLayout;
     auto* selected =
         keepsPlace(grid(form.Grid2, QStringLiteral("Grid2"), QStringLiteral("Selected cables")));
+    selected->shareZoomWith(catalogue);
     place->addWidget(selected, 0, 0);
     auto* panel =
         keepsPlace(named(new PictureView(form.Picture1, 400, 240), QStringLiteral("Picture1")));
