@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/start_up.h"
 #include "core/data_files.h"
+#include "app/start_up.h"
 #include "core/settings_file.h"
 
 namespace cn3 {

@@ -282,6 +282,14 @@ TEST(window_use_test, a_stopped_recomputation_says_so_over_the_results_and_in_th
     Settle();
     EXPECT_EQ(std::tuple(status->text(), over->text(), results->text().contains("Span Length = 1,500.00 ft")),
               std::tuple(QString(), QString(), true));
+
+    sag->selectAll();
+    QTest::keyClicks(sag, "-2");
+    Settle();
+    EXPECT_EQ(status->text(), QStringLiteral("The results shown are not for the current entries: the sag is below 0."));
+    NewWorksheet(*run.program);  // no results, so nothing to say about them
+    Settle();
+    EXPECT_EQ(std::tuple(status->text(), over->text(), results->text()), std::tuple(QString(), QString(), QString()));
 }
 
 // Records where each drawn text lands and how wide it is, in twips.
