@@ -209,6 +209,29 @@ double LeadingNumber(std::string_view text) {
     return minus && value != 0.0 ? -value : value;
 }
 
+double LeadingGroupedNumber(std::string_view text) {
+    const auto digit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t first = i;
+    while (digit(i) && i - first < 4) ++i;
+    if (i == first || i - first > 3 || text[first] == '0') return LeadingNumber(text);
+    int groups = 0;
+    while (i < text.size() && text[i] == ',' && digit(i + 1) && digit(i + 2) && digit(i + 3)) {
+        i += 4;
+        ++groups;
+    }
+    const bool more = digit(i) || (i < text.size() && text[i] == ',' && digit(i + 1));
+    if (groups == 0 || more) return LeadingNumber(text);
+    std::string joined(text.substr(0, i));
+    std::erase(joined, ',');
+    joined += text.substr(i);
+    return LeadingNumber(joined);
+}
+
 std::string FormatDateMmDdYy(int year, int month, int day) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d/%02d/%02d", month % 100, day % 100,

@@ -29,6 +29,13 @@ std::string FormatNumber(double value, std::string_view pattern);
 // "" and "abc" read 0.
 double LeadingNumber(std::string_view text);
 
+// The leading number of a typed entry, whose integer part may be written in thousands groups
+// as the patterns write it: "1,500" and "1,500.25 ft" read 1500 and 1500.25. Only whole groups
+// count: one to three digits not starting with 0, then one or more "," and three digits, with
+// no digit or further "," and digit after them. Any other text reads as LeadingNumber does:
+// "1,50" and "1,5000" read 1, "0,500" reads 0.
+double LeadingGroupedNumber(std::string_view text);
+
 // Today's date (or any date) in the date pattern "mm/dd/yy".
 std::string FormatDateMmDdYy(int year, int month, int day);
 

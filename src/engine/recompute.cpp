@@ -4,6 +4,7 @@
 
 #include "engine/loading_conditions.h"
 #include "engine/loading_table_drawing.h"
+#include "engine/results_notes.h"
 #include "engine/results_text.h"
 #include "engine/selected_cables.h"
 #include "engine/solve_worksheet.h"
@@ -15,7 +16,7 @@ void Recompute(Program& program) {
     if (program.worksheetEdited == 0) return;
     program.worksheetEdited = 1;
 
-    // Every stop leaves every view as it was; two of them say why.
+    // Every stop leaves every view as it was; two of them also say why in a message box.
     const auto solved = SolveWorksheet(program);
     if (const auto* stop = std::get_if<SolveStopped>(&solved)) {
         std::string message;
@@ -29,10 +30,18 @@ void Recompute(Program& program) {
             NoteStopMessageSaid(program, message);
             if (program.stopToldFor != told) program.dialogs->message(message);
         }
+        // The results that stay in view are for other entries, and the window says so; a
+        // worksheet that has shown no results yet needs no such word.
+        if (!program.main.Label4.caption().empty()) {
+            program.main.StatusMessage.setCaption(StaleResultsText(*stop));
+            program.main.ResultsNote.setCaption(program.main.StatusMessage.caption());
+        }
         return;
     }
     program.stopToldFor.clear();
     const auto& solution = std::get<SpanSolution>(solved);
+    program.main.StatusMessage.setCaption("");
+    program.main.ResultsNote.setCaption(ResultsAccuracyNote(solution));
     program.main.Label4.setCaption(ResultsText(program.units, solution));
     FillTemperatureTable(program, solution);
     WriteLoadingResults(program, solution);

@@ -22,12 +22,16 @@ std::variant<SpanSolution, SolveStopped> SolveWorksheet(const Program& program) 
     s.support = ReadSupportCable(program.cables, s.cables.supportRow);
     s.inputs = ReadSpanInputs(program);
     if (s.inputs.span == 0.0f) return SolveStopped{SolveStop::NoSpan, {}};
+    if (s.inputs.span < 0.0f) return SolveStopped{SolveStop::NegativeSpan, {}};
     if (s.inputs.sag == 0.0f) return SolveStopped{SolveStop::NoSag, {}};
+    if (s.inputs.sag < 0.0f) return SolveStopped{SolveStop::NegativeSag, {}};
+    // The loading conditions take (1 + creep) of the stress-free length.
+    if (s.inputs.creep <= -1.0f) return SolveStopped{SolveStop::NoCableLeft, {}};
     const float EA = s.support.stiffness;
     if (EA == 0.0f || std::isnan(EA)) return SolveStopped{SolveStop::NoStiffness, s.support.name};
 
     s.installed = SolveInstalled(s.inputs, s.cables.totalWeight, s.support);
-    s.clearanceGiven = LeadingNumber(program.main.Text9[entry::kClearance].text()) != 0.0;
+    s.clearanceGiven = LeadingGroupedNumber(program.main.Text9[entry::kClearance].text()) != 0.0;
     s.temperatures = SweepTemperatures(s);
     s.bundleDiameter = OverallDiameter(program);
     s.conditions = SolveLoadingConditions(program, s);

@@ -20,8 +20,9 @@ struct SpanInputs {
     float installedTemperature = 0.0f;  // Ti, deg F
 };
 
-// A length entry: its leading number taken from display units into feet, kept to three
-// decimals of a foot as the entry pattern shows them.
+// A length entry: its leading number (thousands groups read whole, so "1,500" is 1500, as the
+// results text writes it) taken from display units into feet, kept to three decimals of a
+// foot as the entry pattern shows them. The other entries read their numbers the same way.
 float ReadLengthEntry(const Program& program, int index);
 
 // In percent mode the sag entry is a plain percentage of the span: 2 on 150 ft is 3 ft.

@@ -67,7 +67,10 @@ enum class SolveStop {
     NoCable,       // nothing is selected
     NoCarrier,     // no selected cable carries the span
     NoSpan,        // the span length reads 0
+    NegativeSpan,  // the span length reads below 0
     NoSag,         // the sag reads 0
+    NegativeSag,   // the sag reads below 0 (the tension would come out negative)
+    NoCableLeft,   // a creep entry of -1 or below takes the whole cable length away
     NoStiffness,   // the carrier's axial stiffness is 0 or not a number (`name`)
 };
 

@@ -59,7 +59,7 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
 void WriteClearanceHeading(Program& program) {
     std::string heading = "Clearance";
     heading += kHeaderBreak;
-    if (LeadingNumber(program.main.Text9[entry::kClearance].text()) != 0.0)
+    if (LeadingGroupedNumber(program.main.Text9[entry::kClearance].text()) != 0.0)
         heading +=
             program.main.Text9[entry::kClearance].text() + " " + program.units.label(unit::kLength);
     program.main.GridTemp.setText(0, 4, std::move(heading));

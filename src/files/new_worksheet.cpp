@@ -16,6 +16,8 @@ void NewWorksheet(Program& program) {
     for (int col = main.Grid2.cols() - 1; col >= 2; --col) main.Grid2.setText(bundleRow, col, "");
 
     main.Label4.setCaption("");
+    main.StatusMessage.setCaption("");
+    main.ResultsNote.setCaption("");
     main.Command1.setVisible(false);
     main.Command3.setEnabled(true);
     SetCurrentFileName(program,

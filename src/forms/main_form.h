@@ -95,6 +95,9 @@ class MainForm {
     // of the current entries) and, kept at its right, the name of the current span file.
     ui::Label StatusMessage;
     ui::Label StatusFileName;
+    // The line over the results on the result pages: the status message while the results are
+    // not current, otherwise a note on how far they can be trusted (empty when there is none).
+    ui::Label ResultsNote;
 
     // Asks the host to close the main window (the view runs the exit path and quits); false
     // when the window stays open.

@@ -84,6 +84,7 @@ void bindTo(ui::TextBox& model, QLineEdit* widget) {
 
 void bindTo(ui::Button& model, QPushButton* widget) {
     widget->setText(toQ(model.caption()));
+    widget->setAccessibleName(widget->text());
     follow(model, widget, [&model](QPushButton* w) { showState(model, w); });
     QObject::connect(widget, &QPushButton::clicked, widget,
                      [&model] { RunGuarded([&] { model.click(); }); });

@@ -4,11 +4,13 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "qt/qt_dialogs.h"
+
 namespace cn3::qt {
 
 namespace {
 void ShowFault(const QString& what) {
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Catenova"),
+    QMessageBox::warning(QApplication::activeWindow(), BoxTitle(),
                          QStringLiteral("Error - The last action could not be completed: ") + what,
                          QMessageBox::Ok);
 }

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     cn3::Program program;
-    cn3::qt::QtDialogs dialogs([&program] { return program.main.Title.caption(); });
+    cn3::qt::QtDialogs dialogs;
     program.dialogs = &dialogs;
 
     cn3::qt::MainWindow window(program);

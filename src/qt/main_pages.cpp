@@ -4,9 +4,14 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QScrollArea>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "engine/loading_table_drawing.h"
 #include "qt/bind.h"
 #include "qt/grid_view.h"
 #include "qt/picture_view.h"
@@ -33,6 +38,24 @@ W* bound(Model& model, const QString& name) {
     return w;
 }
 
+// A caption as a name for a screen reader: "Name:" is "Name", and the blanks that break
+// "Pt of Interest     Distance" onto two lines are one.
+QString accessibleCaption(const QString& caption) {
+    QString name = caption.simplified();
+    while (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    return name;
+}
+
+// Keeps a widget's room in the layout while its model hides it, so that nothing else moves
+// when a family tab changes or a box is ticked.
+template <class W>
+W* keepsPlace(W* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    return widget;
+}
+
 QLabel* label(ui::Label& model, const QString& name) {
     return bound<QLabel>(model, name);
 }
@@ -52,16 +75,23 @@ QLineEdit* textBox(ui::TextBox& model, const QString& name, int width = 0) {
     return w;
 }
 
-// A grid sized to its columns, growing in height only as far as its rows need.
-GridView* grid(ui::Grid& model, const QString& name) {
+GridView* grid(ui::Grid& model, const QString& name, const QString& accessibleName) {
     auto* w = named(new GridView(model), name);
-    w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    w->setTextElideMode(Qt::ElideRight);
+    w->setAccessibleName(accessibleName);
     return w;
 }
 
+// The caption names the field for a screen reader and is its buddy.
+QLabel* names(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    field->setAccessibleName(accessibleCaption(caption->text()));
+    return caption;
+}
+
 // A caption above its entry field, both following the caption's visibility model separately.
-QWidget* captioned(QLabel* caption, QWidget* field) {
+// `field` may be a row holding the entry `entry`.
+QWidget* captioned(QLabel* caption, QWidget* field, QWidget* entry = nullptr) {
+    names(caption, entry ? entry : field);
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -71,6 +101,88 @@ QWidget* captioned(QLabel* caption, QWidget* field) {
     return box;
 }
 
+// The line over the results: why they are not those of the current entries, or a note on
+// them. It keeps one line of room when empty, so the results do not move when it speaks, and
+// does not widen the window for a long text.
+QLabel* resultsNote(ui::Label& model, const QString& name) {
+    auto* note = label(model, name);
+    note->setMinimumHeight(note->fontMetrics().height() + 4);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    note->setPalette(palette);
+    QFont font = note->font();
+    font.setBold(true);
+    note->setFont(font);
+    return note;
+}
+
+// The installed-temperature scroll bar: a stop of the Tab chain, moved by the arrow keys one
+// degree and by the Page keys ten (the slider's own keys). Its handle is drawn over in the
+// highlight colour, which stands out from the groove in any style, and the bar is framed
+// while it has the keyboard.
+class TemperatureBar : public QScrollBar {
+  public:
+    TemperatureBar() : QScrollBar(Qt::Horizontal) {
+        setFocusPolicy(Qt::StrongFocus);
+        // Right and Page Up warm, Left and Page Down cool (a scroll bar's keys are turned the
+        // other way round for documents).
+        setInvertedControls(false);
+        setSingleStep(1);
+        setPageStep(10);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        QPainter painter(this);
+        QStyleOptionSlider bar;
+        initStyleOption(&bar);
+        const QRect handle =
+            style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor colour = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                              QPalette::Highlight);
+        painter.setPen(colour.darker(130));
+        painter.setBrush(colour);
+        painter.drawRoundedRect(QRectF(handle).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+        if (!hasFocus()) return;
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+};
+
+// The results text in even-width type, with room for its longest form (twelve lines of up to
+// 46 characters) whatever it shows now, so a new result never moves the page. Given more room
+// its type grows with it, up to one and a half times.
+class ResultsText : public QLabel {
+  public:
+    ResultsText() : base_(QFontDatabase::systemFont(QFontDatabase::FixedFont)) {
+        setFont(base_);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        const QFontMetrics metrics(base_);
+        setMinimumSize(metrics.horizontalAdvance(QString(kColumns, QLatin1Char('0'))),
+                       kLines * metrics.lineSpacing());
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        const double room =
+            std::min(double(width()) / minimumWidth(), double(height()) / minimumHeight());
+        QFont type = base_;
+        type.setPointSizeF(base_.pointSizeF() * std::clamp(std::floor(room * 20) / 20, 1.0, 1.5));
+        if (font() != type) setFont(type);
+    }
+
+  private:
+    static constexpr int kColumns = 46, kLines = 13;
+    QFont base_;
+};
+
 }  // namespace
 
 QWidget* BuildProjectPage(MainForm& form) {
@@ -79,14 +191,15 @@ QWidget* BuildProjectPage(MainForm& form) {
     auto* box = frame(form.Frame7, QStringLiteral("Frame7"));
     auto* fields = new QFormLayout(box);
     fields->setLabelAlignment(Qt::AlignRight);
-    fields->addRow(label(form.Label7, QStringLiteral("Label7")),
-                   textBox(form.Text1, QStringLiteral("Text1")));
-    fields->addRow(label(form.Label8, QStringLiteral("Label8")),
-                   textBox(form.Text2, QStringLiteral("Text2"), 120));
-    fields->addRow(label(form.Label9, QStringLiteral("Label9")),
-                   textBox(form.Text3, QStringLiteral("Text3")));
-    fields->addRow(label(form.Label10, QStringLiteral("Label10")),
-                   textBox(form.Text4, QStringLiteral("Text4")));
+    const auto row = [&](ui::Label& caption, const char* captionName, ui::TextBox& entry,
+                         const char* entryName, int width = 0) {
+        QLineEdit* field = textBox(entry, QLatin1String(entryName), width);
+        fields->addRow(names(label(caption, QLatin1String(captionName)), field), field);
+    };
+    row(form.Label7, "Label7", form.Text1, "Text1");
+    row(form.Label8, "Label8", form.Text2, "Text2", 120);
+    row(form.Label9, "Label9", form.Text3, "Text3");
+    row(form.Label10, "Label10", form.Text4, "Text4");
     box->setMaximumWidth(720);
     outer->addWidget(box);
     outer->addStretch();
@@ -105,53 +218,62 @@ QWidget* BuildCablesPage(MainForm& form) {
     for (const auto& caption : form.SSTab2.captions())
         families->addTab(QString::fromStdString(caption));
     bindTo(form.SSTab2, families);
+    families->setAccessibleName(QStringLiteral("Cable family"));
     left->addWidget(families);
-    left->addWidget(grid(form.Grid1, QStringLiteral("Grid1")), 1);
-    outer->addLayout(left);
+    auto* catalogue = grid(form.Grid1, QStringLiteral("Grid1"), QStringLiteral("Cable catalogue"));
+    catalogue->setMinimumRows(10);
+    left->addWidget(catalogue, 1);
+    outer->addLayout(left, 3);
 
-    // Right: the selection, its entries and buttons, and the editing panel.
+    // Right: the selection, or in its place the editing panel, then the entries and buttons.
     auto* right = new QVBoxLayout;
-    auto* selected = grid(form.Grid2, QStringLiteral("Grid2"));
-    selected->setFitHeight(true);
-    right->addWidget(selected);
+    auto* place = new QGridLayout;
+    auto* selected =
+        keepsPlace(grid(form.Grid2, QStringLiteral("Grid2"), QStringLiteral("Selected cables")));
+    selected->shareZoomWith(catalogue);
+    place->addWidget(selected, 0, 0);
+    auto* panel =
+        keepsPlace(named(new PictureView(form.Picture1, 400, 240), QStringLiteral("Picture1")));
+    auto* close = button(form.Command4, QStringLiteral("Command4"));
+    close->setParent(panel);  // on the panel, shown and hidden with it
+    close->move(400 - close->sizeHint().width() - 8, 240 - close->sizeHint().height() - 8);
+    place->addWidget(panel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    right->addLayout(place, 1);
+
     auto* instruction = label(form.Label6, QStringLiteral("Label6"));
     instruction->setWordWrap(true);
     right->addWidget(instruction);
 
     auto* entries = new QHBoxLayout;
-    entries->addWidget(captioned(label(form.Label2[5], indexed("Label2", 5)),
-                                 textBox(form.Text5, QStringLiteral("Text5"), 110)));
-    entries->addWidget(captioned(label(form.Label2[4], indexed("Label2", 4)),
-                                 textBox(form.Text9[4], indexed("Text9", 4), 90)));
+    entries->addWidget(captioned(keepsPlace(label(form.Label2[5], indexed("Label2", 5))),
+                                 keepsPlace(textBox(form.Text5, QStringLiteral("Text5"), 110))));
+    entries->addWidget(captioned(keepsPlace(label(form.Label2[4], indexed("Label2", 4))),
+                                 keepsPlace(textBox(form.Text9[4], indexed("Text9", 4), 90))));
     entries->addStretch();
     right->addLayout(entries);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button(form.Command3, QStringLiteral("Command3")));
-    buttons->addWidget(button(form.Command1, QStringLiteral("Command1")));
+    buttons->addWidget(keepsPlace(button(form.Command3, QStringLiteral("Command3"))));
+    buttons->addWidget(keepsPlace(button(form.Command1, QStringLiteral("Command1"))));
     buttons->addStretch();
     right->addLayout(buttons);
-
-    auto* panel = named(new PictureView(form.Picture1, 400, 240), QStringLiteral("Picture1"));
-    auto* close = button(form.Command4, QStringLiteral("Command4"));
-    close->setParent(panel);  // on the panel, shown and hidden with it
-    close->move(400 - close->sizeHint().width() - 8, 240 - close->sizeHint().height() - 8);
-    right->addWidget(panel);
-    right->addStretch(1);
-    outer->addLayout(right, 1);
+    outer->addLayout(right, 2);
     return page;
 }
 
 QWidget* BuildSagTensionPage(MainForm& form) {
     auto* page = new QWidget;
-    auto* outer = new QHBoxLayout(page);
+    auto* outer = new QVBoxLayout(page);
+    outer->addWidget(resultsNote(form.ResultsNote, indexed("ResultsNote", page::kSagTension)));
+    auto* columns = new QHBoxLayout;
+    outer->addLayout(columns, 1);
 
     auto* left = new QVBoxLayout;
-    auto* sag = new QHBoxLayout;
     auto* sagField = new QWidget;
     auto* sagRow = new QHBoxLayout(sagField);
     sagRow->setContentsMargins(0, 0, 0, 0);
-    sagRow->addWidget(textBox(form.Text9[1], indexed("Text9", 1), 100));
+    auto* sag = textBox(form.Text9[1], indexed("Text9", 1), 100);
+    sagRow->addWidget(sag);
     auto* absolute = named(new QRadioButton, indexed("Option1", 0));
     auto* percent = named(new QRadioButton, indexed("Option1", 1));
     bindTo(form.Option1, {absolute, percent});
@@ -160,40 +282,39 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     sagRow->addStretch();
     left->addWidget(captioned(label(form.Label2[0], indexed("Label2", 0)),
                               textBox(form.Text9[0], indexed("Text9", 0), 100)));
-    sag->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField));
-    left->addLayout(sag);
-    left->addWidget(captioned(label(form.Label2[3], indexed("Label2", 3)),
-                              textBox(form.Text9[3], indexed("Text9", 3), 100)));
+    left->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField, sag));
+    left->addWidget(captioned(keepsPlace(label(form.Label2[3], indexed("Label2", 3))),
+                              keepsPlace(textBox(form.Text9[3], indexed("Text9", 3), 100))));
 
     left->addSpacing(8);
-    left->addWidget(label(form.Label1, QStringLiteral("Label1")));
-    auto* scroll = named(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1"));
+    auto* temperatureCaption = label(form.Label1, QStringLiteral("Label1"));
+    left->addWidget(temperatureCaption);
+    auto* scroll = named(new TemperatureBar, QStringLiteral("HScroll1"));
     scroll->setMinimumWidth(260);
     bindTo(form.HScroll1, scroll);
+    temperatureCaption->setBuddy(scroll);
+    scroll->setAccessibleName(QStringLiteral("Installed Temperature"));
     left->addWidget(scroll);
     left->addSpacing(8);
     left->addWidget(checkBox(form.Check2, QStringLiteral("Check2")));
-    auto* temperatures = grid(form.GridTemp, QStringLiteral("GridTemp"));
+    auto* temperatures = keepsPlace(grid(form.GridTemp, QStringLiteral("GridTemp"),
+                                         QStringLiteral("Effect of Temperature Change")));
     temperatures->setFitHeight(true);
-    left->addWidget(temperatures);
-    left->addStretch(1);
-    outer->addLayout(left);
+    left->addWidget(temperatures, 1);
+    columns->addLayout(left, 2);
 
     auto* results = frame(form.Frame3, QStringLiteral("Frame3"));
     auto* resultsLayout = new QVBoxLayout(results);
-    auto* text = label(form.Label4, QStringLiteral("Label4"));
     // The results text lines its figures up with blanks, so it needs even character widths.
-    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    resultsLayout->addWidget(text, 1);
-    outer->addWidget(results, 1);
+    resultsLayout->addWidget(bound<ResultsText>(form.Label4, QStringLiteral("Label4")), 1);
+    columns->addWidget(results, 3);
     return page;
 }
 
 QWidget* BuildNescPage(MainForm& form) {
     auto* page = new QWidget;
     auto* outer = new QVBoxLayout(page);
+    outer->addWidget(resultsNote(form.ResultsNote, indexed("ResultsNote", page::kNescResults)));
 
     auto* top = new QHBoxLayout;
     auto* setLoads = button(form.Command5, QStringLiteral("Command5"));
@@ -204,21 +325,28 @@ QWidget* BuildNescPage(MainForm& form) {
     ticks->addWidget(checkBox(form.Check1[0], indexed("Check1", 0)));
     ticks->addWidget(checkBox(form.Check1[1], indexed("Check1", 1)));
     optionsLayout->addLayout(ticks);
-    auto* distanceCaption = label(form.Label2[2], indexed("Label2", 2));
+    auto* distanceCaption = keepsPlace(label(form.Label2[2], indexed("Label2", 2)));
     distanceCaption->setWordWrap(true);
     distanceCaption->setFixedWidth(90);
-    optionsLayout->addWidget(distanceCaption);
-    optionsLayout->addWidget(textBox(form.Text9[2], indexed("Text9", 2), 100));
+    auto* distance = keepsPlace(textBox(form.Text9[2], indexed("Text9", 2), 100));
+    optionsLayout->addWidget(names(distanceCaption, distance));
+    optionsLayout->addWidget(distance);
     optionsLayout->addStretch();
     top->addWidget(options, 1);
     outer->addLayout(top);
 
-    auto* area = new QScrollArea;
-    area->setWidget(named(new PictureView(form.Picture3, 960, 440), QStringLiteral("Picture3")));
-    area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The drawing is on white; the area around it continues the paper.
-    area->setBackgroundRole(QPalette::Base);
-    outer->addWidget(area, 1);
+    // The table is laid out in twips for an area as wide as its widest form (the vector
+    // columns shown) and drawn scaled up to fill the room the window gives it.
+    const TableColumns at = LoadingTableColumns(kScreenTable);
+    auto* table = named(new PictureView(form.Picture3, 960, 440), QStringLiteral("Picture3"));
+    table->setScaledToFit(at[12] + at[0], 2200);
+    table->setAccessibleName(QStringLiteral("NESC RESULTS"));
+    auto* paper = new QFrame;
+    paper->setFrameShape(QFrame::StyledPanel);
+    auto* paperLayout = new QVBoxLayout(paper);
+    paperLayout->setContentsMargins(1, 1, 1, 1);
+    paperLayout->addWidget(table);
+    outer->addWidget(paper, 1);
     return page;
 }
 
@@ -237,8 +365,8 @@ QWidget* BuildFilesPage(MainForm& form) {
     auto* print = frame(form.Frame4, QStringLiteral("Frame4"));
     auto* printLayout = new QGridLayout(print);
     for (int i = 0; i < 6; ++i)
-        printLayout->addWidget(checkBox(form.Check5[static_cast<size_t>(i)], indexed("Check5", i)),
-                               i, 0);
+        printLayout->addWidget(
+            keepsPlace(checkBox(form.Check5[static_cast<size_t>(i)], indexed("Check5", i))), i, 0);
     printLayout->addWidget(checkBox(form.Check4, QStringLiteral("Check4")), 0, 1);
     printLayout->addWidget(checkBox(form.Check3, QStringLiteral("Check3")), 1, 1);
     printLayout->addWidget(button(form.Command6[3], indexed("Command6", 3)), 3, 1);
@@ -254,6 +382,7 @@ QWidget* BuildHelpPage(MainForm& form) {
     auto* outer = new QVBoxLayout(page);
     auto* list = named(new QListWidget, QStringLiteral("List1"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAccessibleName(QStringLiteral("Help"));
     // The help text indents its paragraphs with blanks; even character widths keep them.
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     bindTo(form.List1, list);

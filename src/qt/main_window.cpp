@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "files/files_commands.h"
@@ -17,6 +18,14 @@
 #include "qt/resources.h"
 
 namespace cn3::qt {
+
+namespace {
+template <class W>
+W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+}  // namespace
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
     setObjectName(QStringLiteral("MainWindow"));
@@ -33,6 +42,15 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     pages_->addTab(new QWidget, QString());  // "EXIT": choosing it closes the window
     bindTo(form.SSTab1, pages_);
     setCentralWidget(pages_);
+
+    // The message about the shown results at the left, the span file's name kept at the right.
+    auto* message = named(new QLabel, QStringLiteral("StatusMessage"));
+    bindTo(form.StatusMessage, message);
+    message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(message, 1);
+    auto* fileName = named(new QLabel, QStringLiteral("StatusFileName"));
+    bindTo(form.StatusFileName, fileName);
+    statusBar()->addPermanentWidget(fileName);
 
     QPointer<MainWindow> self(this);
     form.Title.observe([self] {

@@ -3,7 +3,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QtMath>
+#include <algorithm>
 
 #include "qt/bind.h"
 
@@ -12,9 +15,9 @@ namespace cn3::qt {
 PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidget* parent)
     : QWidget(parent) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    dpi_ = screen ? screen->logicalDotsPerInchY() : 96.0;
     const double ratio = screen ? screen->devicePixelRatio() : 1.0;
-    surface_ = std::make_shared<ImageSurface>(widthPx, heightPx, dpi, ratio);
+    surface_ = std::make_shared<ImageSurface>(widthPx, heightPx, dpi_, ratio);
     setFixedSize(widthPx, heightPx);
     model.setSurface(surface_);
 
@@ -25,6 +28,24 @@ PictureView::PictureView(ui::PictureBox& model, int widthPx, int heightPx, QWidg
         self->update();
     });
     applyVisible(this, model.visible());
+}
+
+void PictureView::setScaledToFit(double widthTwips, double heightTwips) {
+    fitWidthTwips_ = widthTwips;
+    fitHeightTwips_ = heightTwips;
+    setMinimumSize(qCeil(widthTwips * dpi_ / ui::kTwipsPerInch),
+                   qCeil(heightTwips * dpi_ / ui::kTwipsPerInch));
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fitWidthTwips_ <= 0 || fitHeightTwips_ <= 0) return;
+    const double fitWidth = fitWidthTwips_ * dpi_ / ui::kTwipsPerInch;
+    const double fitHeight = fitHeightTwips_ * dpi_ / ui::kTwipsPerInch;
+    const double zoom = std::max(1.0, std::min(width() / fitWidth, height() / fitHeight));
+    surface_->setView(width(), height(), zoom);
 }
 
 void PictureView::paintEvent(QPaintEvent*) {

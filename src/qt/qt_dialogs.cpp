@@ -24,17 +24,19 @@ QString QtFileFilter(std::string_view filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-QString QtDialogs::boxTitle() const {
-    const std::string title = title_ ? title_() : std::string();
-    return title.empty() ? QStringLiteral("Catenova") : toQ(title);
+QString BoxTitle() {
+    return QStringLiteral("Catenova");
 }
 
 void QtDialogs::message(std::string_view text) {
-    QMessageBox::information(parent_, boxTitle(), shown(text), QMessageBox::Ok);
+    if (text.starts_with("Error - "))
+        QMessageBox::warning(parent_, BoxTitle(), shown(text), QMessageBox::Ok);
+    else
+        QMessageBox::information(parent_, BoxTitle(), shown(text), QMessageBox::Ok);
 }
 
 bool QtDialogs::askYesNo(std::string_view text) {
-    return QMessageBox::question(parent_, boxTitle(), shown(text),
+    return QMessageBox::question(parent_, BoxTitle(), shown(text),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
@@ -43,7 +45,7 @@ std::string QtDialogs::input(std::string_view prompt, std::string_view title,
                              std::string_view defaultAnswer) {
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(parent_, title.empty() ? boxTitle() : toQ(title), shown(prompt),
+        QInputDialog::getText(parent_, title.empty() ? BoxTitle() : toQ(title), shown(prompt),
                               QLineEdit::Normal, toQ(defaultAnswer), &ok);
     return ok ? fromQ(answer) : std::string();
 }
@@ -59,14 +61,14 @@ QString StartPath(const ui::FileDialogRequest& request) {
 }  // namespace
 
 std::optional<std::string> QtDialogs::openFile(const ui::FileDialogRequest& request) {
-    const QString path = QFileDialog::getOpenFileName(parent_, boxTitle(), StartPath(request),
+    const QString path = QFileDialog::getOpenFileName(parent_, BoxTitle(), StartPath(request),
                                                       QtFileFilter(request.filter));
     if (path.isEmpty()) return std::nullopt;
     return fromQ(path);
 }
 
 std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& request) {
-    const QString path = QFileDialog::getSaveFileName(parent_, boxTitle(), StartPath(request),
+    const QString path = QFileDialog::getSaveFileName(parent_, BoxTitle(), StartPath(request),
                                                       QtFileFilter(request.filter));
     if (path.isEmpty()) return std::nullopt;
     return fromQ(path);

@@ -1,10 +1,11 @@
-// The program's dialogs as Qt message boxes, input dialog and file dialogs. Every box is
-// titled with the main window's title, as the program's own boxes are.
+// The program's dialogs as Qt message boxes, input dialog and file dialogs. Every message box
+// has the program's name as its title, from the first-run question on (the window has no
+// title yet then); an "Error - " message carries the warning icon, any other message the
+// information icon.
 #pragma once
 
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 #include "ui/dialogs.h"
 
@@ -14,10 +15,11 @@ namespace cn3::qt {
 // "Catenova3 Files (*.cn3)"; a description without its patterns gets them appended.
 QString QtFileFilter(std::string_view filter);
 
+// The title of every message box, and of an input box given none: "Catenova".
+QString BoxTitle();
+
 class QtDialogs : public ui::Dialogs {
   public:
-    // `title` gives the title of the boxes when they open (the main window's caption).
-    explicit QtDialogs(std::function<std::string()> title) : title_(std::move(title)) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(std::string_view text) override;
@@ -28,9 +30,6 @@ class QtDialogs : public ui::Dialogs {
     std::optional<std::string> saveFile(const ui::FileDialogRequest& request) override;
 
   private:
-    QString boxTitle() const;
-
-    std::function<std::string()> title_;
     QWidget* parent_ = nullptr;
 };
 

@@ -5,14 +5,45 @@
 #include <QGuiApplication>
 #include <QPolygonF>
 #include <QPrinter>
+#include <algorithm>
 
 #include "qt/qt_text.h"
 
 namespace cn3::qt {
 
+QString DrawingFontFamily() {
+    static const QString family = [] {
+        for (const char* name : {"Liberation Sans", "Arimo", "Arial"}) {
+            const QString candidate = QString::fromLatin1(name);
+            if (QFontDatabase::hasFamily(candidate)) return candidate;
+        }
+        return QString();
+    }();
+    return family;
+}
+
+int StretchToLayoutWidths(const QFont& font) {
+    // Arial's figures are 0.556 of the type size wide; ten of them at 100 pixels are 556.
+    QFont probe = font;
+    probe.setPixelSize(100);
+    probe.setStretch(QFont::Unstretched);
+    const double figures = QFontMetricsF(probe).horizontalAdvance(QStringLiteral("0123456789"));
+    if (figures <= 0) return QFont::Unstretched;
+    return std::clamp(qRound(100.0 * 556.0 / figures), 50, 100);
+}
+
 QFont QtSurface::baseFont(bool fixedPitch) const {
-    return fixedPitch ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
-                      : QGuiApplication::font();
+    if (fixedPitch) return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    static const QFont type = [] {
+        const QString family = DrawingFontFamily();
+        QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
+        if (family.isEmpty()) font.setStretch(StretchToLayoutWidths(font));
+        // Unrounded advances, so a table measured at one scale and shown at another keeps
+        // its gaps.
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+        return font;
+    }();
+    return type;
 }
 
 QFont QtSurface::fontFor(double points, bool bold) const {
@@ -25,13 +56,12 @@ QFont QtSurface::fontFor(double points, bool bold) const {
 void QtSurface::deviceText(double x, double y, std::string_view text, double fontSize, bool bold) {
     const QFont font = fontFor(fontSize, bold);
     const QString s = toQ(text);
-    const double left = toDeviceX(x);
-    const double top = toDeviceY(y);
-    paint([&](QPainter& p) {
+    // The current position is the top left of the text; QPainter wants the baseline.
+    const QPointF baseline(toDeviceX(x), toDeviceY(y) + QFontMetricsF(font, device_).ascent());
+    paint([font, s, baseline](QPainter& p) {
         p.setFont(font);
         p.setPen(Qt::black);
-        // The current position is the top left of the text; QPainter wants the baseline.
-        p.drawText(QPointF(left, top + QFontMetricsF(font, device_).ascent()), s);
+        p.drawText(baseline, s);
     });
 }
 
@@ -49,7 +79,7 @@ void QtSurface::deviceCircle(double x, double y, double radius, ui::Rgb colour) 
     const QPointF centre(toDeviceX(x), toDeviceY(y));
     const double rx = toDeviceX(radius);
     const double ry = toDeviceY(radius);
-    paint([&](QPainter& p) {
+    paint([centre, rx, ry, colour](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(colour.r, colour.g, colour.b), 0));
         p.setBrush(Qt::NoBrush);
@@ -74,7 +104,7 @@ void QtSurface::deviceLine(ui::Point from, ui::Point to, ui::Rgb colour, double 
     const QPen pen = penFor(colour, widthTwips);
     const QPointF a = toDevice(from);
     const QPointF b = toDevice(to);
-    paint([&](QPainter& p) {
+    paint([pen, a, b](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(pen);
         p.drawLine(a, b);
@@ -85,7 +115,7 @@ void QtSurface::deviceRectangle(ui::Point corner1, ui::Point corner2, ui::Rgb co
                                 double widthTwips, std::optional<ui::Rgb> fill) {
     const QPen pen = penFor(colour, widthTwips);
     const QRectF rect = QRectF(toDevice(corner1), toDevice(corner2)).normalized();
-    paint([&](QPainter& p) {
+    paint([pen, rect, fill](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(pen);
         if (fill)
@@ -102,7 +132,7 @@ void QtSurface::devicePolyline(const std::vector<ui::Point>& points, ui::Rgb col
     QPolygonF polygon;
     polygon.reserve(static_cast<qsizetype>(points.size()));
     for (const ui::Point& point : points) polygon.append(toDevice(point));
-    paint([&](QPainter& p) {
+    paint([pen, polygon](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(pen);
         p.drawPolyline(polygon);
@@ -129,37 +159,56 @@ void QtSurface::devicePicture(const std::string& path, double x, double y, doubl
     const QImage picture(toQ(path));
     if (picture.isNull()) return;  // a missing picture leaves its place empty
     const QRectF target(toDeviceX(x), toDeviceY(y), toDeviceX(w), toDeviceY(h));
-    paint([&](QPainter& p) { p.drawImage(target, picture); });
+    paint([target, picture](QPainter& p) { p.drawImage(target, picture); });
 }
 
 ImageSurface::ImageSurface(int widthPx, int heightPx, double dpi, double pixelRatio)
-    : QtSurface(nullptr),
-      image_(qRound(widthPx * pixelRatio), qRound(heightPx * pixelRatio),
-             QImage::Format_ARGB32_Premultiplied),
-      widthPx_(widthPx),
-      heightPx_(heightPx) {
+    : QtSurface(nullptr), dpi_(dpi), pixelRatio_(pixelRatio) {
+    makeImage(widthPx, heightPx);
+}
+
+void ImageSurface::makeImage(int widthPx, int heightPx) {
+    widthPx_ = std::max(1, widthPx);
+    heightPx_ = std::max(1, heightPx);
+    image_ = QImage(qRound(widthPx_ * pixelRatio_), qRound(heightPx_ * pixelRatio_),
+                    QImage::Format_ARGB32_Premultiplied);
     // Logical pixels at the screen's logical DPI; the pixel ratio keeps it sharp on high-DPI.
-    const int dotsPerMeter = qRound(dpi / 0.0254);
+    const int dotsPerMeter = qRound(dpi_ / 0.0254);
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
-    image_.setDevicePixelRatio(pixelRatio);
+    image_.setDevicePixelRatio(pixelRatio_);
     image_.fill(Qt::white);
     setDevice(&image_);
 }
 
+void ImageSurface::setView(int widthPx, int heightPx, double zoom) {
+    zoom_ = zoom > 0 ? zoom : 1.0;
+    makeImage(widthPx, heightPx);
+    QPainter painter(&image_);
+    painter.scale(zoom_, zoom_);
+    for (const auto& step : steps_) {
+        painter.save();
+        step(painter);
+        painter.restore();
+    }
+}
+
 double ImageSurface::areaWidthTwips() const {
-    return widthPx_ * ui::kTwipsPerInch / dpiX();
+    return widthPx_ / zoom_ * ui::kTwipsPerInch / dpiX();
 }
 double ImageSurface::areaHeightTwips() const {
-    return heightPx_ * ui::kTwipsPerInch / dpiY();
+    return heightPx_ / zoom_ * ui::kTwipsPerInch / dpiY();
 }
 
 void ImageSurface::paint(const std::function<void(QPainter&)>& step) {
+    steps_.push_back(step);
     QPainter painter(&image_);
+    painter.scale(zoom_, zoom_);
     step(painter);
 }
 
 void ImageSurface::deviceClear() {
+    steps_.clear();
     image_.fill(Qt::white);
 }
 

@@ -21,6 +21,16 @@
 
 namespace cn3::qt {
 
+// The family every drawn and printed text uses. The tables are laid out in twips for type of
+// Arial's widths: Liberation Sans (Debian's fonts-liberation) has them, and so have Arimo and
+// Arial. With none of them installed it is empty, and the application's font is used, narrowed
+// (StretchToLayoutWidths) until its figures are as wide as Arial's.
+QString DrawingFontFamily();
+
+// The stretch (percent, 50 to 100) at which the font's figures take Arial's widths; 100 for a
+// font whose figures are no wider.
+int StretchToLayoutWidths(const QFont& font);
+
 class QtSurface : public ui::Surface {
   public:
     QFont fontFor(double points, bool bold) const;
@@ -61,12 +71,20 @@ class QtSurface : public ui::Surface {
     QPen penFor(ui::Rgb colour, double widthTwips) const;
 };
 
-// A white image of a fixed size in logical pixels, drawn on screen by a PictureView. Each step
-// opens its own painter, so the view may show the image between steps.
+// A white image in logical pixels, drawn on screen by a PictureView. Each step opens its own
+// painter, so the view may show the image between steps. The image may show its drawing
+// enlarged: everything is laid out at the zoom of 1 (positions and text widths at the screen's
+// DPI) and drawn `zoom` times as large; the steps since the last clear are kept, so a new size
+// or zoom draws them again.
 class ImageSurface : public QtSurface {
   public:
     // `dpi` is the screen's logical DPI, `pixelRatio` its device pixel ratio.
     ImageSurface(int widthPx, int heightPx, double dpi, double pixelRatio = 1.0);
+
+    // A new image of the given size showing the drawing at `zoom`; the drawing area, in twips,
+    // is the image's size divided by the zoom.
+    void setView(int widthPx, int heightPx, double zoom);
+    double zoom() const { return zoom_; }
 
     std::string typeName() const override { return "PictureBox"; }
     double areaWidthTwips() const override;
@@ -80,9 +98,15 @@ class ImageSurface : public QtSurface {
     void deviceEndDoc() override {}
 
   private:
+    void makeImage(int widthPx, int heightPx);
+
     QImage image_;
-    int widthPx_;
-    int heightPx_;
+    double dpi_;
+    double pixelRatio_;
+    int widthPx_ = 1;
+    int heightPx_ = 1;
+    double zoom_ = 1.0;
+    std::vector<std::function<void(QPainter&)>> steps_;
 };
 
 // A printer or PDF writer: one painter for the whole document, begun by the first drawing or

@@ -48,6 +48,19 @@ TEST(leading_number_test, reads_the_number_at_the_start_and_ignores_the_rest) {
         EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;
 }
 
+TEST(leading_number_test, typed_entries_read_whole_thousands_groups_and_nothing_else) {
+    // clang-format off
+    const std::pair<const char*, double> cases[] = {
+        // whole groups, as the patterns write them
+        {"1,500", 1500}, {" 1,500.25 ft", 1500.25}, {"-12,345,678", -12345678}, {"999,999.", 999999}, {"+1,000x", 1000},
+        // anything else keeps the leading-number rule
+        {"1,50", 1}, {"1,5000", 1}, {"1,500,5", 1}, {"1234,567", 1234}, {"0,500", 0}, {",500", 0}, {"1,", 1},
+        {"150", 150}, {"", 0}, {"abc", 0}};
+    // clang-format on
+    for (const auto& [text, expected] : cases)
+        EXPECT_DOUBLE_EQ(LeadingGroupedNumber(text), expected) << text;
+}
+
 TEST(date_format_test, writes_month_day_and_two_digit_year) {
     EXPECT_EQ(FormatDateMmDdYy(2024, 3, 7), "03/07/24");
     EXPECT_EQ(FormatDateMmDdYy(2000, 12, 31), "12/31/00");

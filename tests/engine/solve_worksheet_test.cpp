@@ -76,5 +76,18 @@ TEST_F(EngineTest, solving_names_why_it_stops_and_shows_nothing) {
     EXPECT_EQ(std::tuple(dialogs.messages().size(), program.main.Label4.caption()), std::tuple(0u, ""));
 }
 
+// The results text writes 1,500 ft with a thousands group; typed back, it reads whole.
+TEST_F(EngineTest, span_entries_read_thousands_groups_whole) {
+    // clang-format off
+    const std::tuple<const char*, const char*, float, float> rows[] = {  // span, creep, span read, creep read
+        {"1,500", "0", 1500, 0}, {"1,500.50 ft", "0", 1500.5f, 0}, {"1,50", "0", 1, 0}, {"1500", "0,05", 1500, 0}};
+    // clang-format on
+    for (const auto& [span, creep, spanRead, creepRead] : rows) {
+        worksheet({"1/4 EHS"}, span, "3", "", creep);
+        const auto in = ReadSpanInputs(program);
+        EXPECT_EQ(std::pair(in.span, in.creep), std::pair(spanRead, creepRead)) << span << " " << creep;
+    }
+}
+
 }  // namespace
 }  // namespace cn3::test

@@ -148,34 +148,65 @@ TEST_F(EngineTest, five_conditions_with_ice_wind_constant_and_creep) {
 }
 
 // No cable, span 0, sag 0, no carrier among lashed cables, an unknown cable, and a carrier
-// with no stiffness (the later of two strands).
-TEST_F(EngineTest, stops_leave_every_view_as_it_was_and_name_the_fault) {
-    struct Row {
-        const char* what;
-        std::vector<std::string> names;
-        const char *span, *sag, *message;
-    };
+// with no stiffness (the later of two strands). Each stop keeps the views and says, over the results and in the status bar, that they are
+// not for the current entries and why; the next full run takes the line away.
+TEST_F(EngineTest, stops_leave_every_view_as_it_was_and_say_why) {
+    struct Row { std::vector<std::string> names; const char *span, *sag, *creep, *message, *why; };
     // clang-format off
     const Row rows[] = {
-        {"no cable", {}, "150", "3", ""}, {"span 0", {"1/4 EHS"}, "0", "3", ""}, {"sag 0", {"1/4 EHS"}, "150", "", ""},
-        {"no carrier", {"P 500", "P 750"}, "150", "3", ""},
-        {"unknown cable", {"1/4 EHS", "P 999"}, "150", "3", "Error - Unknown Cable P 999"},
-        {"no stiffness", {"1/4 EHS", "BAD EHS", "P 500"}, "150", "3", "Error - Axial stiffness of BAD EHS is 0"}};
+        {{}, "150", "3", "0", "", "no cable is selected."},
+        {{"1/4 EHS"}, "0", "3", "0", "", "the span length is 0."},
+        {{"1/4 EHS"}, "-150", "3", "0", "", "the span length is below 0."},
+        {{"1/4 EHS"}, "150", "", "0", "", "the sag is 0."},
+        {{"1/4 EHS"}, "150", "-2", "0", "", "the sag is below 0."},
+        {{"1/4 EHS"}, "150", "3", "-1", "", "a creep of -1 or below leaves no cable length."},
+        {{"1/4 EHS"}, "150", "3", "-2", "", "a creep of -1 or below leaves no cable length."},
+        {{"P 500", "P 750"}, "150", "3", "0", "", "no selected cable carries the span."},
+        {{"1/4 EHS", "P 999"}, "150", "3", "0", "Error - Unknown Cable P 999", "P 999 is not in the cable table."},
+        {{"1/4 EHS", "BAD EHS", "P 500"}, "150", "3", "0", "Error - Axial stiffness of BAD EHS is 0",
+         "the axial stiffness of BAD EHS is 0."}};
     // clang-format on
-    const auto views = [&m = program.main, &r = program.loadingResults] {
+    auto& m = program.main;
+    const auto views = [&m, &r = program.loadingResults] {
         return std::tuple(m.Label4.caption(), m.GridTemp.text(1, 1), m.GridTemp.text(0, 4), r.values, r.formats,
                           static_cast<ui::RecordingSurface&>(m.Picture3.surface()).ops().size());
     };
+    const auto notes = [&m] { return std::pair(m.StatusMessage.caption(), m.ResultsNote.caption()); };
+
+    worksheet({"1/4 EHS"}, "150", "3");
+    Recompute(program);
+    EXPECT_EQ(notes(), std::pair(std::string(), std::string())) << "the first results are current";
+    m.Label4.setCaption("");  // a fresh worksheet: a stop has no results to speak of
+    worksheet({"1/4 EHS"}, "0", "3");
+    Recompute(program);
+    EXPECT_EQ(notes(), std::pair(std::string(), std::string())) << "no results yet, nothing to say";
+
     worksheet({"1/4 EHS", "P 750"}, "200", "4", "18");  // a full run first, so that there is something to keep
     Recompute(program);
     std::vector<std::string> messages;
-    for (size_t i = 0; i < std::size(rows); ++i) {
-        worksheet(rows[i].names, rows[i].span, rows[i].sag, "18");
+    for (const auto& row : rows) {
+        worksheet(row.names, row.span, row.sag, "18", row.creep);
         const auto before = views();
-        if (*rows[i].message) dialogs.expectMessage(), messages.push_back(rows[i].message);
+        if (*row.message) dialogs.expectMessage(), messages.push_back(row.message);
         Recompute(program);
-        EXPECT_EQ(std::tuple(dialogs.messages(), views() == before), std::tuple(messages, true))
-            << rows[i].what;
+        const std::string why = std::string("The results shown are not for the current entries: ") + row.why;
+        EXPECT_EQ(std::tuple(dialogs.messages(), views() == before, notes()), std::tuple(messages, true, std::pair(why, why)))
+            << row.span << " " << row.sag << " " << row.creep;
+    }
+    worksheet({"1/4 EHS", "P 750"}, "200", "4", "18");
+    Recompute(program);
+    EXPECT_EQ(notes(), std::pair(std::string(), std::string()));
+}
+
+// Before a negative sag stopped the run it came out as a negative tension; a creep of -2 gave
+// a tension of hundreds of millions of pounds. A sag beyond a tenth of the span is noted.
+TEST_F(EngineTest, deep_sags_are_noted_over_current_results) {
+    const std::string note = "Note - The sag is more than 10 % of the span; the parabolic model loses accuracy there.";
+    for (const auto& [sag, expected] : {std::pair{"10", ""}, std::pair{"10.01", note.c_str()}, std::pair{"3", ""}}) {
+        worksheet({"1/4 EHS"}, "100", sag);
+        Recompute(program);
+        EXPECT_EQ(std::pair(program.main.ResultsNote.caption(), program.main.StatusMessage.caption()),
+                  std::pair(std::string(expected), std::string())) << sag;
     }
 }
 

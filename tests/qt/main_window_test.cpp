@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/grid_view.h"
 #include "qt/loading_dialog.h"
 #include "running_program.h"
 
@@ -26,15 +27,21 @@ TEST(main_window_test, opens_titled_on_the_cables_page_with_the_catalogue_and_ex
     EXPECT_EQ(captions.join('|'), QStringLiteral("Project ID|Cables|Sag / Tension|Nesc Results|Files/Print|Help|EXIT"));
     EXPECT_EQ(pages->currentIndex(), page::kCables);
 
-    auto* catalogue = run.window->findChild<QTableWidget*>(QStringLiteral("Grid1"));
+    auto* catalogue = run.window->findChild<qt::GridView*>(QStringLiteral("Grid1"));
     ASSERT_NE(catalogue, nullptr);
     const ui::Grid& model = run.program->main.Grid1;
     ASSERT_EQ((std::array{catalogue->rowCount(), catalogue->columnCount()}), (std::array{model.rows(), 8}));
     // The LF CR break shows as one (the end-to-end test finds the cables by their names).
     EXPECT_EQ(catalogue->item(model.rows() - 1, 0)->text(), QStringLiteral("User Defined\nCables"));
-    // Widths and heights come from the twips at the screen's logical DPI.
-    EXPECT_EQ(catalogue->columnWidth(0), qRound(1700 * catalogue->logicalDpiX() / 1440.0));
-    EXPECT_EQ(catalogue->rowHeight(0), qRound(800 * catalogue->logicalDpiY() / 1440.0));
+    // Widths and heights come from the twips at the screen's logical DPI; extra room widens
+    // the columns in proportion.
+    EXPECT_EQ(catalogue->ownColumnWidth(0), qRound(1700 * catalogue->logicalDpiX() / 1440.0));
+    EXPECT_EQ(catalogue->ownRowHeight(0), qRound(800 * catalogue->logicalDpiY() / 1440.0));
+    run.window->resize(1600, 900);
+    QApplication::processEvents();
+    EXPECT_NEAR(double(catalogue->columnWidth(0)) / catalogue->columnWidth(6),
+                double(catalogue->ownColumnWidth(0)) / catalogue->ownColumnWidth(6), 0.02);
+    EXPECT_GT(catalogue->columnWidth(0), catalogue->ownColumnWidth(0));
 
     // Start-up set the installed temperature, so the worksheet counts as edited: not saving.
     run.dialogs.answerYesNo(false);

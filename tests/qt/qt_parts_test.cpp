@@ -1,10 +1,14 @@
 // The Qt pieces behind the models: file filters, the image and PDF surfaces.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QTimer>
+#include <functional>
 
 #include "qt/printer.h"
 #include "qt/qt_dialogs.h"
@@ -31,6 +35,26 @@ TEST(qt_dialogs_test, file_filters_take_qt_form) {
     // clang-format on
     for (const auto& [filter, expected] : rows)
         EXPECT_EQ(qt::QtFileFilter(filter), QString::fromLatin1(expected)) << '"' << filter << '"';
+}
+
+// Errors carry the warning icon; every box, the first-run question included, has one title.
+TEST(qt_dialogs_test, boxes_share_one_title_and_errors_warn) {
+    qt::QtDialogs dialogs;
+    const auto shown = [](const std::function<void()>& open) {
+        std::pair<QString, QMessageBox::Icon> seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            seen = {box->windowTitle(), box->icon()};
+            box->done(QMessageBox::No);
+        });
+        open();
+        return seen;
+    };
+    const auto catenova = QStringLiteral("Catenova");
+    EXPECT_EQ(shown([&] { dialogs.message("Error - Unknown Cable P 999"); }), std::pair(catenova, QMessageBox::Warning));
+    EXPECT_EQ(shown([&] { dialogs.message("Cable list printed."); }), std::pair(catenova, QMessageBox::Information));
+    EXPECT_EQ(shown([&] { dialogs.askYesNo("Show English units?"); }), std::pair(catenova, QMessageBox::Question));
 }
 
 TEST(qt_surface_test, image_surface_maps_twips_at_its_dpi) {
@@ -115,6 +139,23 @@ TEST(qt_surface_test, a_pdf_file_that_cannot_be_written_fails_the_job) {
 }
 
 // A 200 x 100 pixel image at 96 dpi: 15 twips a pixel.
+// A drawing laid out at the zoom of 1 is drawn again, twice as large, on a new view; text is
+// still measured as laid out, and a clear forgets what was drawn.
+TEST(qt_surface_test, image_surface_shows_its_drawing_again_at_a_new_zoom) {
+    qt::ImageSurface surface(200, 100, 96.0);
+    surface.setFontSize(10);
+    const double width = surface.textWidth("NESC");
+    surface.line(150, 750, 1500, 750, {255, 0, 0}, 45);  // x = 10 to 100 on row 50
+    surface.setView(400, 200, 2.0);
+    const auto pixel = [&](int x, int y) { return surface.image().pixelColor(x, y); };
+    EXPECT_EQ((std::array{pixel(150, 100), pixel(150, 50), pixel(210, 100)}),
+              (std::array{QColor(Qt::red), QColor(Qt::white), QColor(Qt::white)}));
+    EXPECT_EQ((std::array{surface.areaWidthTwips(), surface.textWidth("NESC")}), (std::array{3000.0, width}));
+    surface.clear();
+    surface.setView(200, 100, 1.0);
+    EXPECT_EQ(pixel(50, 50), QColor(Qt::white));
+}
+
 TEST(qt_surface_test, image_surface_paints_lines_and_rectangles) {
     qt::ImageSurface surface(200, 100, 96.0);
     const auto pixel = [&](int x, int y) { return surface.image().pixelColor(x, y); };
