@@ -11,9 +11,10 @@ constexpr const char* kUserCablesFile = "CABLEADD.TXT";
 }  // namespace
 
 void Command4_Click(Program& program) {
+    // A failed save keeps the panel open, so the edits are not taken for saved.
+    if (!SaveUserCables(program)) return;
     MainForm& form = program.main;
     form.Picture1.setVisible(false);
-    SaveUserCables(program);
 
     form.Grid2.setVisible(true);
     form.Label2[5].setVisible(true);
@@ -25,20 +26,24 @@ void Command4_Click(Program& program) {
     form.Text9[4].setVisible(strands);
 }
 
-void SaveUserCables(Program& program) {
+bool SaveUserCables(Program& program) {
     const std::string path = (std::filesystem::path(program.dataFolder) / kUserCablesFile).string();
     const CableTable& table = program.cables;
+    const bool none = table.lastCableRow <= table.userSeparatorRow;
     if (!WriteUserCables(path, table)) {
         // The cables stay in the table; closing the panel again retries.
-        program.dialogs->message(std::string("Error - ") + kUserCablesFile +
-                                 " could not be written: " + path);
-        return;
+        const bool deleting = none && table.keptUserLines.empty();
+        program.dialogs->message(
+            std::string("Error - ") + kUserCablesFile +
+            (deleting ? " could not be deleted: " : " could not be written: ") + path);
+        return false;
     }
-    if (table.lastCableRow <= table.userSeparatorRow) {
+    if (none) {
         ui::CheckBox& userDefined = program.main.Check5[5];
         userDefined.setVisible(false);
         userDefined.setChecked(false);
     }
+    return true;
 }
 
 }  // namespace cn3
