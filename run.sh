@@ -10,6 +10,7 @@ cmake --build build --target catenova
 # The shipped files are copied only where missing: a user's settings and cables stay.
 mkdir -p userdata
 for f in data/*; do
+  [ -f "$f" ] || continue  # data/icons/ is for installing, not a data file
   [ -e "userdata/$(basename "$f")" ] || cp "$f" userdata/
 done
 
