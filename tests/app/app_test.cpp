@@ -80,8 +80,8 @@ std::string State(const Program& p) {
 std::string Record(const Program& p, size_t i) {
     const LoadingRecord& r = p.loadings.at(i);
     char values[64];
-    std::snprintf(values, sizeof values, "|%g|%g|%g|%g", r.temperature, r.iceThickness, r.windPressure,
-                  r.loadConstant);
+    std::snprintf(values, sizeof values, "|%g|%g|%g|%g", double{r.temperature},
+                  double{r.iceThickness}, double{r.windPressure}, double{r.loadConstant});
     return r.name + values;
 }
 

@@ -108,7 +108,7 @@ std::array<double, 13> HandCondition(const LoadingRecord& rec, double d, double 
     const double S = L + 8 * D * D / (3 * L), S0 = S / (1 + w * L * L / (8 * D) / EA);
     const double t = rec.iceThickness, p = rec.windPressure, K = rec.loadConstant, Di = d + 2 * t, Ww = p * Di / 12;
     const double V = w + 57 * pi / 4 * (Di * Di - d * d) / 144, R = std::hypot(V, Ww) + K, theta = std::atan(Ww / V);
-    const double S0c = S0 * (1 + 6.4e-6 * (rec.temperature - 60)) * (1 + creep);
+    const double S0c = S0 * (1 + 6.4e-6 * static_cast<double>(rec.temperature - 60)) * (1 + creep);
     const double Dc = HandSag(L, S0c, R, EA, D), Hc = R * S0c * S0c / (8 * Dc);
     return {rec.temperature, V - w, p, R, Dc, Hc, (L + 8 * Dc * Dc / (3 * L) - S) * 100 / S,
             R * x * x / (2 * Hc), Dc * std::sin(theta), Dc * std::cos(theta), theta * 180 / pi, t, K};
