@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 shift || true
+all=(catalogue user_cables settings number_format recompute span_file)
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(catalogue user_cables settings number_format recompute)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=("${all[@]}")
 
 scripts/ensure-packages.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -19,7 +20,7 @@ nice cmake --build build-fuzz --target cn3_fuzzers -j "${CN3_JOBS:-$(nproc)}"
 
 corpus=build-fuzz/corpus
 mkdir -p build-fuzz/findings
-for name in "${harnesses[@]}"; do mkdir -p "$corpus/$name"; done
+for name in "${all[@]}"; do mkdir -p "$corpus/$name"; done
 
 # Seeds, from the shipped data: the files as they are, the catalogue's cable lines as user
 # cables, its number patterns with a value (8 bytes, big-endian double 1234.5) before them.
@@ -39,6 +40,9 @@ done
 # user loading 1 ticked, Light, 60 degrees above the range's lower end.
 printf '\x02\x00\x02\x00\x01\x01\x00\x06150.00\x031.5\x0250\x00\x00\x01\x01\x05\x02\x3c' \
   >"$corpus/recompute/strand-and-coax"
+for f in data/examples/*.cn3; do
+  [ -e "$f" ] && cp "$f" "$corpus/span_file/$(basename "$f")"
+done
 
 failed=()
 for name in "${harnesses[@]}"; do

@@ -1,6 +1,7 @@
 #include "files/span_file_action.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <system_error>
 
@@ -170,6 +171,7 @@ std::optional<float> CapturedBundleDiameter(std::string_view cell) {
     float value = 0.0f;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;  // "nan" and "inf" are not diameters
     return value;
 }
 

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     again.dialogs = &dialogs;
     again.dataFolder = program.dataFolder;
     fuzz::Check(StartProgram(again), "the saved settings start");
-    fuzz::Check(again.selectedDistrict == program.selectedDistrict,
+    fuzz::Check(again.spanRecord.selectedDistrict == program.spanRecord.selectedDistrict,
                 "the saved district comes back");
     for (std::size_t box = 0; box < 2; ++box) {
         const bool ticked = program.loading.Check1[box].checked();
