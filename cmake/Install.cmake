@@ -25,10 +25,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/catenova.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/catenova-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME catenova.xml)
-install(FILES ${PROJECT_SOURCE_DIR}/data/icons/catenova.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/data/icons/catenova.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+# The icon is the mark of the report's logo, as the window shows it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/logo/catenova-mark.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME catenova.svg)
+install(FILES ${PROJECT_SOURCE_DIR}/data/logo/catenova-mark.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME catenova.png)
 
 # Installs into a staging folder and starts the installed launcher headless.
 add_test(NAME install_test.launcher_prepares_the_data_folder_and_starts_the_program
