@@ -1,9 +1,8 @@
 // Axes of the drawn charts: a value range widened to round tick steps, and the mapping of a
 // value onto a length of the drawing. Values are in display units; nothing here draws.
 //
-// Example: sags from 2.63 to 3.92 ft on five intervals give 2.5 to 4.0 in steps of 0.5 is
-// too few; NiceAxis(2.63, 3.92, 5) gives 2.6 to 4.0 in steps of 0.2 (seven intervals at most
-// the target plus two, since round steps seldom divide a range exactly).
+// Example: sags from 2.63 to 3.92 ft on a target of five intervals give 2.5 to 4.0 in steps
+// of 0.5: the smallest round step that needs no more than five intervals.
 #pragma once
 
 #include <string>
