@@ -12,7 +12,8 @@ namespace cn3 {
 namespace {
 
 constexpr double kTitleSize = 8, kTextSize = 7;
-constexpr double kGap = 50;  // twips between a tick label and its axis
+constexpr double kGap = 50;        // twips between a tick label and its axis
+constexpr double kStripGap = 240;  // between the sag plot and the clearance strip
 constexpr ui::Rgb kSagColour{0, 70, 200};
 constexpr ui::Rgb kTensionColour{190, 90, 0};
 constexpr ui::Rgb kClearanceColour{0, 130, 0};
@@ -58,18 +59,21 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     layout.temperature.high = degrees(kTableHighTemperature);
     double sagLow = installedSag, sagHigh = installedSag;
     double tensionLow = installedTension, tensionHigh = installedTension;
+    double clearLow = length(rows[0].clearance), clearHigh = clearLow;
     for (const TemperatureRow& row : rows) {
         sagLow = std::min(sagLow, length(row.sag));
         sagHigh = std::max(sagHigh, length(row.sag));
-        if (clearance) {
-            sagLow = std::min(sagLow, length(row.clearance));
-            sagHigh = std::max(sagHigh, length(row.clearance));
-        }
+        clearLow = std::min(clearLow, length(row.clearance));
+        clearHigh = std::max(clearHigh, length(row.clearance));
         tensionLow = std::min(tensionLow, force(row.tension));
         tensionHigh = std::max(tensionHigh, force(row.tension));
     }
     layout.sag = NiceAxis(sagLow, sagHigh, 5);
     layout.tension = AlignedAxis(tensionLow, tensionHigh, layout.sag.intervals());
+    // A clearance below 0 shows against a 0 line.
+    if (clearance)
+        layout.clearance = NiceAxis(std::min(clearLow, clearHigh < 0 ? 0.0 : clearLow),
+                                    std::max(clearHigh, clearLow < 0 ? 0.0 : clearHigh), 2);
 
     // Room for the tick labels on both sides, two lines on top and two below.
     target.setBold(false);
@@ -83,15 +87,33 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
         rightLabels = std::max(rightLabels, target.textWidth(layout.tension.tickText(
                                                 layout.tension.low + i * layout.tension.step)));
     }
+    if (clearance)
+        for (int i = 0; i <= layout.clearance.intervals(); ++i)
+            leftLabels =
+                std::max(leftLabels, target.textWidth(layout.clearance.tickText(
+                                         layout.clearance.low + i * layout.clearance.step)));
     ChartBox& plot = layout.plot;
     plot.left = box.left + leftLabels + kGap + 40;
     plot.top = box.top + 2 * line + 120;
     plot.width = box.right() - rightLabels - kGap - 40 - plot.left;
-    plot.height = box.bottom() - 2 * line - 80 - plot.top;
+    const double bottom = box.bottom() - 2 * line - 80;  // of the lowest plot
+    plot.height = bottom - plot.top;
+    ChartBox& strip = layout.clearancePlot;
+    if (clearance) {
+        // The clearance gets a strip of its own under the sags, so that a clearance many times
+        // the sag does not flatten the sag curve.
+        plot.height = (bottom - plot.top) * 0.64;
+        strip = {plot.left, plot.bottom() + kStripGap, plot.width,
+                 bottom - plot.bottom() - kStripGap};
+    }
+    const ChartBox& lowest = clearance ? strip : plot;
     const auto X = [&](double t) { return layout.temperature.place(t, plot.left, plot.right()); };
     const auto YSag = [&](double v) { return layout.sag.place(v, plot.bottom(), plot.top); };
     const auto YTension = [&](double v) {
         return layout.tension.place(v, plot.bottom(), plot.top);
+    };
+    const auto YClear = [&](double v) {
+        return layout.clearance.place(v, strip.bottom(), strip.top);
     };
 
     // Title, then the axis titles, which carry the curves' marks.
@@ -106,14 +128,14 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     double x = box.left;
     x = LegendEntry(target, Mark::Circle, kSagColour, Titled("Sag", lengthUnit), x, legendY, line);
     if (clearance)
-        LegendEntry(target, Mark::Triangle, kClearanceColour, Titled("Clearance", lengthUnit), x,
-                    legendY, line);
+        LegendEntry(target, Mark::Triangle, kClearanceColour,
+                    Titled("Clearance (lower scale)", lengthUnit), x, legendY, line);
     const std::string tensionTitle = Titled("Tension", UnitText(units, unit::kForce));
     PlaceText(target, tensionTitle, box.right(), legendY, Align::Right);
     DrawMark(target, Mark::Square, box.right() - target.textWidth(tensionTitle) - 90,
              legendY + line / 2, kTensionColour);
 
-    // Grid, frame and ticks.
+    // Grids, frames and ticks.
     for (int i = 0; i <= layout.sag.intervals(); ++i) {
         const double y = YSag(layout.sag.low + i * layout.sag.step);
         if (i > 0 && i < layout.sag.intervals())
@@ -123,22 +145,33 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
         PlaceText(target, layout.tension.tickText(layout.tension.low + i * layout.tension.step),
                   plot.right() + kGap, y - line / 2, Align::Left);
     }
+    if (clearance)
+        for (int i = 0; i <= layout.clearance.intervals(); ++i) {
+            const double v = layout.clearance.low + i * layout.clearance.step;
+            if (i > 0 && i < layout.clearance.intervals())
+                target.line(strip.left, YClear(v), strip.right(), YClear(v),
+                            std::fabs(v) < 1e-9 ? kGray : kLightGray, std::fabs(v) < 1e-9 ? 15 : 0);
+            PlaceText(target, layout.clearance.tickText(v), strip.left - kGap, YClear(v) - line / 2,
+                      Align::Right);
+        }
     const ChartAxis& t = layout.temperature;
     for (double tick = std::ceil(t.low / t.step - 1e-9) * t.step; tick <= t.high + 1e-9;
          tick += t.step) {
-        if (tick > t.low + 1e-9 && tick < t.high - 1e-9)
+        if (tick > t.low + 1e-9 && tick < t.high - 1e-9) {
             target.line(X(tick), plot.top, X(tick), plot.bottom(), kLightGray);
-        PlaceText(target, t.tickText(tick), X(tick), plot.bottom() + 40, Align::Centre);
+            if (clearance) target.line(X(tick), strip.top, X(tick), strip.bottom(), kLightGray);
+        }
+        PlaceText(target, t.tickText(tick), X(tick), lowest.bottom() + 40, Align::Centre);
     }
     PlaceText(target, Titled("Temperature", UnitText(units, unit::kTemperature)),
-              plot.left + plot.width / 2, plot.bottom() + 40 + line, Align::Centre);
-    if (layout.sag.low < 0 && layout.sag.high > 0)
-        target.line(plot.left, YSag(0), plot.right(), YSag(0), kGray, 15);
+              plot.left + plot.width / 2, lowest.bottom() + 40 + line, Align::Centre);
     target.rectangle(plot.left, plot.top, plot.right(), plot.bottom(), kBlack);
+    if (clearance) target.rectangle(strip.left, strip.top, strip.right(), strip.bottom(), kBlack);
 
-    // The installed temperature.
+    // The installed temperature, through both plots.
     const double xi = X(degrees(installedT));
     target.line(xi, plot.top, xi, plot.bottom(), kGray, 15);
+    if (clearance) target.line(xi, strip.top, xi, strip.bottom(), kGray, 15);
     std::string installed = "Installed ";
     installed += units.toDisplay(unit::kTemperature, static_cast<float>(installedT), "##0.#;;");
     installed += ' ';
@@ -152,7 +185,7 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     for (const TemperatureRow& row : rows) {
         sag.push_back({X(degrees(row.temperature)), YSag(length(row.sag))});
         tension.push_back({X(degrees(row.temperature)), YTension(force(row.tension))});
-        clear.push_back({X(degrees(row.temperature)), YSag(length(row.clearance))});
+        clear.push_back({X(degrees(row.temperature)), YClear(length(row.clearance))});
     }
     target.polyline(tension, kTensionColour, 15);
     for (const ui::Point& p : tension) DrawMark(target, Mark::Square, p.x, p.y, kTensionColour, 70);
@@ -171,7 +204,8 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     DrawMark(target, Mark::Diamond, xi, YSag(installedSag), kBlack, 140);
     DrawMark(target, Mark::Diamond, xi, YTension(installedTension), kBlack, 140);
 
-    // A clearance below 0 is said in words as well, inside the plot's lower right corner.
+    // A clearance below 0 is said in words as well, in the strip's upper left corner (the
+    // clearance falls as the temperature rises, so that corner is clear of it).
     if (firstBelow >= 0) {
         std::string below = "Clearance below 0 at ";
         below += units.toDisplay(
@@ -183,11 +217,11 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
                                           [](const TemperatureRow& r) { return r.clearance < 0; });
         if (allAbove && firstBelow + 1 < static_cast<int>(rows.size())) below += " and above";
         const double width = target.textWidth(below);
-        const double y = plot.bottom() - line - 40;
-        target.rectangle(plot.right() - width - 260, y - 20, plot.right() - 40, y + line + 20, kRed,
-                         10, kWhite);
-        DrawMark(target, Mark::FilledSquare, plot.right() - width - 160, y + line / 2, kRed, 100);
-        PlaceText(target, below, plot.right() - 80, y, Align::Right);
+        const double y = std::max(strip.top + 40, strip.bottom() - line - 40);
+        target.rectangle(strip.left + 40, y - 20, strip.left + width + 300, y + line + 20, kRed, 10,
+                         kWhite);
+        DrawMark(target, Mark::FilledSquare, strip.left + 140, y + line / 2, kRed, 100);
+        PlaceText(target, below, strip.left + 240, y, Align::Left);
     }
     return layout;
 }

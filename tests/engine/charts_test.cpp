@@ -187,8 +187,9 @@ TEST_F(ChartsTest, the_point_of_interest_is_marked_while_its_option_is_ticked) {
 }
 
 // The sag and tension curves are the table's 19 rows at their temperatures; both vertical
-// axes hold every value (the clearance too, below 0 here) and share their gridlines; the
-// installed temperature and a clearance below 0 are marked and said.
+// axes hold every value and share their gridlines; the clearance (below 0 in one row) has a
+// strip of its own under them on the same temperature axis, with 0 on its scale when it runs
+// out; the installed temperature and a clearance below 0 are marked and said.
 TEST_F(ChartsTest, temperature_chart_points_are_the_table_rows_on_axes_that_hold_them) {
     struct Row {
         const char* name;
@@ -222,9 +223,16 @@ TEST_F(ChartsTest, temperature_chart_points_are_the_table_rows_on_axes_that_hold
             return plot.left +
                    (degrees(T) - degrees(-40)) / (degrees(140) - degrees(-40)) * plot.width;
         };
-        const auto y = [&](const ChartAxis& a, double v) {
-            return plot.top + plot.height - (v - a.low) / (a.high - a.low) * plot.height;
+        const auto yIn = [&](const ChartBox& box, const ChartAxis& a, double v) {
+            return box.top + box.height - (v - a.low) / (a.high - a.low) * box.height;
         };
+        const auto y = [&](const ChartAxis& a, double v) { return yIn(plot, a, v); };
+        const auto& strip = layout.clearancePlot;
+        if (s.clearanceGiven) {
+            EXPECT_TRUE(strip.top > plot.top + plot.height && strip.left == plot.left &&
+                        strip.width == plot.width)
+                << r.name;
+        }
         for (size_t i = 0; i < 19; ++i) {
             const TemperatureRow& row = s.temperatures[i];
             EXPECT_NEAR(lines[1][i].x, x(-40 + 10.0 * double(i)), 1e-3) << r.name << i;
@@ -235,8 +243,11 @@ TEST_F(ChartsTest, temperature_chart_points_are_the_table_rows_on_axes_that_hold
             };
             EXPECT_TRUE(holds(layout.sag, length(row.sag))) << r.name << i;
             if (s.clearanceGiven) {
-                EXPECT_TRUE(holds(layout.sag, length(row.clearance))) << r.name << i;
-                EXPECT_NEAR(lines[2][i].y, y(layout.sag, length(row.clearance)), 1e-3)
+                EXPECT_TRUE(holds(layout.clearance, length(row.clearance))) << r.name << i;
+                EXPECT_TRUE(holds(layout.clearance, 0) || row.clearance > 0) << r.name << i;
+                EXPECT_NEAR(lines[2][i].x, lines[1][i].x, 1e-9) << r.name << i;
+                EXPECT_NEAR(lines[2][i].y, yIn(strip, layout.clearance, length(row.clearance)),
+                            1e-3)
                     << r.name << i;
             }
             EXPECT_TRUE(layout.tension.low <= force(row.tension) &&
