@@ -37,6 +37,21 @@ double Depth(double sag, double x, double l) {
 
 }  // namespace
 
+std::string ScaleNote(double exaggeration) {
+    // A sag deeper than the plot is tall for its width (a very deep sag) is drawn reduced.
+    if (exaggeration < 0.95) {
+        std::string note = "Vertical scale reduced to ";
+        note += FormatNumber(exaggeration, "#0.00");
+        note += " of the horizontal";
+        return note;
+    }
+    if (exaggeration < 1.05) return "Vertical scale as the horizontal";
+    std::string note = "Vertical scale exaggerated ";
+    note += FormatNumber(exaggeration, exaggeration >= 10 ? "#,##0" : "#0.0");
+    note += " times";
+    return note;
+}
+
 std::vector<ProfileCurve> ProfileCurves(const Program& program, const SpanSolution& solution,
                                         const UsableLoadCheck& check) {
     const Units& units = program.units;
@@ -107,10 +122,7 @@ SpanProfileLayout DrawSpanProfile(const Program& program, const SpanSolution& so
     PlaceText(target, "Span Profile", box.left, box.top, Align::Left);
     target.setBold(false);
     target.setFontSize(kTextSize);
-    std::string note = "Vertical scale exaggerated ";
-    note += FormatNumber(layout.exaggeration, layout.exaggeration >= 10 ? "#,##0" : "#0.0");
-    note += " times";
-    PlaceText(target, note, plot.right(), box.top + 20, Align::Right);
+    PlaceText(target, ScaleNote(layout.exaggeration), plot.right(), box.top + 20, Align::Right);
     const std::string lengthUnit = UnitText(units, unit::kLength);
     std::string depthTitle = "Sag (";
     depthTitle += lengthUnit;

@@ -37,6 +37,10 @@ struct SpanProfileLayout {
 std::vector<ProfileCurve> ProfileCurves(const Program& program, const SpanSolution& solution,
                                         const UsableLoadCheck& check);
 
+// The note on the vertical scale: "Vertical scale exaggerated 18 times" (one decimal below 10
+// times), "... as the horizontal" within 5 %, "... reduced to 0.50 of the horizontal" below it.
+std::string ScaleNote(double exaggeration);
+
 SpanProfileLayout DrawSpanProfile(const Program& program, const SpanSolution& solution,
                                   const UsableLoadCheck& check, ui::Surface& target,
                                   const ChartBox& box);

@@ -151,12 +151,22 @@ TEST_F(ChartsTest, span_profile_curves_are_the_parabolas_of_their_sags) {
             EXPECT_EQ(lowest - c.begin(), 20) << r.name << i;
             EXPECT_GE(plot.top + plot.height + 1e-6, c[20].y) << "inside the plot: " << r.name << i;
         }
-        EXPECT_TRUE(Drawn(surface, "Vertical scale exaggerated " +
-                                       FormatNumber(layout.exaggeration,
-                                                    layout.exaggeration >= 10 ? "#,##0" : "#0.0") +
-                                       " times"))
-            << r.name;
+        EXPECT_TRUE(Drawn(surface, ScaleNote(layout.exaggeration))) << r.name;
     }
+}
+
+TEST(span_profile, the_scale_note_says_how_the_vertical_scale_is_drawn) {
+    struct Row {
+        const char* name;
+        double exaggeration;
+        const char* note;
+    };
+    const Row rows[] = {{"many times", 18.4, "Vertical scale exaggerated 18 times"},
+                        {"a few times", 2.46, "Vertical scale exaggerated 2.5 times"},
+                        {"about even", 1.03, "Vertical scale as the horizontal"},
+                        {"a sag deeper than the plot is tall", 0.5,
+                         "Vertical scale reduced to 0.50 of the horizontal"}};
+    for (const Row& r : rows) EXPECT_EQ(ScaleNote(r.exaggeration), r.note) << r.name;
 }
 
 // The point of interest is marked on every curve, at its distance from the left support, only
