@@ -11,7 +11,7 @@ cmake --build build --target catenova
 # cables and spans stay.
 mkdir -p userdata/examples
 for f in data/*; do
-  [ -f "$f" ] || continue
+  [ -f "$f" ] || continue  # folders (icons, logo, examples) are not data files
   [ -e "userdata/$(basename "$f")" ] || cp "$f" userdata/
 done
 for f in data/examples/*.cn3; do

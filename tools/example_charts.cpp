@@ -20,23 +20,9 @@
 #include "qt/main_window.h"
 #include "qt/print_preview.h"
 #include "reports/span_report.h"
-#include "ui/dialogs.h"
+#include "tool_support.h"
 
 namespace {
-
-// Every question answered Yes (English units at the first start); messages are printed.
-class AnswerYes : public cn3::ui::Dialogs {
-  public:
-    void message(std::string_view text) override {
-        std::fprintf(stderr, "message: %.*s\n", int(text.size()), text.data());
-    }
-    bool askYesNo(std::string_view) override { return true; }
-    std::string input(std::string_view, std::string_view, std::string_view d) override {
-        return std::string(d);
-    }
-    std::optional<std::string> openFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-};
 
 void settle() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -56,7 +42,7 @@ bool chartExample(const QString& file, const QString& out, const char* size, Var
         QFile::copy(QStringLiteral(CN3_SOURCE_DIR "/data/") + QLatin1String(name),
                     data.filePath(QLatin1String(name)));
     cn3::Program program;
-    AnswerYes dialogs;
+    cn3::tools::ToolDialogs dialogs;
     program.dialogs = &dialogs;
     program.dataFolder = data.path().toStdString();
     cn3::qt::MainWindow window(program);

@@ -10,6 +10,7 @@
 #include "app/start_up.h"
 #include "files/files_commands.h"
 #include "files/new_worksheet.h"
+#include "tool_support.h"
 
 namespace {
 
@@ -21,20 +22,15 @@ struct Example {
     std::function<void(cn3::Program&)> fill;
 };
 
-void Select(cn3::Program& program, int familyTab, const std::string& name) {
-    cn3::MainForm& main = program.main;
-    main.SSTab2.setTab(familyTab);
-    for (int r = 1; r < main.Grid1.rows(); ++r)
-        if (main.Grid1.text(r, 0) == name) return main.Grid1.click(r, 0);
-    std::fprintf(stderr, "not listed: %s\n", name.c_str());
-    std::exit(1);
-}
-
 void Project(cn3::Program& p, const char* name, const char* id, const char* notes) {
     p.main.Text1.setText(name);
     p.main.Text2.setText("12/06/26");
     p.main.Text3.setText(id);
     p.main.Text4.setText(notes);
+}
+
+void Select(cn3::Program& program, int familyTab, const std::string& name) {
+    if (!cn3::tools::ClickCable(program, familyTab, name)) std::exit(1);
 }
 
 const Example kExamples[] = {

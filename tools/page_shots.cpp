@@ -13,37 +13,12 @@
 
 #include "app/start_up.h"
 #include "qt/main_window.h"
-#include "ui/dialogs.h"
+#include "tool_support.h"
 
 namespace {
 
-// Every question answered with English units; messages are printed.
-class AnswerEnglish : public cn3::ui::Dialogs {
-  public:
-    void message(std::string_view text) override {
-        std::fprintf(stderr, "message: %.*s\n", int(text.size()), text.data());
-    }
-    bool askYesNo(std::string_view) override { return true; }
-    std::string input(std::string_view, std::string_view, std::string_view d) override {
-        return std::string(d);
-    }
-    std::optional<std::string> openFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-};
-
 void settle() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-void clickCable(cn3::Program& program, int familyTab, const std::string& name) {
-    program.main.SSTab2.setTab(familyTab);
-    const cn3::ui::Grid& grid = program.main.Grid1;
-    for (int r = 1; r < grid.rows(); ++r)
-        if (grid.text(r, 0) == name) {
-            program.main.Grid1.click(r, 0);
-            return;
-        }
-    std::fprintf(stderr, "not listed: %s\n", name.c_str());
 }
 
 }  // namespace
@@ -65,7 +40,7 @@ int main(int argc, char** argv) {
                     data.filePath(QLatin1String(name)));
 
     cn3::Program program;
-    AnswerEnglish dialogs;
+    cn3::tools::ToolDialogs dialogs;
     program.dialogs = &dialogs;
     program.dataFolder = data.path().toStdString();
     cn3::qt::MainWindow window(program);
@@ -74,10 +49,10 @@ int main(int argc, char** argv) {
     settle();
 
     program.main.Text2.setText("12/06/26");
-    clickCable(program, 0, "1/4 EHS 6M");
-    clickCable(program, 1, "P 500");
-    clickCable(program, 1, "C 875");
-    clickCable(program, 1, "P 750");
+    cn3::tools::ClickCable(program, 0, "1/4 EHS 6M");
+    cn3::tools::ClickCable(program, 1, "P 500");
+    cn3::tools::ClickCable(program, 1, "C 875");
+    cn3::tools::ClickCable(program, 1, "P 750");
     program.main.Text9[0].setText("150");
     program.main.Check2.setChecked(true);
     program.main.Text9[3].setText("18");

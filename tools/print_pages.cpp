@@ -1,7 +1,8 @@
 // The printed pages of a worked example written as PDF files, to look at what goes on paper:
-// a 1/4 in EHS strand with three coax cables over 150 ft, the report with the NESC results
-// and the temperature table and the charts page (report.pdf), the same in metric units (report-metric.pdf), the
-// cable listing of every family (listing.pdf) and the help text (help.pdf).
+// a 1/4 in EHS strand with three coax cables over 150 ft, the report with the NESC results,
+// the temperature table and the charts page (report.pdf), the same in metric units
+// (report-metric.pdf), the cable listing of every family (listing.pdf) and the help text
+// (help.pdf).
 // Usage: cn3_print_pages OUTPUT_FOLDER. Runs offscreen in temporary data folders filled from
 // the shipped data; the pages are those of the print preview's "Save PDF" (Letter).
 #include <QApplication>
@@ -16,41 +17,12 @@
 #include "reports/cable_listing.h"
 #include "reports/help_print.h"
 #include "reports/span_report.h"
-#include "ui/dialogs.h"
+#include "tool_support.h"
 
 namespace {
 
-// Every question answered with the chosen units; messages are printed.
-class Answer : public cn3::ui::Dialogs {
-  public:
-    explicit Answer(bool english) : english_(english) {}
-    void message(std::string_view text) override {
-        std::fprintf(stderr, "message: %.*s\n", int(text.size()), text.data());
-    }
-    bool askYesNo(std::string_view) override { return english_; }
-    std::string input(std::string_view, std::string_view, std::string_view d) override {
-        return std::string(d);
-    }
-    std::optional<std::string> openFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const cn3::ui::FileDialogRequest&) override { return {}; }
-
-  private:
-    bool english_;
-};
-
 void settle() {
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-void clickCable(cn3::Program& program, int familyTab, const std::string& name) {
-    program.main.SSTab2.setTab(familyTab);
-    const cn3::ui::Grid& grid = program.main.Grid1;
-    for (int r = 1; r < grid.rows(); ++r)
-        if (grid.text(r, 0) == name) {
-            program.main.Grid1.click(r, 0);
-            return;
-        }
-    std::fprintf(stderr, "not listed: %s\n", name.c_str());
 }
 
 bool save(const QString& path, void (*print)(cn3::Program&, cn3::ui::Surface&),
@@ -69,7 +41,7 @@ bool printExample(const QString& out, bool english) {
         QFile::copy(QStringLiteral(CN3_SOURCE_DIR "/data/") + QLatin1String(name),
                     data.filePath(QLatin1String(name)));
     cn3::Program program;
-    Answer dialogs(english);
+    cn3::tools::ToolDialogs dialogs(english);
     program.dialogs = &dialogs;
     program.dataFolder = data.path().toStdString();
     cn3::qt::MainWindow window(program);
@@ -82,10 +54,10 @@ bool printExample(const QString& out, bool english) {
     form.Text2.setText("12/06/26");
     form.Text3.setText("Span 7, poles 112-113");
     form.Text4.setText("Three coax lashed to new 1/4 in strand");
-    clickCable(program, 0, "1/4 EHS 6M");
-    clickCable(program, 1, "P 500");
-    clickCable(program, 1, "C 875");
-    clickCable(program, 1, "P 750");
+    cn3::tools::ClickCable(program, 0, "1/4 EHS 6M");
+    cn3::tools::ClickCable(program, 1, "P 500");
+    cn3::tools::ClickCable(program, 1, "C 875");
+    cn3::tools::ClickCable(program, 1, "P 750");
     form.Text9[0].setText(english ? "150" : "45.72");
     form.Check2.setChecked(true);
     form.Text9[3].setText(english ? "18" : "5.5");

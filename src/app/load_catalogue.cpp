@@ -1,6 +1,7 @@
 #include "app/load_catalogue.h"
 
 #include <cmath>
+#include <string>
 #include <variant>
 
 #include "app/grid_setup.h"
@@ -46,13 +47,22 @@ void TakeCatalogue(Program& program, Catalogue&& catalogue) {
 }
 
 // The user-defined cables follow the separator row; the "User Defined" print box shows only
-// when their file exists.
+// when their file exists. Cables that find no row stay in the file; the user is told once.
 void TakeUserCables(Program& program) {
     ui::CheckBox& printUserDefined = program.main.Check5[family::kUserDefined];
     printUserDefined.setVisible(false);
     printUserDefined.setChecked(false);
-    if (ReadUserCables(DataFilePath(program.dataFolder, kUserCablesFileName), program.cables))
-        printUserDefined.setVisible(true);
+    const std::string path = DataFilePath(program.dataFolder, kUserCablesFileName);
+    const auto read = ReadUserCables(path, program.cables);
+    if (!read) return;
+    printUserDefined.setVisible(true);
+    if (read->tableFull > 0) {
+        const int n = read->tableFull;
+        program.dialogs->message("The cable table is full: " + std::to_string(n) +
+                                 (n == 1 ? " user-defined cable" : " user-defined cables") +
+                                 " of " + path +
+                                 " cannot be shown. They stay in the file unchanged.");
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cn3 {
 
@@ -34,6 +35,9 @@ struct CableTable {
     std::array<CableRecord, kCableRows> rows{};
     std::int16_t userSeparatorRow = 1;
     std::int16_t lastCableRow = 1;
+    // Lines of the user-cables file that are no row (the table was full, or the line names no
+    // cable), as read, in file order. Saving writes them back after the rows, unchanged.
+    std::vector<std::string> keptUserLines;
 
     // First row 1..lastCableRow whose name equals `name` exactly.
     std::optional<int> find(std::string_view name) const;

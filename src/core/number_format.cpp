@@ -119,8 +119,8 @@ std::string formatSection(double value, std::string_view section, bool& showsOnl
             if (positionsLeft == 0) {
                 while (remaining > 0) emitDigit(digits.integer[--remaining]);
             }
-        } else if (c == ',' && grouping) {
-            // The grouping mark itself prints nothing.
+        } else if (c == ',' && grouping && i > firstDigit && i < lastDigit) {
+            // A grouping mark prints nothing; a "," outside the digit positions is text.
         } else {
             integerOut.insert(integerOut.begin(), c);
         }

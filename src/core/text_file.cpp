@@ -92,6 +92,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         }
     }
     std::error_code error;
+    // The new file takes the old one's permissions: a file made read-only stays read-only.
+    const auto old = std::filesystem::status(path, error);
+    if (!error && std::filesystem::exists(old)) {
+        std::filesystem::permissions(temporary, old.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    }
+    error.clear();
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::error_code ignored;

@@ -19,7 +19,8 @@ std::string Latin1ToUtf8(std::string_view text);
 std::string Utf8ToLatin1(std::string_view text);
 
 // Writes the bytes to a temporary file in the target's folder and renames it over the
-// target, so a reader never sees half a file. False on failure, with the old file untouched.
+// target, so a reader never sees half a file; the new file keeps the old one's permissions.
+// False on failure, with the old file untouched.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace cn3

@@ -26,26 +26,43 @@ std::string fieldForFile(const std::string& field) {
 
 }  // namespace
 
-bool ReadUserCables(const std::string& path, CableTable& table) {
+std::optional<UserCablesRead> ReadUserCables(const std::string& path, CableTable& table) {
     const auto lines = ReadRawLines(path);
-    if (!lines) return false;
+    if (!lines) return std::nullopt;
+    UserCablesRead read;
+    table.keptUserLines.clear();
+    bool ended = false;  // by a short line: the rest is kept, not read
     for (const std::string& line : *lines) {
-        if (table.lastCableRow >= kCableRows - 1) break;  // no row past 200
-        ++table.lastCableRow;
-        CableRecord& record = table.rows[static_cast<std::size_t>(table.lastCableRow)];
-        record = CableRecord{};
+        if (ended) {
+            table.keptUserLines.push_back(line);
+            continue;
+        }
         // Every field ends with a TAB, so the piece after the last TAB is not a field.
+        CableRecord record{};
         const auto pieces = ui::SplitFields(line, "\t");
         const std::size_t fields = std::min<std::size_t>(pieces.size() - 1, kWrittenFields);
         for (std::size_t k = 0; k < fields; ++k) record[k] = Latin1ToUtf8(pieces[k]);
-        if (fields < kWrittenFields) break;  // a short line ends the reading; its begun row stays
+        const bool complete = fields == kWrittenFields;
+        // A row without a name would be listed on no tab and could never be deleted.
+        if (record[field::kName].empty()) {
+            table.keptUserLines.push_back(line);
+            continue;
+        }
+        if (table.lastCableRow >= kCableRows - 1) {  // no row past 200
+            table.keptUserLines.push_back(line);
+            ++read.tableFull;
+            continue;
+        }
+        ++table.lastCableRow;
+        table.rows[static_cast<std::size_t>(table.lastCableRow)] = std::move(record);
+        if (!complete) ended = true;  // a short line ends the reading; its begun row stays
     }
     AssignKindCodes(table);
-    return true;
+    return read;
 }
 
 bool WriteUserCables(const std::string& path, const CableTable& table) {
-    if (table.lastCableRow <= table.userSeparatorRow) {
+    if (table.lastCableRow <= table.userSeparatorRow && table.keptUserLines.empty()) {
         std::error_code error;
         std::filesystem::remove(path, error);
         return !error;
@@ -60,6 +77,7 @@ bool WriteUserCables(const std::string& path, const CableTable& table) {
         }
         bytes += "\r\n";
     }
+    for (const std::string& line : table.keptUserLines) bytes += line + "\r\n";
     return WriteFileAtomically(path, bytes);
 }
 

@@ -2,17 +2,25 @@
 // by a TAB, kept after the "User Defined" separator row of the cable table.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/cable_table.h"
 
 namespace cn3 {
 
-// Appends the cables of CABLEADD.TXT after lastCableRow; false when the file cannot be opened.
-bool ReadUserCables(const std::string& path, CableTable& table);
+struct UserCablesRead {
+    int tableFull = 0;  // cables that found no row because the table holds 200 rows
+};
 
-// Writes rows userSeparatorRow+1..lastCableRow (8 fields each followed by TAB, CR LF), whole
-// and renamed into place; deletes the file when there is no user cable. False on failure.
+// Appends the cables of CABLEADD.TXT after lastCableRow; nothing when the file cannot be
+// opened. A line that finds no row (table full), names no cable (empty name) or follows a
+// short line, which ends the reading, goes to table.keptUserLines as it stands.
+std::optional<UserCablesRead> ReadUserCables(const std::string& path, CableTable& table);
+
+// Writes rows userSeparatorRow+1..lastCableRow (8 fields each followed by TAB, CR LF) and then
+// the kept lines, whole and renamed into place; deletes the file when there is neither.
+// False on failure, with the file as it was.
 bool WriteUserCables(const std::string& path, const CableTable& table);
 
 }  // namespace cn3

@@ -126,6 +126,14 @@ void LoadingCell_Click(Program& program, int cell) {
     // Cancelling gives the empty text, which empties the cell like an empty answer.
     std::string answer =
         program.dialogs->input("Enter new value", program.loading.Title.caption(), label.caption());
+    // The settings file keeps a user loading as one line of comma-separated texts, so a comma
+    // or a line break in a cell would put the values in the wrong cells at the next start.
+    if (answer.find_first_of(",\r\n") != std::string::npos) {
+        program.dialogs->message("Error - \"" + answer +
+                                 "\" cannot be used: a loading value may not contain a comma "
+                                 "or a line break.");
+        return;
+    }
     label.setCaption(answer);
     StoreUserLoadingCell(program, cell, answer);
 }

@@ -111,7 +111,9 @@ void bindTo(ui::CheckBox& model, QCheckBox* widget) {
 
 void bindTo(ui::OptionGroup& model, const std::vector<QRadioButton*>& buttons) {
     if (buttons.empty()) return;
-    auto* group = new QButtonGroup(buttons.front()->parent());
+    // Owned by the first button: the buttons are often bound before they are placed in a
+    // window, when they have no parent yet, and a group without an owner would never be freed.
+    auto* group = new QButtonGroup(buttons.front());
     group->setExclusive(true);
     for (size_t i = 0; i < buttons.size(); ++i) {
         if (i < model.captions().size()) buttons[i]->setText(toQ(model.captions()[i]));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/cable_kind.h"
+#include "reports/catalogue_table.h"
 #include "reports/span_report.h"
 
 namespace cn3 {
@@ -11,7 +12,6 @@ namespace cn3 {
 namespace {
 
 constexpr double kTitleSize = 14, kBodySize = 10;
-constexpr double kBodyGap = 50;   // between the column headings and the first section
 constexpr double kGroupGap = 60;  // before every group of five rows
 
 bool OnPrinter(const ui::Surface& surface) {
@@ -31,18 +31,6 @@ bool InSection(const CableTable& table, int row, int family) {
     return CableKindOf(table.rows[static_cast<size_t>(row)][field::kName]) == family;
 }
 
-void PrintListingRow(const Program& program, ui::Surface& surface, const ColumnStops& stops,
-                     int row) {
-    surface.print(program.cables.rows[static_cast<size_t>(row)][field::kName], false);
-    for (size_t c = 1; c <= 7; ++c)
-        PrintRightAligned(surface, stops[c + 1],
-                          program.units.toDisplay(
-                              program.columnUnitKinds[c],
-                              static_cast<float>(program.cables.number(row, static_cast<int>(c))),
-                              program.columnFormats[c]));
-    EndLine(surface);
-}
-
 }  // namespace
 
 void PrintListingHeading(Program& program, ui::Surface& surface, const ColumnStops& stops) {
@@ -56,15 +44,7 @@ void PrintListingHeading(Program& program, ui::Surface& surface, const ColumnSto
     PrintCentred(surface, "Cable Listing");
     surface.setFontSize(kBodySize);
 
-    const double headingTop = surface.currentY();
-    for (int i = 0; i < 3; ++i) EndLine(surface);
-    surface.print("Cable Description");
-    const double bodyTop = surface.currentY();
-    for (size_t c = 1; c <= 7; ++c) {
-        surface.setCurrentY(headingTop);
-        PrintColumnText(surface, stops[c], stops[c + 1] - stops[c], program.cables.rows[0][c]);
-    }
-    surface.setCurrentY(bodyTop + kBodyGap);
+    PrintCatalogueHeadings(program, surface, stops, "Cable Description");
 }
 
 void PrintCableListing(Program& program, ui::Surface& surface) {
@@ -89,7 +69,8 @@ void PrintCableListing(Program& program, ui::Surface& surface) {
             if (!InSection(table, j, f)) continue;
             if (rowsPrinted++ % 5 == 0) surface.setCurrentY(surface.currentY() + kGroupGap);
             if (PageFull(surface)) PrintListingHeading(program, surface, stops);
-            PrintListingRow(program, surface, stops, j);
+            PrintCatalogueRow(program, surface, stops,
+                              program.cables.rows[static_cast<size_t>(j)][field::kName], j);
         }
     }
     if (OnPrinter(surface)) surface.endDoc();

@@ -6,6 +6,7 @@
 #include "engine/loading_table_drawing.h"
 #include "engine/span_solution.h"
 #include "engine/usable_load_check.h"
+#include "reports/catalogue_table.h"
 #include "reports/charts_page.h"
 #include "reports/page_flow.h"
 #include "reports/text_placement.h"
@@ -16,20 +17,12 @@ namespace {
 
 constexpr double kTitleSize = 14, kBodySize = 10;
 constexpr double kLogoGap = 700;    // between the logo and the title
-constexpr double kTableGap = 50;    // between the column headings and the first row
 constexpr double kResultsX = 500;   // left edge of the results text
 constexpr double kTempLeft = 5000;  // the temperature table, beside the results text
 constexpr double kTempColumn = 1000;
 constexpr double kTempGroupGap = 50;  // after every fifth temperature row
 
 // The catalogue value of field c of a cable row, as the catalogue shows it.
-std::string ShownField(const Program& program, int row, int c) {
-    const auto column = static_cast<size_t>(c);
-    return program.units.toDisplay(program.columnUnitKinds[column],
-                                   static_cast<float>(program.cables.number(row, c)),
-                                   program.columnFormats[column]);
-}
-
 // Project name, date and span id on one line, the notes on the next, then an empty line.
 void PrintProjectHeader(const MainForm& form, ui::Surface& surface) {
     surface.print(form.Text1.text(), false);
@@ -38,34 +31,6 @@ void PrintProjectHeader(const MainForm& form, ui::Surface& surface) {
     surface.setCurrentX(4000);
     surface.print(form.Text3.text());
     surface.print(form.Text4.text());
-    EndLine(surface);
-}
-
-// The catalogue headings hang from the top of a four-line block whose last line carries the
-// table's title at the left margin; the rows begin 50 twips under it.
-void PrintCableHeadings(const Program& program, ui::Surface& surface, const ColumnStops& stops) {
-    const double headingTop = surface.currentY();
-    for (int i = 0; i < 3; ++i) EndLine(surface);
-    surface.print("Selected Cables");
-    const double tableTop = surface.currentY();
-    for (size_t c = 1; c <= 7; ++c) {
-        surface.setCurrentY(headingTop);
-        PrintColumnText(surface, stops[c], stops[c + 1] - stops[c], program.cables.rows[0][c]);
-    }
-    surface.setCurrentY(tableTop + kTableGap);
-}
-
-// A selected cable with its catalogue values right-aligned at the end of their bands. A name
-// that the cable table does not hold (a span file's cable missing from the catalogue) is
-// printed with empty values.
-void PrintCableRow(const Program& program, ui::Surface& surface, const ColumnStops& stops,
-                   const std::string& name) {
-    const std::optional<int> row = name.empty() ? std::nullopt : program.cables.find(name);
-    surface.print(name, false);
-    if (row)
-        for (size_t c = 1; c <= 7; ++c)
-            PrintRightAligned(surface, stops[c + 1],
-                              ShownField(program, *row, static_cast<int>(c)));
     EndLine(surface);
 }
 
@@ -125,12 +90,17 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
     PrintCentred(surface, kReportTitle);
     surface.setFontSize(kBodySize);
     PrintProjectHeader(form, surface);
-    PrintCableHeadings(program, surface, stops);
+    PrintCatalogueHeadings(program, surface, stops, "Selected Cables");
 
     const ui::Grid& grid = form.Grid2;
     for (int r = 1; r <= grid.rows() - 2; ++r)
-        PrintOnOnePage(surface,
-                       [&](ui::Surface& s) { PrintCableRow(program, s, stops, grid.text(r, 1)); });
+        PrintOnOnePage(surface, [&](ui::Surface& s) {
+            // A name the cable table does not hold (a span file's cable missing
+            // from the catalogue) prints with empty values.
+            const std::string& name = grid.text(r, 1);
+            PrintCatalogueRow(program, s, stops, name,
+                              name.empty() ? std::nullopt : program.cables.find(name));
+        });
     if (grid.rows() >= 2)
         PrintOnOnePage(surface, [&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
 

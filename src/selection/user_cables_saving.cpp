@@ -9,9 +9,10 @@
 namespace cn3 {
 
 void Command4_Click(Program& program) {
+    // A failed save keeps the panel open, so the edits are not taken for saved.
+    if (!SaveUserCables(program)) return;
     MainForm& form = program.main;
     form.Picture1.setVisible(false);
-    SaveUserCables(program);
 
     form.Grid2.setVisible(true);
     form.Label2[5].setVisible(true);
@@ -23,20 +24,24 @@ void Command4_Click(Program& program) {
     form.Text9[4].setVisible(strands);
 }
 
-void SaveUserCables(Program& program) {
+bool SaveUserCables(Program& program) {
     const std::string path = DataFilePath(program.dataFolder, kUserCablesFileName);
     const CableTable& table = program.cables;
+    const bool none = table.lastCableRow <= table.userSeparatorRow;
     if (!WriteUserCables(path, table)) {
         // The cables stay in the table; closing the panel again retries.
-        program.dialogs->message("Error - " + std::string(kUserCablesFileName) +
-                                 " could not be written: " + path);
-        return;
+        const bool deleting = none && table.keptUserLines.empty();
+        program.dialogs->message(
+            "Error - " + std::string(kUserCablesFileName) +
+            (deleting ? " could not be deleted: " : " could not be written: ") + path);
+        return false;
     }
-    if (table.lastCableRow <= table.userSeparatorRow) {
+    if (none) {
         ui::CheckBox& userDefined = program.main.Check5[5];
         userDefined.setVisible(false);
         userDefined.setChecked(false);
     }
+    return true;
 }
 
 }  // namespace cn3

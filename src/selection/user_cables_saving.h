@@ -5,10 +5,11 @@
 
 namespace cn3 {
 
-// "Close": closes the panel and saves.
+// "Close": saves, and closes the panel when the save succeeded.
 void Command4_Click(Program& program);
 
 // Writes every user-defined cable to CABLEADD.TXT, or deletes the file when there is none.
-void SaveUserCables(Program& program);
+// False, after an "Error - " message, when the file could not be written or deleted.
+bool SaveUserCables(Program& program);
 
 }  // namespace cn3

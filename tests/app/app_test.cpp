@@ -219,13 +219,15 @@ TEST(loading_window_test, user_loading_ticks_cascade) {
     StartedProgram s;
     Program& p = s.start();
     // clang-format off
-    // Box 2 cannot be ticked alone; unticking box 1 unticks box 2.
+    // Box 2 cannot be ticked alone; unticking box 1 while box 2 is ticked unticks box 2.
     struct Step { const char* what; size_t box; const char* state; };
     const Step steps[] = {
         {"box 2 alone", 1, "00000 11111 11111 00000 00000 00000"}, {"box 1", 0, "10111 11111 11111 00000 11111 00000"},
         {"box 2 after box 1", 1, "11111 11111 11111 00000 11111 11111"},
         {"box 2 unticked", 1, "10111 11111 11111 00000 11111 00000"},
-        {"box 1 unticked", 0, "00001 11111 11111 00000 00000 00000"}};
+        {"box 2 ticked again", 1, "11111 11111 11111 00000 11111 11111"},
+        {"box 1 unticked with box 2 ticked", 0, "00001 11111 11111 00000 00000 00000"},
+        {"box 2 alone again", 1, "00001 11111 11111 00000 00000 00000"}};
     // clang-format on
     for (const auto& [what, box, state] : steps) {
         p.loading.Check1[box].click();
@@ -289,6 +291,56 @@ TEST(loading_window_test, save_writes_the_district_and_the_ticked_user_loadings_
         EXPECT_EQ(s.folder.read("CN3NESC.TXT"), row.file) << row.what;
         EXPECT_FALSE(p.loading.SaveButton.enabled()) << row.what;
     }
+}
+
+// The settings file keeps a user loading as one comma-separated line.
+TEST(loading_window_test, a_comma_in_a_cell_is_refused_and_the_cell_kept) {
+    StartedProgram s;
+    Program& p = s.start();
+    p.loading.Check1[0].click();
+    s.dialogs.answerInput("Snow, wet").expectMessage();
+    p.loading.Cells[15].click();
+    EXPECT_EQ(s.dialogs.messages(),
+              std::vector<std::string>{"Error - \"Snow, wet\" cannot be used: a loading value may "
+                                       "not contain a comma or a line break."});
+    EXPECT_EQ(Captions(p, 15, 1) + "|" + Record(p, 5), "User loading |User loading |10|0.25|2|0.1");
+    p.loading.SaveButton.click();
+    EXPECT_EQ(s.folder.read("CN3NESC.TXT"), "English\r\n2\r\nUser loading,10,0.25,2,0.1\r\n");
+}
+
+// The fixture leaves rows 6..200 for user cables: 195 of 200 fit. "Close" writes all 200 back.
+TEST(start_up_test, user_cables_beyond_a_full_table_are_named_once_and_kept_in_the_file) {
+    std::string cables;
+    for (int i = 1; i <= 200; ++i)
+        cables += "P USER " + std::to_string(i) + "\t1\t0\t0.5\t\t\t\t\t\r\n";
+    StartedProgram s("English\r\n2\r\n", cables.c_str());
+    s.dialogs.expectMessage();
+    Program& p = s.start();
+    EXPECT_EQ(s.dialogs.messages(),
+              std::vector<std::string>{"The cable table is full: 5 user-defined cables of " +
+                                       s.folder.file("CABLEADD.TXT") +
+                                       " cannot be shown. They stay in the file unchanged."});
+    EXPECT_EQ(std::tuple(p.cables.lastCableRow, p.cables.rows[200][0]),
+              std::tuple(200, "P USER 195"));
+    p.main.Command1.click();
+    p.main.Command4.click();
+    EXPECT_EQ(s.folder.read("CABLEADD.TXT"), cables);
+}
+
+// The layout the view draws the two small grids with, and the entries' starting texts.
+TEST(start_up_test, selected_and_temperature_grids_are_laid_out_and_entries_start_filled) {
+    StartedProgram s;
+    const MainForm& m = s.start().main;
+    const auto layout = [](const ui::Grid& g) {
+        std::string out = std::to_string(g.fixedRows()) + " " + std::to_string(g.fixedCols()) +
+                          " " + std::to_string(g.rowHeight(0)) + " ";
+        for (int c = 0; c < g.cols(); ++c)
+            out += std::to_string(g.colWidth(c)) + "LCR"[static_cast<int>(g.colAlignment(c))] + " ";
+        return out;
+    };
+    EXPECT_EQ(layout(m.Grid2), "1 1 600 300L 1100L 900R 700R ");
+    EXPECT_EQ(layout(m.GridTemp), "1 0 450 600R 800R 650R 900R 900R ");
+    EXPECT_EQ(m.Text9[1].text() + "|" + m.Text9[4].text(), "1.00 |0.0000");
 }
 
 }  // namespace

@@ -80,6 +80,7 @@ TEST(catalogue_test, reads_every_section_in_file_order_with_cr_lf_or_lf_line_end
     const Catalogue c = loaded(written(folder, kFile));
     // Only the exact line "END" closes the help text.
     EXPECT_EQ(c.helpLines, (std::vector<std::string>{"Catenova h\303\251lp", "end", " END"}));
+    EXPECT_EQ(loaded(written(folder, spoiled(" END", "END "))).helpLines[2], "END ");
     // A quoted comma is text; items run on across line ends.
     EXPECT_EQ(
         (std::vector<std::string>{c.units[1].metricLabel, c.units[13].englishLabel,
@@ -107,6 +108,16 @@ TEST(catalogue_test, reads_every_section_in_file_order_with_cr_lf_or_lf_line_end
 
 // Rows: blank (a counted, empty row); too short to be a cable; the last column runs to the line
 // end; a column starting on the last character stays empty; Latin-1 counts file characters.
+// Blanks around an unquoted item are dropped, those inside quotes kept; items run over line
+// ends, and a comma at a line end only separates.
+TEST(item_reader_test, unquoted_items_lose_their_surrounding_blanks) {
+    const std::vector<std::string> lines = {"  Wet snow  ,\"  quoted \" , 12 \t,", "", " last "};
+    ItemReader items(lines, 0);
+    std::vector<std::string> read;
+    while (auto item = items.next()) read.push_back(*item);
+    EXPECT_EQ(read, (std::vector<std::string>{"Wet snow", "  quoted ", "12", "last"}));
+}
+
 TEST(catalogue_test, cable_lines_fill_fixed_columns_and_short_lines_keep_their_row) {
     const CableTable t = loaded(written(test::TempFolder{}, kFile)).cables;
     const std::vector<std::string> cells = {t.rows[1][0], t.rows[2][7], t.rows[3][0], t.rows[4][3],

@@ -21,6 +21,8 @@ TEST(number_format_test, patterns_grouping_ties_fraction_hashes_and_sections) {
         // grouping and digits beyond the positions
         {999, "#,##0", "999"}, {-1234567, "#,##0", "-1,234,567"}, {12, "0,000", "0,012"},
         {999.995, "#,###.00", "1,000.00"}, {123.456, "##.00 ", "123.46 "}, {12.5, ".00", "12.50"},
+        // a "," outside the digit positions is text, also when another one groups
+        {1234, "#,##0,", "1,234,"}, {1234, ",#,##0", ",1,234"}, {1234, "#,##0.00,", "1,234.00,"},
         // exact halves round away from zero, judged on the stored value
         {0.5, "0", "1"}, {2.5, "0", "3"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0.13"},
         {-0.125, "0.00", "-0.13"}, {0.05, "##0.#;;", "0.1"}, {1.005, "0.00", "1.00"},

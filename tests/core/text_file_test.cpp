@@ -54,4 +54,19 @@ TEST(text_file_test, atomic_write_replaces_the_whole_file_or_leaves_no_trace) {
     EXPECT_FALSE(folder.exists("D.new") || folder.exists("F.TXT.new"));
 }
 
+TEST(text_file_test, atomic_write_keeps_the_old_files_permissions) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    for (const fs::perms perms :
+         {fs::perms::owner_read,
+          fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read}) {
+        folder.write("F.TXT", "old");
+        fs::permissions(folder.file("F.TXT"), perms);
+        ASSERT_TRUE(WriteFileAtomically(folder.file("F.TXT"), "new"));
+        EXPECT_EQ(fs::status(folder.file("F.TXT")).permissions(), perms);
+        fs::permissions(folder.file("F.TXT"), fs::perms::owner_all);  // readable for the next round
+        EXPECT_EQ(folder.read("F.TXT"), "new");
+    }
+}
+
 }  // namespace cn3::test

@@ -31,6 +31,7 @@ TEST(unit_convert_test, english_keeps_values_metric_converts_and_only_temperatur
         {"metric length typed", 1, I, 4, 45.72f, "####.000 ", "150.000 "},
         {"metric force shown", 1, D, 2, 6650, "##,### ", "29,581 "},
         {"metric wind pressure, no offset", 1, D, 7, 4, "##0.0", "191.5"},
+        {"metric wind pressure typed, no offset", 1, I, 7, 191.5f, "##0.0", "4.0"},
         {"metric temperature shown", 1, D, 1, 60, "##0.#;;", "15.6"},
         {"-40 F shown as -40 C", 1, D, 1, -40, "##0.#;;", "-40"},
         {"metric temperature typed", 1, I, 1, 15.6f, "##0.#;;", "60.1"},

@@ -36,6 +36,40 @@ TEST(user_cables_file_test, reads_tab_ended_fields_stops_at_a_short_line_and_row
     EXPECT_EQ(std::tie(t.lastCableRow, t.rows[200][0]), std::make_tuple(200, "U196"));
 }
 
+// The catalogue fills rows 1..197 and the separator row 198, so rows 199 and 200 are left for
+// user cables. Lines that find no row (table full, no name, after a short line) are written
+// back unchanged after the rows, and keep the file when no row is left.
+TEST(user_cables_file_test, lines_that_find_no_row_stay_in_the_file_after_the_rows) {
+    const std::string a = "A\t1\t2\t3\t4\t5\t6\t7\t\r\n", b = "B\t\t\t\t\t\t\t\t\r\n";
+    const std::string c = "C\t1\t2\t3\t4\t5\t6\t7\t\r\n", unnamed = "\t1\t2\t3\t4\t5\t6\t7\t\r\n";
+    struct Case {
+        std::string file;
+        int rowsRead, tableFull;
+        const char* row200;
+        std::string rewritten, keptOnly;
+    };
+    const Case cases[] = {
+        {a + unnamed + b + c, 2, 1, "B", a + b + unnamed + c, unnamed + c},
+        {"\r\nA\t1\t2\r\n" + c, 1, 0, "", "A\t1\t\t\t\t\t\t\t\r\n\r\n" + c, "\r\n" + c},
+    };
+    test::TempFolder folder;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.file);
+        CableTable t;
+        t.userSeparatorRow = t.lastCableRow = 198;
+        folder.write("CABLEADD.TXT", k.file);
+        const auto read = ReadUserCables(folder.file("CABLEADD.TXT"), t);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(std::tie(t.lastCableRow, read->tableFull, t.rows[200][0]),
+                  std::make_tuple(198 + k.rowsRead, k.tableFull, k.row200));
+        ASSERT_TRUE(WriteUserCables(folder.file("CABLEADD.TXT"), t));
+        EXPECT_EQ(folder.read("CABLEADD.TXT"), k.rewritten);
+        t.lastCableRow = t.userSeparatorRow;  // every row deleted
+        ASSERT_TRUE(WriteUserCables(folder.file("CABLEADD.TXT"), t));
+        EXPECT_EQ(folder.read("CABLEADD.TXT"), k.keptOnly);
+    }
+}
+
 // The selection tests cover the exact bytes written for plain ASCII rows.
 TEST(user_cables_file_test, written_rows_read_back_the_same_and_none_written_twice_succeeds) {
     test::TempFolder folder;

@@ -60,7 +60,10 @@ TEST_F(LoadingTableDrawingTest, title_headings_and_values_are_centred_on_their_c
         {false, "NESC RESULTS", 150 + (8700 - 1440) / 2, 0, true, 12}, {false, "Condition", 150 + (1600 - 540) / 2, 576, false, 6},
         {false, "Ice", 2250 + (700 - 180) / 2, 432, false, 6},         {false, "50", 6150 + (1200 - 120) / 2, 576, false, 6},
         {true, "NESC RESULTS", 150 + (10000 - 1440) / 2, 5000, true, 12}, {true, "Thick", 2900 + (650 - 300) / 2, 5576, false, 6},
-        {true, ".25", 2900 + (650 - 300) / 2, 5000 + kFirstRow, false, 10}, {true, "4.0", 4250 + (600 - 300) / 2, 5924, false, 10}};
+        {true, ".25", 2900 + (650 - 300) / 2, 5000 + kFirstRow, false, 10}, {true, "4.0", 4250 + (600 - 300) / 2, 5924, false, 10},
+        // the ice load column is 700 wide on screen and on paper, though its gap on paper is 2000
+        {false, "0.620", 2250 + (700 - 500) / 2, kFirstRow, false, 10}, {true, "Ice", 2250 + (700 - 180) / 2, 5432, false, 6},
+        {true, "0.620", 2250 + (700 - 500) / 2, 5000 + kFirstRow, false, 10}};
     // clang-format on
     for (const auto& p : pieces) {
         const auto& ops = p.printed ? paper : screen;

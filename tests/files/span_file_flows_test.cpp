@@ -199,6 +199,19 @@ TEST(span_file_flows_test, a_fixed_diameter_is_shown_as_stored_otherwise_it_is_c
     }
 }
 
+TEST(span_file_flows_test, the_district_comes_from_the_file_but_its_option_buttons_stay) {
+    Worksheet w;  // the settings file chose Light
+    SpanRecord r;
+    r.cableNames[0] = "1/4 EHS 6M";
+    r.selectedDistrict = 0;
+    const std::string path = w.folder.file("heavy.cn3");
+    ASSERT_TRUE(WriteSpanFile(path, r).ok());
+    ASSERT_TRUE(OpenSpanFile(w.program, path));
+    EXPECT_EQ(std::tuple(int(w.program.spanRecord.selectedDistrict),
+                         w.program.loading.Option1.selected()),
+              std::tuple(0, 2));
+}
+
 TEST(span_file_flows_test, save_asks_for_a_name_while_the_name_says_untitled_in_any_case) {
     struct Row {
         const char *what, *name;
@@ -335,8 +348,8 @@ TEST(span_file_flows_test, a_carrier_without_stiffness_is_said_once_per_selectio
 
 TEST(span_file_flows_test, the_shipped_examples_open_without_a_message_and_compute) {
     int opened = 0;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(CN3_SOURCE_DIR) / "data/examples")) {
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::path(CN3_SOURCE_DIR) / "data/examples")) {
         Worksheet w;
         const std::string name = entry.path().filename().string();
         ASSERT_TRUE(OpenSpanFile(w.program, entry.path().string())) << name;

@@ -293,5 +293,26 @@ TEST(user_cable_editing_test, copies_are_named_by_the_rules_and_close_writes_the
                                                                          sheet.folder.file("missing folder") + "/CABLEADD.TXT"}));
 }
 
+// A folder in the file's place makes both the rewrite and the delete fail.
+TEST(user_cable_editing_test, a_failed_save_keeps_the_panel_open_and_says_what_failed) {
+    Sheet sheet;
+    MainForm& form = sheet.form;
+    std::filesystem::create_directories(sheet.folder.path() / "CABLEADD.TXT" / "inside");
+    const std::string path = sheet.folder.file("CABLEADD.TXT");
+    form.Command1.click();
+    sheet.dialogs.expectMessage().answerInput("DEL").expectMessage();
+    form.Command4.click();
+    EXPECT_TRUE(sheet.program.editingMode() && !form.Grid2.visible());
+    sheet.clickCatalogue(kUserDefined, "P USER 1", 2);
+    form.Command4.click();
+    EXPECT_TRUE(sheet.program.editingMode() && !form.Grid2.visible());
+    EXPECT_EQ(sheet.dialogs.messages(),
+              (Names{"Error - CABLEADD.TXT could not be written: " + path,
+                     "Error - CABLEADD.TXT could not be deleted: " + path}));
+    std::filesystem::remove_all(path);
+    form.Command4.click();
+    EXPECT_TRUE(!sheet.program.editingMode() && form.Grid2.visible());
+}
+
 }  // namespace
 }  // namespace cn3::test
