@@ -1,7 +1,8 @@
 // The printed pages of a worked example written as PDF files, to look at what goes on paper:
-// a 1/4 in EHS strand with three coax cables over 150 ft, the report with the NESC results
-// and the temperature table (report.pdf), the same in metric units (report-metric.pdf), the
-// cable listing of every family (listing.pdf) and the help text (help.pdf).
+// a 1/4 in EHS strand with three coax cables over 150 ft, the report with the NESC results,
+// the temperature table and the charts page (report.pdf), the same in metric units
+// (report-metric.pdf), the cable listing of every family (listing.pdf) and the help text
+// (help.pdf).
 // Usage: cn3_print_pages OUTPUT_FOLDER. Runs offscreen in temporary data folders filled from
 // the shipped data; the pages are those of the print preview's "Save PDF" (Letter).
 #include <QApplication>
@@ -66,6 +67,7 @@ bool printExample(const QString& out, bool english) {
     settle();
     form.Check3.setChecked(true);
     form.Check4.setChecked(true);
+    form.ShowCharts.setChecked(true);  // the charts on a second page
     for (auto& box : form.Check5) box.setChecked(true);
 
     if (!english)

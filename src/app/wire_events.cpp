@@ -1,6 +1,7 @@
 #include "app/wire_events.h"
 
 #include "bundle/bundle_plot.h"
+#include "engine/span_charts.h"
 #include "engine/worksheet_events.h"
 #include "files/files_commands.h"
 #include "loading/loading_window.h"
@@ -30,6 +31,7 @@ void WireWorksheetEvents(Program& program) {
     for (int i = 0; i < static_cast<int>(main.Check1.size()); ++i)
         main.Check1[static_cast<size_t>(i)].onClick.connect([p, i] { Check1_Click(*p, i); });
     main.Check2.onClick.connect([p] { Check2_Click(*p); });
+    main.Check2.onClick.connect([p] { ShowTemperatureChart(*p); });
     main.HScroll1.onChange.connect([p] { HScroll1_Change(*p); });
     main.Command5.onClick.connect([p] { Command5_Click(*p); });
 }

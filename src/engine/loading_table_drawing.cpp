@@ -6,6 +6,7 @@
 #include "core/unit_table.h"
 #include "engine/loading_conditions.h"
 #include "engine/span_inputs.h"
+#include "engine/usable_load_check.h"
 
 namespace cn3 {
 
@@ -65,11 +66,6 @@ std::string Heading(const Program& program, int c) {
     }
 }
 
-std::string ConditionLabel(const Program& program, int record) {
-    const auto& name = program.loadings.at(static_cast<size_t>(record)).name;
-    return record < 3 ? "Rule 251 - " + name : name;
-}
-
 // The number in row r, field k, as its column shows it (no unit label).
 std::string Cell(const Program& program, int r, int k) {
     const auto& results = program.loadingResults;
@@ -93,7 +89,7 @@ TableColumns LoadingTableColumns(int mode) {
     return at;
 }
 
-void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
+std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
     const Table table{LoadingTableColumns(mode)};
     const bool printed = mode == kPrintedTable;
     const bool point = program.main.Check1[0].checked();
@@ -121,16 +117,16 @@ void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
     }
     target.setCurrentY(y1);
 
-    const auto& user = program.loading.Check1;
-    const int rows = user[0].checked() ? (user[1].checked() ? 5 : 4) : 2;
-    for (int r = 1; r <= rows; ++r) {
-        if (r == 3) continue;  // loading record 4 is worked out but never shown
+    // Loading record 4 (row 3) is worked out but never shown.
+    std::vector<DrawnTableRow> drawn;
+    for (int r : DrawnLoadingRows(program)) {
         target.setFontSize(kRowSize);
         const double yr = target.currentY() + (r == 4 ? kRowGap : 0);
         target.setCurrentY(yr);
+        drawn.push_back({r, yr});
         // Printed as it is: a user loading's name may hold any character, a bar too.
         target.setCurrentX(table.at[0]);
-        target.print(ConditionLabel(program, ConditionRecord(r, program.spanRecord.selectedDistrict)));
+        target.print(LoadingRowLabel(program, r));
 
         std::vector<int> fields;
         for (int k = 0; k < last; ++k)
@@ -147,6 +143,7 @@ void DrawLoadingTable(Program& program, ui::Surface& target, int mode) {
                                     Cell(program, r, k));
             }
     }
+    return drawn;
 }
 
 }  // namespace cn3

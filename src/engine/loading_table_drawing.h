@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "engine/stacked_heading.h"
 #include "forms/program.h"
@@ -20,6 +21,13 @@ inline constexpr int kPrintedTable = 1;
 using TableColumns = std::array<short, 21>;
 TableColumns LoadingTableColumns(int mode);
 
-void DrawLoadingTable(Program& program, ui::Surface& target, int mode);
+// A row of the table as drawn: its number (1..5) and the top of its line.
+struct DrawnTableRow {
+    int row = 0;
+    double top = 0;
+};
+
+// Draws the table and gives back where its rows went, so that marks can be set on them.
+std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& target, int mode);
 
 }  // namespace cn3

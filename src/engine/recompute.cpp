@@ -8,7 +8,9 @@
 #include "engine/results_text.h"
 #include "engine/selected_cables.h"
 #include "engine/solve_worksheet.h"
+#include "engine/span_charts.h"
 #include "engine/temperature_table.h"
+#include "engine/usable_load_check.h"
 
 namespace cn3 {
 
@@ -46,8 +48,11 @@ void Recompute(Program& program) {
     FillTemperatureTable(program, solution);
     WriteLoadingResults(program, solution);
     WriteClearanceHeading(program);
-    DrawLoadingTable(program, program.main.Picture3.surface(), kScreenTable);
+    const auto rows = DrawLoadingTable(program, program.main.Picture3.surface(), kScreenTable);
+    MarkOverloadedTensions(CheckUsableLoad(program, solution), rows,
+                           program.main.Picture3.surface(), kScreenTable);
     program.main.Picture3.refresh();
+    ShowSolutionCharts(program, solution);
 }
 
 void NoteStopMessageSaid(Program& program, const std::string& message) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "engine/span_charts.h"
+
 namespace cn3 {
 
 void NewWorksheet(Program& program) {
@@ -16,6 +18,7 @@ void NewWorksheet(Program& program) {
     for (int col = main.Grid2.cols() - 1; col >= 2; --col) main.Grid2.setText(bundleRow, col, "");
 
     main.Label4.setCaption("");
+    ClearSolutionCharts(program);
     main.StatusMessage.setCaption("");
     main.ResultsNote.setCaption("");
     main.Command1.setVisible(false);

@@ -24,6 +24,7 @@ MainForm::MainForm() {
     Text9[3].setVisible(false);
     Label2[3].setVisible(false);
     GridTemp.setVisible(false);
+    TemperatureChart.setVisible(false);
     Picture1.setVisible(false);
     Command1.setVisible(false);
 }

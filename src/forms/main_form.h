@@ -66,6 +66,8 @@ class MainForm {
     ui::Label Label4;  // results text
     ui::CheckBox Check2{"Show 'Effect of Temperature Change'"};
     ui::Grid GridTemp;
+    // Sag, tension and clearance against temperature, shown with GridTemp.
+    ui::PictureBox TemperatureChart;
 
     // "Nesc Results"
     ui::PictureBox Picture3;
@@ -73,6 +75,8 @@ class MainForm {
     ui::Frame Frame1{"Options"};
     std::array<ui::CheckBox, 2> Check1{ui::CheckBox{"Show Pt of Interest Distance"},
                                        ui::CheckBox{"Show Vector Analysis"}};
+    // Under the loading table: the usable-load check line and the span's profile.
+    ui::PictureBox SpanProfile;
 
     // "Files/Print"
     ui::Frame Frame2{"Files"};
@@ -84,6 +88,8 @@ class MainForm {
                                        ui::CheckBox{"Drop"},   ui::CheckBox{"User Defined"}};
     ui::CheckBox Check4{"Show 'Effect of Temperature Change'"};
     ui::CheckBox Check3{"Show NESC Results"};
+    // The report's second page: the temperature chart, the span profile and the check line.
+    ui::CheckBox ShowCharts{"Show Charts"};
 
     // "Help"
     ui::ListBox List1;

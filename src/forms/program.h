@@ -26,6 +26,8 @@
 
 namespace cn3 {
 
+struct SpanSolution;  // the engine's typed solution; this layer only holds it
+
 struct Program {
     MainForm main;
     LoadingForm loading;
@@ -54,6 +56,10 @@ struct Program {
     std::array<std::string, 5> headingLines{};  // H1..H5 of the catalogue
 
     LoadingResults loadingResults;
+    // The solution the result views show, kept by the last full recomputation so that the
+    // charts draw the same numbers; empty until there is one and after a new worksheet. A
+    // stopped recomputation keeps it, as it keeps the views.
+    std::shared_ptr<const SpanSolution> shownSolution;
     BundleLayout bundle;
     PseudoRandom random;
 

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "engine/loading_table_drawing.h"
+#include "engine/span_charts.h"
 #include "qt/bind.h"
 #include "qt/grid_view.h"
 #include "qt/picture_view.h"
@@ -183,6 +184,16 @@ class ResultsText : public QLabel {
     QFont base_;
 };
 
+// A chart drawn for a layout of widthTwips x heightTwips and shown scaled up to its room, on
+// white like the loading table.
+PictureView* chartView(ui::PictureBox& model, const QString& name, double widthTwips,
+                       double heightTwips, const QString& accessibleName) {
+    auto* view = named(new PictureView(model, 440, 220), name);
+    view->setScaledToFit(widthTwips, heightTwips);
+    view->setAccessibleName(accessibleName);
+    return view;
+}
+
 }  // namespace
 
 QWidget* BuildProjectPage(MainForm& form) {
@@ -307,7 +318,12 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     auto* resultsLayout = new QVBoxLayout(results);
     // The results text lines its figures up with blanks, so it needs even character widths.
     resultsLayout->addWidget(bound<ResultsText>(form.Label4, QStringLiteral("Label4")), 1);
-    columns->addWidget(results, 3);
+    auto* right = new QVBoxLayout;
+    right->addWidget(results, 1);
+    right->addWidget(keepsPlace(chartView(form.TemperatureChart, QStringLiteral("TemperatureChart"),
+                                          kTemperatureChartWidth, kTemperatureChartHeight,
+                                          QStringLiteral("Sag and Tension against Temperature"))));
+    columns->addLayout(right, 3);
     return page;
 }
 
@@ -345,7 +361,11 @@ QWidget* BuildNescPage(MainForm& form) {
     paper->setFrameShape(QFrame::StyledPanel);
     auto* paperLayout = new QVBoxLayout(paper);
     paperLayout->setContentsMargins(1, 1, 1, 1);
-    paperLayout->addWidget(table);
+    paperLayout->addWidget(table, 3);
+    paperLayout->addWidget(
+        chartView(form.SpanProfile, QStringLiteral("SpanProfile"), kSpanProfileWidth,
+                  kSpanProfileHeight, QStringLiteral("Span Profile")),
+        4);
     outer->addWidget(paper, 1);
     return page;
 }
@@ -369,6 +389,7 @@ QWidget* BuildFilesPage(MainForm& form) {
             keepsPlace(checkBox(form.Check5[static_cast<size_t>(i)], indexed("Check5", i))), i, 0);
     printLayout->addWidget(checkBox(form.Check4, QStringLiteral("Check4")), 0, 1);
     printLayout->addWidget(checkBox(form.Check3, QStringLiteral("Check3")), 1, 1);
+    printLayout->addWidget(checkBox(form.ShowCharts, QStringLiteral("ShowCharts")), 2, 1);
     printLayout->addWidget(button(form.Command6[3], indexed("Command6", 3)), 3, 1);
     printLayout->addWidget(button(form.Command6[4], indexed("Command6", 4)), 4, 1);
     printLayout->setColumnMinimumWidth(0, 160);

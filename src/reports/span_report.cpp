@@ -4,7 +4,10 @@
 
 #include "core/number_format.h"
 #include "engine/loading_table_drawing.h"
+#include "engine/span_solution.h"
+#include "engine/usable_load_check.h"
 #include "reports/catalogue_table.h"
+#include "reports/charts_page.h"
 #include "reports/page_flow.h"
 #include "reports/text_placement.h"
 
@@ -102,13 +105,19 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
         PrintOnOnePage(surface, [&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
 
     if (form.Check3.checked()) {
-        PrintOnOnePage(surface,
-                       [&](ui::Surface& s) { DrawLoadingTable(program, s, kPrintedTable); });
+        PrintOnOnePage(surface, [&](ui::Surface& s) {
+            const auto rows = DrawLoadingTable(program, s, kPrintedTable);
+            // With the charts, the table marks the tensions over the usable load as well.
+            if (form.ShowCharts.checked() && program.shownSolution)
+                MarkOverloadedTensions(CheckUsableLoad(program, *program.shownSolution), rows, s,
+                                       kPrintedTable);
+        });
         surface.setFontSize(kBodySize);  // the table sets its own sizes
         surface.setBold(false);
     }
     EndLine(surface);
     PrintOnOnePage(surface, [&](ui::Surface& s) { PrintResults(form, s); });
+    if (form.ShowCharts.checked()) PrintChartsPage(program, surface);
     surface.endDoc();
 }
 

@@ -8,6 +8,9 @@
 // recompute: it prints what the worksheet shows. When the NESC results or the results block
 // would run past the bottom of the page (many cables and both blocks), that block goes on a
 // new page; a cable row too.
+//
+// With "Show Charts" ticked, the charts page follows (reports/charts_page.h) and the NESC
+// table frames the tensions over the usable load; with it clear nothing else changes.
 #pragma once
 
 #include <string_view>

@@ -1,0 +1,48 @@
+// The span profile: the two supports, the installed cable and the cable under each loading row
+// of the table as the parabola of its midspan sag, y = 4·D·x·(L − x)/L² below the supports,
+// each curve numbered on the drawing and named in the legend beside it. The point of interest
+// is marked on every curve while "Show Pt of Interest Distance" is ticked, measured from the
+// left support. Lengths are in display units; the vertical scale is exaggerated to fill the
+// plot, and the drawing says by how much. A loading over the usable load is drawn red and
+// thicker, and its legend line says so in words for black-and-white pages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/chart_axis.h"
+#include "engine/chart_parts.h"
+#include "engine/span_solution.h"
+#include "engine/usable_load_check.h"
+#include "forms/program.h"
+#include "ui/surface.h"
+
+namespace cn3 {
+
+struct ProfileCurve {
+    int row = 0;          // loading table row; 0 for the installed cable
+    double sag = 0;       // display units
+    bool over = false;    // over the usable load
+    std::string caption;  // its legend text
+};
+
+struct SpanProfileLayout {
+    ChartBox plot;
+    ChartAxis distance, depth;  // display units; depth grows downwards from the supports
+    double exaggeration = 1;    // vertical scale over horizontal scale
+    std::vector<ProfileCurve> curves;
+};
+
+// The installed cable, then the drawn loading rows in table order.
+std::vector<ProfileCurve> ProfileCurves(const Program& program, const SpanSolution& solution,
+                                        const UsableLoadCheck& check);
+
+// The note on the vertical scale: "Vertical scale exaggerated 18 times" (one decimal below 10
+// times), "... as the horizontal" within 5 %, "... reduced to 0.50 of the horizontal" below it.
+std::string ScaleNote(double exaggeration);
+
+SpanProfileLayout DrawSpanProfile(const Program& program, const SpanSolution& solution,
+                                  const UsableLoadCheck& check, ui::Surface& target,
+                                  const ChartBox& box);
+
+}  // namespace cn3
