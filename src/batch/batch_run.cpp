@@ -38,7 +38,8 @@ int WriteResults(Program& program, const std::vector<std::string>& files, Format
     std::vector<SpanOutcome> kept;  // JSON is written whole at the end
     if (format == Format::Csv) Write(out, CsvHeader());
     for (const auto& file : files) {
-        SpanOutcome outcome = WorkOutSpanFile(program, file);
+        SpanOutcome outcome = WorkOutSpanFile(
+            program, file, format == Format::Json ? Solution::Wanted : Solution::NotWanted);
         ReportMessages(outcome, err);
         if (!outcome.clean()) status = kSomeMessage;
         if (format == Format::Text) Write(out, TextOf(outcome));

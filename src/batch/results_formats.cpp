@@ -321,7 +321,7 @@ std::string JsonOf(const std::vector<SpanOutcome>& outcomes) {
             json.close('}');
         }
         json.close(']');
-        WriteValues(json, shown.solution);
+        if (shown.solution) WriteValues(json, *shown.solution);
         json.close('}');
     }
     json.close(']');

@@ -63,10 +63,9 @@ std::string TrimCell(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-SpanResults ReadShownResults(const Program& program, const SpanSolution& solution) {
+SpanResults ReadShownResults(const Program& program) {
     SpanResults shown;
     shown.metric = program.units.metricUnits != 0;
-    shown.solution = solution;
 
     shown.results = SplitAtBreaks(program.main.Label4.caption());
     if (!shown.results.empty() && shown.results.front().empty())
@@ -104,21 +103,30 @@ SpanResults ReadShownResults(const Program& program, const SpanSolution& solutio
     return shown;
 }
 
-SpanOutcome WorkOutSpanFile(Program& program, const std::string& file) {
+SpanOutcome WorkOutSpanFile(Program& program, const std::string& file, Solution solution) {
     auto& log = static_cast<MessageLog&>(*program.dialogs);
     SpanOutcome outcome;
     outcome.file = file;
     std::error_code ignored;
     const std::filesystem::path absolute = std::filesystem::absolute(file, ignored);
     if (OpenSpanFile(program, absolute.empty() ? file : absolute.string())) {
+        // A recomputation that solves this worksheet writes the results text afresh; one that
+        // stops leaves it empty, so no other file's results are taken for this one's.
+        program.main.Label4.setCaption("");
         // The turn that recomputes in the window; a worksheet without a carrier is refused
         // there with its message.
         program.main.SSTab1.setTab(page::kSagTension);
-        const auto solved = SolveWorksheet(program);
-        if (const auto* stop = std::get_if<SolveStopped>(&solved)) {
-            log.message(NoResultsText(*stop));
+        if (program.main.Label4.caption().empty()) {
+            const auto solved = SolveWorksheet(program);
+            if (const auto* stop = std::get_if<SolveStopped>(&solved))
+                log.message(NoResultsText(*stop));
         } else {
-            outcome.results = ReadShownResults(program, std::get<SpanSolution>(solved));
+            outcome.results = ReadShownResults(program);
+            if (solution == Solution::Wanted) {
+                auto solved = SolveWorksheet(program);
+                if (auto* typed = std::get_if<SpanSolution>(&solved))
+                    outcome.results->solution = std::move(*typed);
+            }
         }
     }
     outcome.messages = log.take();

@@ -33,7 +33,7 @@ struct SpanResults {
     std::array<std::string, 5> temperatureHeadings;  // GridTemp row 0, its lines joined by a blank
     std::vector<std::array<std::string, 5>> temperature;  // GridTemp rows 1..19
     std::vector<NescRow> nesc;
-    SpanSolution solution;
+    std::optional<SpanSolution> solution;  // when asked for: the numbers behind the texts
 };
 
 struct SpanOutcome {
@@ -43,13 +43,17 @@ struct SpanOutcome {
     bool clean() const { return messages.empty() && results.has_value(); }
 };
 
+enum class Solution { NotWanted, Wanted };
+
 // Opens the span file and recomputes it; the program must be started. Messages go through the
 // program's dialogs, which must be a MessageLog. A worksheet with no solution adds the reason
-// ("No results: the span length is 0.") to the messages.
-SpanOutcome WorkOutSpanFile(Program& program, const std::string& file);
+// ("No results: the span length is 0.") to the messages. The typed solution is worked out
+// again, for its numbers, only when wanted.
+SpanOutcome WorkOutSpanFile(Program& program, const std::string& file,
+                            Solution solution = Solution::NotWanted);
 
-// The views of the program as the results of the file; the solution must be the program's.
-SpanResults ReadShownResults(const Program& program, const SpanSolution& solution);
+// The views of the program as the results of the file.
+SpanResults ReadShownResults(const Program& program);
 
 // Cells show without the blanks that pad their patterns: "2.50 " is "2.50".
 std::string TrimCell(const std::string& text);
