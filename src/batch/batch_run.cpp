@@ -1,12 +1,21 @@
 #include "batch/batch_run.h"
 
 #include <filesystem>
+#include <memory>
 
 #include "app/start_up.h"
+#include "ui/recording_surface.h"
 
 namespace cn3::batch {
 
 namespace {
+
+// The drawn NESC table of a run without a window: drawn, as every recomputation draws it, and
+// forgotten at the next drawing, so that file after file keeps no more than one table.
+class ForgetfulSurface : public ui::RecordingSurface {
+  protected:
+    void deviceClear() override { forget(); }
+};
 
 void Write(std::FILE* stream, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -19,6 +28,7 @@ bool StartHeadless(Program& program, MessageLog& log, const std::string& dataFol
     std::error_code ignored;
     const auto absolute = std::filesystem::absolute(dataFolder, ignored);
     program.dataFolder = absolute.empty() ? dataFolder : absolute.string();
+    program.main.Picture3.setSurface(std::make_shared<ForgetfulSurface>());
     return StartProgram(program, FirstRun::AssumeEnglish);
 }
 

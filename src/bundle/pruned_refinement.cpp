@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "bundle/bundle_geometry.h"
@@ -14,7 +15,9 @@ namespace {
 constexpr double kOutside = 0.005;  // AnyOutside's tolerance
 // Room for the rounding of single-precision centres and of the circumcentre, far beyond it.
 constexpr double kSlack = 0.002;
-constexpr int kOuterCircles = 6;  // the candidates settled out of turn: C(6, 3) = 20 triples
+// The candidates settled out of turn: the 4 outermost circles (4 triples), or, when none of
+// those encloses, the 6 outermost (20).
+constexpr int kOuterCircles = 4, kMoreOuterCircles = 6;
 
 double Distance(const BundleCircle& a, const BundleCircle& b) {
     const double dx = double{a.x} - double{b.x};
@@ -31,7 +34,7 @@ bool Accepted(const BundleLayout& layout, double best) {
 
 // The smallest accepted radius among triples of the circles reaching farthest from the
 // placement's bundle circle; kNoEnclosure when none is accepted.
-double OuterTriplesRadius(BundleLayout& layout, double pi) {
+double OuterTriplesRadius(BundleLayout& layout, double pi, int circles) {
     const int last = layout.lastCircle;
     const BundleCircle& estimate = layout[last + 1];
     std::vector<int> order(static_cast<std::size_t>(last + 1));
@@ -40,7 +43,7 @@ double OuterTriplesRadius(BundleLayout& layout, double pi) {
         return Distance(layout[a], estimate) + double{layout[a].r} >
                Distance(layout[b], estimate) + double{layout[b].r};
     });
-    order.resize(std::min<std::size_t>(order.size(), kOuterCircles));
+    order.resize(std::min<std::size_t>(order.size(), static_cast<std::size_t>(circles)));
     std::sort(order.begin(), order.end());
     double radius = kNoEnclosure;
     const auto n = order.size();
@@ -51,6 +54,45 @@ double OuterTriplesRadius(BundleLayout& layout, double pi) {
                 if (Accepted(layout, radius)) radius = layout[last + 2].r;
             }
     return radius;
+}
+
+using Corner = std::pair<double, double>;
+
+// Keeps the part of the convex polygon where a x + b y <= c.
+std::vector<Corner> Clip(const std::vector<Corner>& polygon, double a, double b, double c) {
+    std::vector<Corner> kept;
+    const auto side = [&](const Corner& p) { return a * p.first + b * p.second - c; };
+    for (std::size_t n = 0; n < polygon.size(); ++n) {
+        const Corner& p = polygon[n];
+        const Corner& q = polygon[(n + 1) % polygon.size()];
+        const double sp = side(p), sq = side(q);
+        if (sp <= 0.0) kept.push_back(p);
+        if ((sp < 0.0 && sq > 0.0) || (sp > 0.0 && sq < 0.0)) {
+            const double t = sp / (sp - sq);
+            kept.emplace_back(p.first + t * (q.first - p.first),
+                              p.second + t * (q.second - p.second));
+        }
+    }
+    return kept;
+}
+
+// The corners of a convex polygon holding every centre from which each cable circle lies
+// within `radius`: the discs of radius (radius - r) around the circles, each replaced by its
+// tangent lines in 16 directions. Empty when there is no such centre.
+std::vector<Corner> AnswerCentreRegion(const BundleLayout& layout, double radius) {
+    constexpr int kDirections = 16;
+    const double big = 1e6;
+    std::vector<Corner> polygon = {{-big, -big}, {big, -big}, {big, big}, {-big, big}};
+    for (int d = 0; d < kDirections && !polygon.empty(); ++d) {
+        const double angle = 2.0 * 3.14159265358979323846 * d / kDirections;
+        const double a = std::cos(angle), b = std::sin(angle);
+        double limit = 1e30;
+        for (int q = 0; q <= layout.lastCircle; ++q)
+            limit = std::min(limit, a * double{layout[q].x} + b * double{layout[q].y} + radius -
+                                        double{layout[q].r});
+        polygon = Clip(polygon, a, b, limit);
+    }
+    return polygon;
 }
 
 }  // namespace
@@ -110,27 +152,20 @@ void RefinePruned(BundleLayout& layout, double pi) {
 
     // Which circles can touch the answer's circle. Without a radius to bound it, all can.
     std::vector<char> canTouch(count, 1);
-    const double bound = OuterTriplesRadius(layout, pi);
+    double bound = OuterTriplesRadius(layout, pi, kOuterCircles);
+    if (bound >= kNoEnclosure && last + 1 > kOuterCircles)
+        bound = OuterTriplesRadius(layout, pi, kMoreOuterCircles);
     if (bound < kNoEnclosure) {
-        double left = -1e30, right = 1e30, top = -1e30, bottom = 1e30;
-        for (int q = 0; q <= last; ++q) {
-            const double reach = bound + kOutside + kSlack - double{layout[q].r};
-            left = std::max(left, double{layout[q].x} - reach);
-            right = std::min(right, double{layout[q].x} + reach);
-            top = std::max(top, double{layout[q].y} - reach);
-            bottom = std::min(bottom, double{layout[q].y} + reach);
-        }
-        if (left <= right && top <= bottom) {
-            const double needed = largestPair - kOutside - kSlack;
+        const auto region = AnswerCentreRegion(layout, bound + kOutside + kSlack);
+        const double needed = largestPair - kOutside - kSlack;
+        if (!region.empty())
             for (int q = 0; q <= last; ++q) {
                 double farthest = 0.0;
-                for (const double x : {left, right})
-                    for (const double y : {top, bottom})
-                        farthest = std::max(
-                            farthest, std::hypot(x - double{layout[q].x}, y - double{layout[q].y}));
+                for (const auto& [x, y] : region)
+                    farthest = std::max(
+                        farthest, std::hypot(x - double{layout[q].x}, y - double{layout[q].y}));
                 canTouch[static_cast<std::size_t>(q)] = farthest + double{layout[q].r} >= needed;
             }
-        }
     }
 
     double bestRadius = kNoEnclosure;
