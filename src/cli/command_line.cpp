@@ -210,7 +210,7 @@ int RunHeadless(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Span files."),
                                  QStringLiteral("[FILE.cn3...]"));
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
         return kAllDone;
     }
