@@ -61,12 +61,5 @@ TEST(results_formats_test, a_file_without_results_is_its_heading_alone) {
         "[{\"file\":\"a,b.cn3\",\"messages\":[\"Error - x\"],\"units\":null,\"results\":null}]\n");
 }
 
-TEST(results_formats_test, format_words) {
-    EXPECT_EQ(FormatNamed("text"), Format::Text);
-    EXPECT_EQ(FormatNamed("csv"), Format::Csv);
-    EXPECT_EQ(FormatNamed("json"), Format::Json);
-    EXPECT_EQ(FormatNamed("JSON"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace cn3::batch
