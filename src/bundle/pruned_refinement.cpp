@@ -190,7 +190,7 @@ void RefinePruned(BundleLayout& layout, double pi) {
         }
     }
     // The work records as the plain order leaves them.
-    if (!lastSettled) SettleTriple(layout, last - 2, last - 1, last, pi);
+    if (!lastSettled && last >= 2) SettleTriple(layout, last - 2, last - 1, last, pi);
     layout[last + 1].x = bestX;
     layout[last + 1].y = bestY;
     layout[last + 1].r = static_cast<float>(bestRadius);

@@ -1,10 +1,13 @@
 // The pruned refinement against the plain one: the same layout to the last bit, on many
 // random selections of every size the refinement handles.
+#include "bundle/pruned_refinement.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "bundle/layout_bundle.h"
 #include "core/pi.h"
@@ -67,6 +70,18 @@ TEST(pruned_refinement_test, gives_the_plain_layout_bit_for_bit_on_random_select
                 if (a == LayoutOutcome::Laid && plain[cables].r < 999.0f) ++refined;
             }
     EXPECT_GT(refined, 300) << "most selections must lay out and be refined";
+}
+
+TEST(pruned_refinement_test, two_circles_have_no_triple_and_leave_the_work_records_alone) {
+    BundleLayout layout;
+    layout.lastCircle = 1;
+    layout[0] = {1, 0.0f, 0.0f, 0.5f, 0.0f};
+    layout[1] = {2, 0.75f, 0.0f, 0.25f, 0.0f};
+    const BundleLayout before = layout;
+    RefinePruned(layout, kPi);
+    EXPECT_EQ(std::tuple(layout[2].x, layout[2].y, layout[2].r), std::tuple(0.0f, 0.0f, 999.0f));
+    layout[2] = before[2];
+    EXPECT_EQ(Bits(layout), Bits(before));
 }
 
 }  // namespace
