@@ -36,13 +36,14 @@ TEST(pruned_refinement_test, gives_the_plain_layout_bit_for_bit_on_random_select
     // as the bundle cells are.
     const struct {
         const char* name;
-        double first, small, large;
-    } kinds[] = {{"mixed sizes", 0, 0.1, 1.5},
-                 {"nearly equal", 0, 0.45, 0.55},
-                 {"equal", 0, 0.5, 0.5},
-                 {"a large first among small", 3, 0.2, 0.6},
-                 {"a larger first among nearly equal", 5, 0.9, 1.1},
-                 {"strand and coax", 0.25, 0.4, 1.0}};
+        double first, small, large, zeroShare;
+    } kinds[] = {{"mixed sizes", 0, 0.1, 1.5, 0},
+                 {"nearly equal", 0, 0.45, 0.55, 0},
+                 {"equal", 0, 0.5, 0.5, 0},
+                 {"a large first among small", 3, 0.2, 0.6, 0},
+                 {"a larger first among nearly equal", 5, 0.9, 1.1, 0},
+                 {"strand and coax", 0.25, 0.4, 1.0, 0},
+                 {"some of no size", 0, 0.3, 1.2, 0.15}};
     std::mt19937 random(2026);
     int refined = 0;
     for (const auto& kind : kinds)
@@ -51,8 +52,10 @@ TEST(pruned_refinement_test, gives_the_plain_layout_bit_for_bit_on_random_select
                 BundleLayout plain;
                 plain.lastCircle = static_cast<std::int16_t>(cables - 1);
                 std::uniform_real_distribution<double> size(kind.small, kind.large);
+                std::bernoulli_distribution zero(kind.zeroShare);
                 for (int i = 0; i < cables; ++i) {
-                    const double d = i == 0 && kind.first > 0 ? kind.first : size(random);
+                    double d = i == 0 && kind.first > 0 ? kind.first : size(random);
+                    if (zero(random)) d = 0.0;
                     plain[i].id = static_cast<std::int16_t>(i + 1);
                     plain[i].r = static_cast<float>(std::round(d * 1000.0) / 1000.0);
                 }
