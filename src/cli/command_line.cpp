@@ -89,6 +89,13 @@ bool WritePdf(Program& program, void (*print)(Program&, ui::Surface&), const QSt
     return !failure;
 }
 
+// Writes out what the program said while printing; true when it said nothing.
+bool SaidNothing(batch::MessageLog& log) {
+    const auto said = log.take();
+    for (const auto& text : said) Say("catenova: " + text);
+    return said.empty();
+}
+
 // Starts the program headless for printing; false (the reason said) when it cannot start.
 bool Start(Program& program, batch::MessageLog& log, const QString& dataFolder) {
     qt::LoadResources();
@@ -162,8 +169,7 @@ int RunCableList(const std::optional<QString>& families, const QString& pdf,
     if (!Start(program, log, dataFolder)) return kSomeMessage;
     for (std::size_t f = 0; f < ticked.size(); ++f) program.main.Check5[f].setChecked(ticked[f]);
     const bool written = WritePdf(program, PrintCableListing, pdf);
-    for (const auto& text : log.take()) Say("catenova: " + text);
-    return written ? kAllDone : kSomeMessage;
+    return SaidNothing(log) && written ? kAllDone : kSomeMessage;
 }
 
 int RunHelpText(const QString& pdf, const QString& dataFolder) {
@@ -171,7 +177,7 @@ int RunHelpText(const QString& pdf, const QString& dataFolder) {
     batch::MessageLog log;
     if (!Start(program, log, dataFolder)) return kSomeMessage;
     const bool written = WritePdf(program, PrintHelpText, pdf);
-    return written ? kAllDone : kSomeMessage;
+    return SaidNothing(log) && written ? kAllDone : kSomeMessage;
 }
 
 int RunResults(const QStringList& files, batch::Format format, const QString& dataFolder) {
