@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/data_files.h"
+#include "core/raw_text_file.h"
 #include "core/settings_file.h"
 #include "files/new_worksheet.h"
 
@@ -17,9 +18,15 @@ constexpr std::string_view kFirstRunQuestion =
 
 // Settles the unit system from the settings file's first seven bytes. A file never used
 // before starts with "?": the user is asked once and the answer is written over those bytes.
-void SettleUnits(Program& program) {
+void SettleUnits(Program& program, FirstRun firstRun) {
     program.units.metricUnits = 0;
     const std::string path = DataFilePath(program.dataFolder, kSettingsFileName);
+    if (firstRun == FirstRun::AssumeEnglish) {
+        // Read only: a missing file stays missing and "?" reads as English.
+        const std::string word = ReadFileBytes(path).value_or(std::string()).substr(0, 7);
+        if (!word.empty() && word.front() == 'M') program.units.metricUnits = 1;
+        return;
+    }
     std::string word = ReadUnitWord(path);  // creates the file empty when it is missing
     if (!word.empty() && word.front() == '?') {
         const bool english = program.dialogs->askYesNo(kFirstRunQuestion);
@@ -38,11 +45,11 @@ std::string WindowTitle(bool metric) {
            (metric ? "Metric" : "English") + " Units)";
 }
 
-void LoadSettings(Program& program) {
+void LoadSettings(Program& program, FirstRun firstRun) {
     if (program.dataFolder.empty()) program.dataFolder = std::filesystem::current_path().string();
     for (auto& name : program.spanRecord.cableNames) name.assign(20, ' ');
 
-    SettleUnits(program);
+    SettleUnits(program, firstRun);
 
     MainForm& main = program.main;
     main.Title.setCaption(WindowTitle(program.units.metricUnits != 0));

@@ -18,9 +18,9 @@ void FinishStartUp(Program& program) {
     main.Text2.setText(FormatDateMmDdYy(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday));
 }
 
-bool StartProgram(Program& program) {
+bool StartProgram(Program& program, FirstRun firstRun) {
     WireEvents(program);
-    LoadSettings(program);
+    LoadSettings(program, firstRun);
     if (!LoadCatalogue(program)) return false;
     FinishStartUp(program);
     return true;

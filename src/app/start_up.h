@@ -15,6 +15,6 @@ namespace cn3 {
 void FinishStartUp(Program& program);
 
 // Wires the events, then runs the whole start-up. False when the program must stop.
-bool StartProgram(Program& program);
+bool StartProgram(Program& program, FirstRun firstRun = FirstRun::Ask);
 
 }  // namespace cn3

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "bundle/bundle_geometry.h"
+#include "bundle/pruned_refinement.h"
 
 namespace cn3 {
 
@@ -12,9 +13,6 @@ namespace {
 // The first ring in the order its circles lie around circle 0: 2, 1, 3, 4, ... 20.
 constexpr std::array<int, 21> kRingOrder = {0,  2,  1,  3,  4,  5,  6,  7,  8,  9, 10,
                                             11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
-
-constexpr double kNoEnclosure = 999.0;  // radius reported when no triple encloses the bundle
-constexpr int kRefinementPasses = 10;
 
 // Largest first; circles of equal size keep their order.
 void sortBySize(BundleLayout& layout) {
@@ -81,40 +79,6 @@ LayoutOutcome placeCircles(BundleLayout& layout, double pi) {
     return LayoutOutcome::Laid;
 }
 
-// For one triple: moves the centre C to the circumcentre of the three points of the circles
-// farthest from it until it settles; passesLeft is left above 0 only when it settled in time
-// and no line intersection failed.
-void settleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
-    const int last = layout.lastCircle;
-    const int centre = last + 2, circum = last + 3, far = last + 4;
-    layout[far].id = static_cast<std::int16_t>(i);
-    layout[far + 1].id = static_cast<std::int16_t>(j);
-    layout[far + 2].id = static_cast<std::int16_t>(k);
-    layout[centre].x =
-        static_cast<float>((double{layout[i].x} + double{layout[j].x} + double{layout[k].x}) / 3.0);
-    layout[centre].y =
-        static_cast<float>((double{layout[i].y} + double{layout[j].y} + double{layout[k].y}) / 3.0);
-    layout[centre].r = 0.0f;
-    layout.passesLeft = kRefinementPasses;
-
-    float step = 1.0f;
-    while (double{step} > 0.001 && layout.passesLeft > 0) {
-        --layout.passesLeft;
-        for (int m = far; m <= far + 2; ++m) {
-            const int t = layout[m].id;
-            float theta = 0.0f, d = 0.0f;
-            BearingAndDistance(layout, centre, t, theta, d, pi);
-            PlaceFrom(layout, m, centre, theta,
-                      static_cast<float>(double{d} + double{layout[t].r}));
-        }
-        Circumcentre(layout, circum, pi);
-        step = DistanceBetween(layout, centre, circum);
-        layout[centre].x = layout[circum].x;
-        layout[centre].y = layout[circum].y;
-    }
-    layout[centre].r = DistanceBetween(layout, circum, far);
-}
-
 // The smallest circle through the far sides of three cable circles that holds every cable
 // circle; a triple counts only when its centre settled before the last pass.
 void refine(BundleLayout& layout, double pi) {
@@ -125,7 +89,7 @@ void refine(BundleLayout& layout, double pi) {
     for (int i = 0; i <= last - 2; ++i)
         for (int j = i + 1; j <= last - 1; ++j)
             for (int k = j + 1; k <= last; ++k) {
-                settleTriple(layout, i, j, k, pi);
+                SettleTriple(layout, i, j, k, pi);
                 // The containment test last: it is the dear one.
                 if (layout.passesLeft > 0 && double{layout[centre].r} < bestRadius &&
                     AnyOutside(layout, centre) == 0) {
@@ -141,15 +105,20 @@ void refine(BundleLayout& layout, double pi) {
 
 }  // namespace
 
-LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi) {
+LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi,
+                           Refinement refinement) {
     if (layout.lastCircle < 0) return LayoutOutcome::Laid;
     if (layout.lastCircle + 1 > kMaxBundleCables) return LayoutOutcome::TooMany;
     sortBySize(layout);
     separateEqualSizes(layout, random);
     if (placeCircles(layout, pi) == LayoutOutcome::TooMany) return LayoutOutcome::TooMany;
     // Placement widened the bundle circle to the largest pair enclosure; that may still miss.
-    if (layout.lastCircle >= 1 && AnyOutside(layout, layout.lastCircle + 1) == 1)
-        refine(layout, pi);
+    if (layout.lastCircle >= 1 && AnyOutside(layout, layout.lastCircle + 1) == 1) {
+        if (refinement == Refinement::Pruned)
+            RefinePruned(layout, pi);
+        else
+            refine(layout, pi);
+    }
     return LayoutOutcome::Laid;
 }
 

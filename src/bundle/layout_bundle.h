@@ -21,6 +21,14 @@ enum class LayoutOutcome {
     TooMany,  // the selection does not fit; the layout is left part-way
 };
 
-LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi);
+// How the refinement goes through the triples. Both give the same layout to the last bit;
+// Plain settles every triple, Pruned first settles a few outer triples out of turn for a
+// radius the answer cannot exceed and then leaves out the triples that provably cannot give
+// the answer (bundle/pruned_refinement.h). Plain is kept as the reference the tests hold the
+// pruned one to.
+enum class Refinement { Plain, Pruned };
+
+LayoutOutcome LayoutBundle(BundleLayout& layout, PseudoRandom& random, double pi,
+                           Refinement refinement = Refinement::Pruned);
 
 }  // namespace cn3

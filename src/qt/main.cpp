@@ -1,9 +1,13 @@
 // Catenova: start-up runs headless on the program's state, then the main window shows it.
+// With an option on the command line (--results, --report, --help ...) the program runs
+// without a window instead, on the offscreen platform, and exits.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "app/start_up.h"
+#include "cli/command_line.h"
 #include "files/files_commands.h"
 #include "qt/guarded.h"
 #include "qt/main_window.h"
@@ -11,6 +15,20 @@
 #include "qt/resources.h"
 
 int main(int argc, char** argv) {
+    if (cn3::cli::WantsHeadless(argc, argv)) {
+        // Chosen before the application exists: no display is needed, nor looked for.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The error stream is the run's messages; the platform's own notes stay out of it.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "catenova: %s\n", qPrintable(text));
+        });
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("catenova"));
+        QGuiApplication::setApplicationVersion(QStringLiteral(CN3_VERSION));
+        return cn3::cli::RunHeadless(QGuiApplication::arguments());
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Catenova"));
     QApplication::setWindowIcon(cn3::qt::ProgramIcon());

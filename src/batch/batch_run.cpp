@@ -1,0 +1,64 @@
+#include "batch/batch_run.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "app/start_up.h"
+#include "ui/recording_surface.h"
+
+namespace cn3::batch {
+
+namespace {
+
+// The drawn NESC table of a run without a window: drawn, as every recomputation draws it, and
+// forgotten at the next drawing, so that file after file keeps no more than one table.
+class ForgetfulSurface : public ui::RecordingSurface {
+  protected:
+    void deviceClear() override { forget(); }
+};
+
+void Write(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+}  // namespace
+
+bool StartHeadless(Program& program, MessageLog& log, const std::string& dataFolder) {
+    program.dialogs = &log;
+    std::error_code ignored;
+    const auto absolute = std::filesystem::absolute(dataFolder, ignored);
+    program.dataFolder = absolute.empty() ? dataFolder : absolute.string();
+    program.main.Picture3.setSurface(std::make_shared<ForgetfulSurface>());
+    return StartProgram(program, FirstRun::AssumeEnglish);
+}
+
+void ReportMessages(const SpanOutcome& outcome, std::FILE* err) {
+    for (const auto& text : outcome.messages) {
+        std::string line = outcome.file;
+        line += ": ";
+        line += text;
+        line += '\n';
+        Write(err, line);
+    }
+}
+
+int WriteResults(Program& program, const std::vector<std::string>& files, Format format,
+                 std::FILE* out, std::FILE* err) {
+    int status = kAllDone;
+    std::vector<SpanOutcome> kept;  // JSON is written whole at the end
+    if (format == Format::Csv) Write(out, CsvHeader());
+    for (const auto& file : files) {
+        SpanOutcome outcome = WorkOutSpanFile(
+            program, file, format == Format::Json ? Solution::Wanted : Solution::NotWanted);
+        ReportMessages(outcome, err);
+        if (!outcome.clean()) status = kSomeMessage;
+        if (format == Format::Text) Write(out, TextOf(outcome));
+        if (format == Format::Csv) Write(out, CsvOf(outcome));
+        if (format == Format::Json) kept.push_back(std::move(outcome));
+    }
+    if (format == Format::Json) Write(out, JsonOf(kept));
+    std::fflush(out);
+    return status;
+}
+
+}  // namespace cn3::batch

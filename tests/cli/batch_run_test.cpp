@@ -1,0 +1,497 @@
+// The headless face of the real executable: each test runs `catenova` in a data folder of
+// its own, without a display, and reads back what it wrote and the exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/start_up.h"
+#include "files/files_commands.h"
+#include "files/span_file.h"
+#include "support/temp_folder.h"
+
+namespace cn3::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Ran {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += '\'';
+    return quoted;
+}
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Runs catenova in the folder. `env` is given to env(1) first: by default the display is taken
+// away.
+Ran RunCatenova(const fs::path& folder, const std::string& arguments,
+                const std::string& env = "-u DISPLAY") {
+    const fs::path out = folder / "stdout.txt", err = folder / "stderr.txt";
+    std::string command = "cd " + Quoted(folder.string());
+    command += " && env " + env + " " + Quoted(CN3_CATENOVA) + " " + arguments;
+    command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string()) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    Ran ran;
+    ran.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    ran.out = ReadWhole(out);
+    ran.err = ReadWhole(err);
+    fs::remove(out);
+    fs::remove(err);
+    return ran;
+}
+
+// A data folder with the shipped catalogue and settings file.
+class DataFolder : public TempFolder {
+  public:
+    DataFolder() {
+        copyShipped("CABLEDAT.TXT");
+        copyShipped("CN3NESC.TXT");
+    }
+
+    Ran run(const std::string& arguments, const std::string& env = "-u DISPLAY") const {
+        return RunCatenova(path(), arguments, env);
+    }
+
+    // A span file from the shipped strand example with other cables and entries.
+    void writeSpan(const std::string& name, const std::vector<std::string>& cables,
+                   const std::array<std::string, 5>& entries, bool metric, std::uint8_t sagMode,
+                   std::array<std::uint8_t, 2> userLoadings) const {
+        SpanRecord record =
+            ReadSpanFile(std::string(CN3_SHIPPED_DATA_DIR) + "/examples/strand-three-coax.cn3")
+                .value();
+        record.metricUnits = metric ? 1 : 0;
+        for (auto& entry : record.cableNames) entry.clear();
+        for (std::size_t i = 0; i < cables.size(); ++i) record.cableNames[i] = cables[i];
+        record.spanEntries = entries;
+        record.sagMode = sagMode;
+        record.userLoadings = userLoadings;
+        write(name, PackSpanRecord(record));
+    }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+    std::vector<std::string> cells;
+    std::string cell;
+    for (const char c : line) {
+        if (c == separator) {
+            cells.push_back(std::move(cell));
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    cells.push_back(std::move(cell));
+    return cells;
+}
+
+// One CSV record (RFC 4180 quoting, no line breaks inside fields).
+std::vector<std::string> CsvRecord(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+int PdfPages(const std::string& bytes) {
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
+                                          std::sregex_iterator()));
+}
+
+const std::array<std::string, 5> kStrandEntries = {"200", "1.5", "50", "20", "0.0000"};
+const std::array<std::string, 5> kMetricEntries = {"60", "1.2", "20", "", "0.0000"};
+
+void WriteStrandCoax(const DataFolder& data) {
+    data.writeSpan("strand-coax.cn3", {"1/4 EHS 6M", "P 750"}, kStrandEntries, false, 1, {1, 1});
+}
+void WriteMetric(const DataFolder& data) {
+    data.writeSpan("metric.cn3", {"5/16 EHS 10M", "P 500"}, kMetricEntries, true, 0, {0, 0});
+}
+
+// 1/4 EHS 6M with P 750 over 200 ft at a sag of 1.5 %, clearance 20 ft, both user loadings on.
+const char* const kStrandCoaxText =
+    "== strand-coax.cn3\n"
+    "Span Length = 200.00 ft\n"
+    "Span Sag = 3.00 ft  (36.0 in)\n"
+    "Span Tension = 485 lb\n"
+    "         Max Load = 6,650 lb\n"
+    "             Usable load (60%) = 3,990 lb\n"
+    "Catenary Length = 200.120 ft\n"
+    "Stress Free Length @\n"
+    "      Installed Temperature = 200.018 ft\n"
+    "\n"
+    "Unloaded Strand\n"
+    "     Sag = 2.33 ft  (28.0 in)    1.17 %\n"
+    "     Tension = 259 lb\n"
+    "-- temperature\n"
+    "-40.0\t1.92\t757\t-0.04\t21.08\n"
+    "-30.0\t2.02\t720\t-0.03\t20.98\n"
+    "-20.0\t2.12\t686\t-0.03\t20.88\n"
+    "-10.0\t2.22\t654\t-0.03\t20.78\n"
+    ".0\t2.33\t624\t-0.02\t20.67\n"
+    "10.0\t2.44\t596\t-0.02\t20.56\n"
+    "20.0\t2.55\t570\t-0.02\t20.45\n"
+    "30.0\t2.66\t546\t-0.01\t20.34\n"
+    "40.0\t2.77\t524\t-0.01\t20.23\n"
+    "50.0\t2.89\t504\t0.00\t20.11\n"
+    "60.0\t3.00\t485\t0.00\t20.00\n"
+    "70.0\t3.11\t468\t0.00\t19.89\n"
+    "80.0\t3.22\t452\t0.01\t19.78\n"
+    "90.0\t3.33\t437\t0.01\t19.67\n"
+    "100.0\t3.44\t423\t0.02\t19.56\n"
+    "110.0\t3.55\t410\t0.02\t19.45\n"
+    "120.0\t3.66\t398\t0.03\t19.34\n"
+    "130.0\t3.76\t387\t0.03\t19.24\n"
+    "140.0\t3.87\t377\t0.04\t19.13\n"
+    "-- nesc\n"
+    "Rule 251 - Light\t30\t0.000\t9.0\t0.911\t4.03\t1,128\t0.048\t1.01\t3.80\t1.36\t70.2\n"
+    "Ice 32F\t32\t0.982\t0.0\t1.273\t4.55\t1,398\t0.078\t1.14\t0.00\t4.55\t0.0\n"
+    "Ice+Wind\t15\t1.707\t2.3\t2.058\t5.27\t1,950\t0.125\t1.32\t1.27\t5.12\t13.9\n"
+    "Hot 120F\t120\t0.000\t0.0\t0.291\t3.66\t398\t0.029\t0.91\t0.00\t3.66\t0.0\n";
+// 5/16 EHS 10M with P 500 over 60 m at a sag of 1.2 m, saved under metric display.
+const char* const kMetricText =
+    "== metric.cn3\n"
+    "Span Length = 60.00 m\n"
+    "Span Sag = 1.20 m\n"
+    "Span Tension = 1,614 N\n"
+    "         Max Load = 49,820 N\n"
+    "             Usable load (60%) = 29,892 N\n"
+    "Catenary Length = 60.064 m\n"
+    "Stress Free Length @\n"
+    "      Installed Temperature = 60.050 m\n"
+    "\n"
+    "Unloaded Strand\n"
+    "     Sag = 1.16 m    1.94 %\n"
+    "     Tension = 1,157 N\n"
+    "-- temperature\n"
+    "-40.0\t.84\t2,307\t-0.05\tN/A\n"
+    "-34.4\t.88\t2,205\t-0.05\tN/A\n"
+    "-28.9\t.92\t2,113\t-0.04\tN/A\n"
+    "-23.3\t.96\t2,029\t-0.04\tN/A\n"
+    "-17.8\t.99\t1,954\t-0.03\tN/A\n"
+    "-12.2\t1.03\t1,885\t-0.03\tN/A\n"
+    "-6.7\t1.06\t1,822\t-0.02\tN/A\n"
+    "-1.1\t1.10\t1,765\t-0.02\tN/A\n"
+    "4.4\t1.13\t1,712\t-0.01\tN/A\n"
+    "10.0\t1.17\t1,663\t-0.01\tN/A\n"
+    "15.6\t1.20\t1,617\t0.00\tN/A\n"
+    "21.1\t1.23\t1,575\t0.01\tN/A\n"
+    "26.7\t1.26\t1,536\t0.01\tN/A\n"
+    "32.2\t1.30\t1,499\t0.02\tN/A\n"
+    "37.8\t1.33\t1,465\t0.02\tN/A\n"
+    "43.3\t1.36\t1,433\t0.03\tN/A\n"
+    "48.9\t1.38\t1,402\t0.04\tN/A\n"
+    "54.4\t1.41\t1,374\t0.04\tN/A\n"
+    "60.0\t1.44\t1,347\t0.05\tN/A\n"
+    "-- nesc\n"
+    "Rule 251 - Light\t-1.1\t0.000\t430.9\t11.300\t1.28\t3,990\t0.014\t0.57\t1.17\t0.52\t66.0\n"
+    "Ice 32F\t0\t12.540\t0.0\t16.846\t1.39\t5,470\t0.036\t0.62\t0.00\t1.39\t0.0\n";
+
+TEST(batch_run_test, a_strand_and_coax_span_prints_its_results_temperatures_and_drawn_loadings) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    const Ran ran = data.run("--results strand-coax.cn3");
+    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
+    EXPECT_EQ(ran.out, kStrandCoaxText);
+}
+
+TEST(batch_run_test, a_metric_span_prints_in_the_units_it_was_saved_in) {
+    DataFolder data;
+    WriteMetric(data);
+    const Ran ran = data.run("--results --format text metric.cn3");
+    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
+    EXPECT_EQ(ran.out, kMetricText);
+}
+
+// The window's own models after "Open" and the turn to "Sag / Tension", in the text format.
+std::string WindowText(const std::string& dataFolder, const fs::path& file) {
+    Program program;
+    program.dataFolder = dataFolder;
+    if (!StartProgram(program) || !OpenSpanFile(program, file.string())) return "not opened";
+    program.main.SSTab1.setTab(page::kSagTension);
+    std::string text = "== " + file.string() + "\n";
+    const std::string caption = program.main.Label4.caption();
+    for (const auto& line : Split(caption.substr(caption.find("\n\r") + 2), '\n'))
+        text += (line.starts_with('\r') ? line.substr(1) : line) + "\n";
+    text += "-- temperature\n";
+    const auto trim = [](const std::string& s) {
+        const auto first = s.find_first_not_of(' ');
+        return first == std::string::npos ? std::string()
+                                          : s.substr(first, s.find_last_not_of(' ') - first + 1);
+    };
+    for (int r = 1; r <= 19; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            if (c > 0) text += '\t';
+            text += trim(program.main.GridTemp.text(r, c));
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+TEST(batch_run_test, the_shipped_examples_print_what_the_window_shows) {
+    DataFolder data;
+    std::vector<fs::path> examples;
+    for (const auto& entry : fs::directory_iterator(fs::path(CN3_SHIPPED_DATA_DIR) / "examples"))
+        examples.push_back(entry.path());
+    std::sort(examples.begin(), examples.end());
+    std::string arguments = "--results";
+    for (const auto& file : examples) arguments += " " + Quoted(file.string());
+    const Ran ran = data.run(arguments);
+    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
+    for (const auto& file : examples) {
+        const std::string window = WindowText(data.path().string(), file);
+        EXPECT_NE(ran.out.find(window + "-- nesc\n"), std::string::npos) << window;
+    }
+}
+
+TEST(batch_run_test, csv_and_json_carry_the_values_of_the_text) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    WriteMetric(data);
+    const Ran text = data.run("--results strand-coax.cn3 metric.cn3");
+    const Ran csv = data.run("--results --format csv strand-coax.cn3 metric.cn3");
+    const Ran json = data.run("--results --format=json strand-coax.cn3 metric.cn3");
+    ASSERT_EQ(std::tuple(text.status, csv.status, json.status), std::tuple(0, 0, 0));
+
+    // The text again from the CSV records.
+    const auto records = Lines(csv.out);
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.front(), "file,section,row,values");
+    std::string fromCsv, file, section;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const auto fields = CsvRecord(records[i]);
+        ASSERT_GE(fields.size(), 4u) << records[i];
+        if (fields[0] != file) fromCsv += "== " + (file = fields[0]) + "\n", section = "results";
+        if (fields[1] != section) fromCsv += "-- " + (section = fields[1]) + "\n";
+        for (std::size_t f = 3; f < fields.size(); ++f) {
+            if (f > 3) fromCsv += '\t';
+            fromCsv += fields[f];
+        }
+        fromCsv += "\n";
+    }
+    EXPECT_EQ(fromCsv, text.out);
+
+    // And from the JSON texts, with the numbers behind them in internal units.
+    const auto document = QJsonDocument::fromJson(QByteArray::fromStdString(json.out));
+    ASSERT_TRUE(document.isArray());
+    std::string fromJson;
+    for (const auto& entry : document.array()) {
+        const QJsonObject o = entry.toObject();
+        fromJson += "== " + o["file"].toString().toStdString() + "\n";
+        for (const auto& line : o["results"].toArray())
+            fromJson += line.toString().toStdString() + "\n";
+        fromJson += "-- temperature\n";
+        for (const auto& row : o["temperature"].toArray()) {
+            std::string joined;
+            for (const auto& cell : row.toArray()) {
+                if (!joined.empty()) joined += '\t';
+                joined += cell.toString().toStdString();
+            }
+            fromJson += joined + "\n";
+        }
+        fromJson += "-- nesc\n";
+        for (const auto& row : o["nesc"].toArray()) {
+            fromJson += row.toObject()["label"].toString().toStdString();
+            for (const auto& cell : row.toObject()["cells"].toArray()) {
+                fromJson += '\t';
+                fromJson += cell.toString().toStdString();
+            }
+            fromJson += "\n";
+        }
+    }
+    EXPECT_EQ(fromJson, text.out);
+
+    const QJsonObject strand = document.array()[0].toObject();
+    const QJsonObject values = strand["values"].toObject();
+    EXPECT_EQ(strand["units"].toString(), "english");
+    EXPECT_EQ(document.array()[1].toObject()["units"].toString(), "metric");
+    EXPECT_DOUBLE_EQ(values["span_ft"].toDouble(), 200.0);
+    EXPECT_DOUBLE_EQ(values["sag_ft"].toDouble(), 3.0);  // 1.5 % of 200 ft
+    EXPECT_EQ(values["support"].toObject()["name"].toString(), "1/4 EHS 6M");
+    EXPECT_EQ(values["temperature"].toArray().size(), 19);
+    EXPECT_EQ(values["temperature"].toArray()[0].toObject()["temperature_f"].toInt(), -40);
+    EXPECT_EQ(values["conditions"].toArray().size(), 5);
+    // The metric span's numbers are internal too: 60 m is 196.85 ft.
+    const QJsonObject metric = document.array()[1].toObject()["values"].toObject();
+    EXPECT_NEAR(metric["span_ft"].toDouble(), 60 / 0.3048, 0.01);
+    EXPECT_TRUE(metric["temperature"].toArray()[0].toObject()["clearance_ft"].isNull());
+}
+
+TEST(batch_run_test, reports_listing_and_help_text_are_written_as_pdf_pages) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    WriteMetric(data);
+    struct Row {
+        const char* name;
+        std::string arguments;
+        std::string pdf;
+        int pages;
+    };
+    const Row rows[] = {
+        {"one report", "--report strand-coax.cn3 --pdf one.pdf --nesc --temperature", "one.pdf", 1},
+        {"reports into a folder", "--report strand-coax.cn3 metric.cn3 --pdf out", "out/metric.pdf",
+         1},
+        {"the strand listing", "--cable-list --families strand --pdf strand.pdf", "strand.pdf", 1},
+        // The shipped catalogue lists on one page; its help text takes two.
+        {"the whole listing", "--cable-list --pdf all.pdf", "all.pdf", 1},
+        {"the help text", "--help-text --pdf help.pdf", "help.pdf", 2},
+    };
+    for (const Row& row : rows) {
+        const Ran ran = data.run(row.arguments);
+        EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string())) << row.name;
+        const std::string pdf = ReadWhole(data.path() / row.pdf);
+        EXPECT_TRUE(pdf.starts_with("%PDF")) << row.name;
+        EXPECT_EQ(PdfPages(pdf), row.pages) << row.name;
+    }
+    EXPECT_TRUE(data.exists("out/strand-coax.pdf"));
+}
+
+TEST(batch_run_test, a_message_goes_to_the_error_stream_and_the_other_files_are_still_done) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    data.writeSpan("unknown.cn3", {"1/4 EHS 6M", "NO SUCH CABLE"}, kStrandEntries, false, 1,
+                   {0, 0});
+    data.write("short.cn3", "not a span file");
+    const Ran ran = data.run("--results unknown.cn3 missing.cn3 short.cn3 strand-coax.cn3");
+    EXPECT_EQ(ran.status, 1);
+    const auto said = Lines(ran.err);
+    ASSERT_GE(said.size(), 3u) << ran.err;
+    EXPECT_EQ(said[0], "unknown.cn3: Error - Unknown Cable NO SUCH CABLE");
+    EXPECT_TRUE(said[said.size() - 2].starts_with("missing.cn3: Error - ")) << ran.err;
+    EXPECT_TRUE(said.back().starts_with("short.cn3: Error - ")) << ran.err;
+    EXPECT_NE(ran.out.find("== strand-coax.cn3\nSpan Length = 200.00 ft\n"), std::string::npos);
+    EXPECT_NE(ran.out.find("== missing.cn3\n== short.cn3\n"), std::string::npos) << ran.out;
+
+    const Ran report = data.run("--report unknown.cn3 --pdf unknown.pdf");
+    EXPECT_EQ(report.status, 1);
+    EXPECT_NE(report.err.find("unknown.cn3: Error - Unknown Cable NO SUCH CABLE"),
+              std::string::npos);
+}
+
+TEST(batch_run_test, usage_errors_exit_with_status_2) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    const std::pair<const char*, std::string> rows[] = {
+        {"no action", "--data . strand-coax.cn3"},
+        {"two actions", "--results --help-text strand-coax.cn3"},
+        {"an unknown format", "--results --format xml strand-coax.cn3"},
+        {"results without files", "--results"},
+        {"a report without --pdf", "--report strand-coax.cn3"},
+        {"a PDF for results", "--results strand-coax.cn3 --pdf x.pdf"},
+        {"report options on results", "--results --nesc strand-coax.cn3"},
+        {"an unknown family", "--cable-list --families strand,coax --pdf x.pdf"},
+        {"span files for the help text", "--help-text strand-coax.cn3 --pdf x.pdf"},
+        {"an unknown option", "--resluts strand-coax.cn3"},
+    };
+    for (const auto& [name, arguments] : rows) {
+        const Ran ran = data.run(arguments);
+        EXPECT_EQ(ran.status, 2) << name;
+        EXPECT_TRUE(ran.err.starts_with("catenova: ")) << name << ": " << ran.err;
+        EXPECT_EQ(ran.out, "") << name;
+    }
+    EXPECT_FALSE(data.exists("x.pdf"));
+}
+
+TEST(batch_run_test, help_and_version_need_no_display) {
+    DataFolder data;
+    const Ran help = data.run("--help", "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY");
+    EXPECT_EQ(help.status, 0);
+    for (const char* option :
+         {"--results", "--format", "--report", "--pdf", "--nesc", "--temperature", "--cable-list",
+          "--families", "--help-text", "--data", "--version"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    const Ran version = data.run("--version", "-u DISPLAY -u QT_QPA_PLATFORM");
+    EXPECT_EQ(std::tuple(version.status, version.out),
+              std::tuple(0, std::string("catenova 3.1\n")));
+}
+
+TEST(batch_run_test, a_run_without_display_or_platform_works_from_another_folder) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    const TempFolder elsewhere;
+    const Ran ran =
+        RunCatenova(elsewhere.path(),
+                    "--data " + Quoted(data.path().string()) + " --results " +
+                        Quoted(data.file("strand-coax.cn3")),
+                    "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR");
+    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
+    EXPECT_TRUE(
+        ran.out.starts_with("== " + data.file("strand-coax.cn3") + "\nSpan Length = 200.00 ft\n"))
+        << ran.out;
+}
+
+TEST(batch_run_test, the_units_question_is_never_asked_and_the_settings_file_never_written) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    std::string settings = data.read("CN3NESC.TXT");
+    settings.replace(0, 7, "???????");
+    data.write("CN3NESC.TXT", settings);
+    const Ran first = data.run("--results strand-coax.cn3");
+    EXPECT_EQ(std::tuple(first.status, data.read("CN3NESC.TXT")), std::tuple(0, settings));
+
+    fs::remove(data.path() / "CN3NESC.TXT");
+    const Ran missing = data.run("--cable-list --families drop --pdf drop.pdf");
+    EXPECT_EQ(std::tuple(missing.status, data.exists("CN3NESC.TXT")), std::tuple(0, false));
+}
+
+TEST(batch_run_test, a_data_folder_without_a_catalogue_is_said_once) {
+    TempFolder empty;
+    DataFolder data;
+    WriteStrandCoax(data);
+    const Ran ran =
+        data.run("--data " + Quoted(empty.path().string()) + " --results strand-coax.cn3");
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_TRUE(ran.err.starts_with("catenova: ")) << ran.err;
+    EXPECT_EQ(Lines(ran.err).size(), 1u) << ran.err;
+    EXPECT_EQ(ran.out, "");
+}
+
+}  // namespace
+}  // namespace cn3::test
