@@ -37,7 +37,7 @@ struct Variant {
 };
 
 bool chartExample(const QString& file, const QString& out, const char* size, Variant change = {}) {
-    QTemporaryDir data;
+    QTemporaryDir data(QDir::tempPath() + QStringLiteral("/catenova-XXXXXX"));
     for (const char* name : {"CABLEDAT.TXT", "CN3NESC.TXT"})
         QFile::copy(QStringLiteral(CN3_SOURCE_DIR "/data/") + QLatin1String(name),
                     data.filePath(QLatin1String(name)));
@@ -51,7 +51,12 @@ bool chartExample(const QString& file, const QString& out, const char* size, Var
     int w = 0, h = 0;
     if (size && std::sscanf(size, "%dx%d", &w, &h) == 2) window.resize(w, h);
     settle();
-    if (!cn3::OpenSpanFile(program, file.toStdString())) return false;
+    // Opened from the data folder, as a user opens a copied example, so the status bar names
+    // no source tree.
+    QDir(data.path()).mkdir(QStringLiteral("examples"));
+    const QString copy = data.filePath(QStringLiteral("examples/") + QFileInfo(file).fileName());
+    QFile::copy(file, copy);
+    if (!cn3::OpenSpanFile(program, copy.toStdString())) return false;
     program.main.Check2.setChecked(true);
     program.main.ShowCharts.setChecked(true);
     if (change.sag) program.main.Text9[1].setText(change.sag);
