@@ -159,12 +159,16 @@ SpanProfileLayout DrawSpanProfile(const Program& program, const SpanSolution& so
 
     // The curves, each numbered on itself where the curves stand apart, and the legend.
     const bool point = program.main.Check1[0].checked();
-    const double x = DisplayNumber(units, unit::kLength, solution.inputs.pointDistance);
-    const bool pointInSpan = point && x > 0 && x < span;
+    // The table's "Sag @ Point" is R·x²/(2H), the rise of the cable above its lowest point at x
+    // from midspan, so the point is marked there for the picture to agree with the column.
+    const double fromMidspan = DisplayNumber(units, unit::kLength, solution.inputs.pointDistance);
+    const double x = span / 2 + fromMidspan;  // right of midspan, clear of the curve numbers
+    const bool pointInSpan = point && fromMidspan > 0 && fromMidspan <= span / 2;
     if (pointInSpan) {
         target.line(X(x), plot.top, X(x), plot.bottom(), kGray, 15);
         std::string caption = "Pt of interest ";
         caption += WithUnit(units, unit::kLength, solution.inputs.pointDistance, "#,##0.0# ");
+        caption += " from midspan";
         const bool roomRight = X(x) + 60 + target.textWidth(caption) < plot.right();
         PlaceText(target, caption, roomRight ? X(x) + 60 : X(x) - 60, plot.bottom() - line - 30,
                   roomRight ? Align::Left : Align::Right);

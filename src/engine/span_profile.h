@@ -1,8 +1,8 @@
 // The span profile: the two supports, the installed cable and the cable under each loading row
 // of the table as the parabola of its midspan sag, y = 4·D·x·(L − x)/L² below the supports,
 // each curve numbered on the drawing and named in the legend beside it. The point of interest
-// is marked on every curve while "Show Pt of Interest Distance" is ticked, measured from the
-// left support. Lengths are in display units; the vertical scale is exaggerated to fill the
+// is marked on every curve while "Show Pt of Interest Distance" is ticked, measured from
+// midspan, where the table's sag-at-point column measures it. Lengths are in display units; the vertical scale is exaggerated to fill the
 // plot, and the drawing says by how much. A loading over the usable load is drawn red and
 // thicker, and its legend line says so in words for black-and-white pages.
 #pragma once
