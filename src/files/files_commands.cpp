@@ -20,12 +20,13 @@ ui::FileDialogRequest DialogRequest(const Program& program) {
     return {d.startFolder, d.filter, d.fileName};
 }
 
-// Shows the save dialog; false when it is cancelled (the file name then stays).
-bool ChooseSaveName(Program& program) {
+// Shows the save dialog and saves under the chosen name; nothing when it is cancelled.
+std::optional<std::string> SaveUnderDialogName(Program& program) {
     const auto chosen = program.dialogs->saveFile(DialogRequest(program));
-    if (!chosen) return false;
-    SetCurrentFileName(program, *chosen);
-    return true;
+    if (!chosen) return std::nullopt;
+    const SpanFileOutcome outcome = SaveUnderChosenName(program, *chosen);
+    if (outcome.failed()) return outcome.failure;
+    return std::nullopt;
 }
 
 bool IsUntitled(std::string name) {
@@ -74,12 +75,11 @@ void Command6_Click(Program& program, int index) {
                 return std::nullopt;
             }
             case files_button::kSave:
-                if (IsUntitled(program.main.CommonDialog1.fileName) && !ChooseSaveName(program))
-                    return std::nullopt;
+                if (IsUntitled(program.main.CommonDialog1.fileName))
+                    return SaveUnderDialogName(program);
                 return Failure(SpanFileAction(program, span_file::kSave));
             case files_button::kSaveAs:
-                if (!ChooseSaveName(program)) return std::nullopt;
-                return Failure(SpanFileAction(program, span_file::kSave));
+                return SaveUnderDialogName(program);
             default:
                 return std::nullopt;
         }

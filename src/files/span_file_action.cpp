@@ -157,9 +157,7 @@ SpanFileOutcome AskSave(Program& program) {
     const auto chosen = program.dialogs->saveFile(
         {main.CommonDialog1.startFolder, main.CommonDialog1.filter, main.CommonDialog1.fileName});
     if (!chosen) return {false, {}};  // asked to save, then cancelled: stay
-    SetCurrentFileName(program, *chosen);
-    if (auto failure = Save(program); !failure.empty()) return {false, failure};
-    return {};
+    return SaveUnderChosenName(program, *chosen);
 }
 
 }  // namespace
@@ -173,6 +171,16 @@ std::optional<float> CapturedBundleDiameter(std::string_view cell) {
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;  // "nan" and "inf" are not diameters
     return value;
+}
+
+SpanFileOutcome SaveUnderChosenName(Program& program, const std::string& path) {
+    const std::string previous = program.main.CommonDialog1.fileName;
+    SetCurrentFileName(program, path);
+    if (auto failure = Save(program); !failure.empty()) {
+        SetCurrentFileName(program, previous);
+        return {false, failure};
+    }
+    return {};
 }
 
 SpanFileOutcome SpanFileAction(Program& program, std::int16_t mode) {

@@ -26,6 +26,10 @@ struct SpanFileOutcome {
 
 SpanFileOutcome SpanFileAction(Program& program, std::int16_t mode);
 
+// Save under a name chosen in the save dialog. When the save fails the worksheet keeps the
+// name it had, so the status bar never names a file that was not written.
+SpanFileOutcome SaveUnderChosenName(Program& program, const std::string& path);
+
 // The captured bundle-diameter cell as a number, in display units: a plain number, or "Ovr",
 // one character and the number of a diameter typed by hand; an empty cell is 0. Nothing when
 // the cell holds anything else.

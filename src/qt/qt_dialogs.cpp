@@ -67,11 +67,25 @@ std::optional<std::string> QtDialogs::openFile(const ui::FileDialogRequest& requ
     return fromQ(path);
 }
 
+QString DefaultSuffix(std::string_view filter) {
+    const QStringList parts = toQ(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2) return {};
+    const QString first = parts[1].split(QLatin1Char(';')).first().trimmed();
+    if (!first.startsWith(QStringLiteral("*.")) || first.indexOf(QLatin1Char('*'), 1) >= 0)
+        return {};
+    return first.mid(2);
+}
+
 std::optional<std::string> QtDialogs::saveFile(const ui::FileDialogRequest& request) {
-    const QString path = QFileDialog::getSaveFileName(parent_, BoxTitle(), StartPath(request),
-                                                      QtFileFilter(request.filter));
-    if (path.isEmpty()) return std::nullopt;
-    return fromQ(path);
+    // A dialog of its own rather than getSaveFileName, for the default suffix: "span1" is
+    // saved as "span1.cn3", and the overwrite question asks about that file.
+    QFileDialog dialog(parent_, BoxTitle(), StartPath(request), QtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(DefaultSuffix(request.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return fromQ(dialog.selectedFiles().first());
 }
 
 }  // namespace cn3::qt

@@ -15,6 +15,10 @@ namespace cn3::qt {
 // "Catenova3 Files (*.cn3)"; a description without its patterns gets them appended.
 QString QtFileFilter(std::string_view filter);
 
+// The extension of the filter's first pattern ("cn3" of "...|*.cn3"), which the save dialog adds
+// to a name typed without one; empty when that pattern names no single extension.
+QString DefaultSuffix(std::string_view filter);
+
 // The title of every message box, and of an input box given none: "Catenova".
 QString BoxTitle();
 

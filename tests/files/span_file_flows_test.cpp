@@ -246,6 +246,24 @@ TEST(span_file_flows_test, a_cancelled_dialog_cancels_the_command) {
         << "only the catalogue and the settings file";
 }
 
+// Save As to a file that cannot be written keeps the name the worksheet had; the next Save goes
+// there again.
+TEST(span_file_flows_test, a_failed_save_as_keeps_the_name_the_worksheet_had) {
+    Worksheet w;
+    w.select(family::kStrand, "1/4 EHS 6M");
+    const std::string kept = w.folder.file("kept.cn3");
+    w.dialogs.answerSave(kept);
+    w.dialogs.expectMessage();
+    w.command(files_button::kSaveAs);
+    w.dialogs.answerSave(w.folder.file("no folder/span.cn3"));
+    w.dialogs.expectMessage();
+    w.command(files_button::kSaveAs);
+    ASSERT_TRUE(w.dialogs.allAnswered());
+    EXPECT_NE(w.dialogs.messages().back().find("could not"), std::string::npos);
+    EXPECT_EQ(w.main.CommonDialog1.fileName, kept);
+    EXPECT_EQ(w.main.StatusFileName.caption(), kept);
+}
+
 TEST(span_file_flows_test, opening_what_is_not_a_span_file_says_so_once_and_changes_nothing) {
     Worksheet w;
     w.fill();
@@ -294,8 +312,13 @@ TEST(span_file_flows_test, the_exit_path_leaves_only_with_the_save_asked_for) {
         if (r.yes)
             w.dialogs.answerSave(r.saveAs ? std::optional(w.folder.file(*r.saveAs)) : std::nullopt);
         if (r.message) w.dialogs.expectMessage();
+        const std::string name = w.main.CommonDialog1.fileName;
         EXPECT_EQ(ConfirmExit(w.program), r.leaves) << r.what;
         EXPECT_TRUE(w.dialogs.allAnswered()) << r.what;
+        // Only a written file becomes the worksheet's name (and the status bar's).
+        const bool written = r.leaves && r.saveAs;
+        EXPECT_EQ(w.main.CommonDialog1.fileName, written ? w.folder.file(*r.saveAs) : name)
+            << r.what;
         if (r.message) {
             EXPECT_NE(w.dialogs.messages().back().find(r.message), std::string::npos) << r.what;
             if (!r.leaves) {

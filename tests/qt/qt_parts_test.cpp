@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -35,6 +37,30 @@ TEST(qt_dialogs_test, file_filters_take_qt_form) {
     // clang-format on
     for (const auto& [filter, expected] : rows)
         EXPECT_EQ(qt::QtFileFilter(filter), QString::fromLatin1(expected)) << '"' << filter << '"';
+}
+
+// A name typed without an extension is saved as a span file ("span1" becomes "span1.cn3"); one
+// typed with its own extension is kept.
+TEST(qt_dialogs_test, the_save_dialog_adds_the_span_file_extension) {
+    EXPECT_EQ(qt::DefaultSuffix("Catenova3 Files (*.cn3)|*.cn3"), QStringLiteral("cn3"));
+    EXPECT_EQ(qt::DefaultSuffix("All|*.*"), QString());
+    EXPECT_EQ(qt::DefaultSuffix("Any|*"), QString());
+    test::TempFolder folder;
+    qt::QtDialogs dialogs;
+    const auto typed = [&](const QString& name) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->selectFile(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const auto chosen = dialogs.saveFile(
+            {folder.path().string(), "Catenova3 Files (*.cn3)|*.cn3", "Untitled.cn3"});
+        return chosen ? QFileInfo(QString::fromStdString(*chosen)).fileName() : QString();
+    };
+    EXPECT_EQ(typed(QStringLiteral("span1")), QStringLiteral("span1.cn3"));
+    EXPECT_EQ(typed(QStringLiteral("span2.cn3")), QStringLiteral("span2.cn3"));
+    EXPECT_EQ(typed(QStringLiteral("span3.old")), QStringLiteral("span3.old"));
 }
 
 // Errors carry the warning icon; every box, the first-run question included, has one title.
