@@ -46,8 +46,6 @@ void WriteSelectedHeadings(Program& program) {
 
 void LayOutTemperatureGrid(Program& program) {
     ui::Grid& grid = program.main.GridTemp;
-    const Units& units = program.units;
-    const std::string br(kHeaderBreak);
     grid.setCols(5);
     grid.setRows(2);
     grid.setFixedRows(1);
@@ -55,6 +53,13 @@ void LayOutTemperatureGrid(Program& program) {
     SetWidths(grid, std::array{600, 800, 650, 900, 900});
     grid.setRowHeight(0, 450);
     for (int c = 0; c < 5; ++c) grid.setColAlignment(c, ui::Align::Right);
+    WriteTemperatureHeadings(program);
+}
+
+void WriteTemperatureHeadings(Program& program) {
+    ui::Grid& grid = program.main.GridTemp;
+    const Units& units = program.units;
+    const std::string br(kHeaderBreak);
     grid.setText(0, 0, "Temp" + br + units.label(unit::kTemperature));
     grid.setText(0, 1, "Midspan" + br + "Sag (" + units.label(unit::kLength) + ")");
     grid.setText(0, 2, "Tension" + br + "(" + units.label(unit::kForce) + ")");

@@ -14,6 +14,8 @@ void WriteSelectedHeadings(Program& program);
 
 // The temperature-effect grid with its unit headings (column 4 is headed by the results).
 void LayOutTemperatureGrid(Program& program);
+// Its headings of columns 0 to 3, with the unit labels of the display units.
+void WriteTemperatureHeadings(Program& program);
 
 // The catalogue grid with every row of the cable table, numbers shown in display units.
 void LayOutCatalogueGrid(Program& program);

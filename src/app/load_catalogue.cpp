@@ -43,6 +43,7 @@ void TakeCatalogue(Program& program, Catalogue&& catalogue) {
     program.columnUnitKinds = catalogue.columnUnitKinds;
     program.columnFormats = std::move(catalogue.columnFormats);
     program.headingLines = std::move(catalogue.headingLines);
+    program.catalogueHeadings = std::move(catalogue.headings);
     program.cables = std::move(catalogue.cables);
 }
 

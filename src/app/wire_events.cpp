@@ -1,5 +1,6 @@
 #include "app/wire_events.h"
 
+#include "app/unit_system.h"
 #include "bundle/bundle_plot.h"
 #include "engine/span_charts.h"
 #include "engine/worksheet_events.h"
@@ -71,6 +72,7 @@ void WireFilesEvents(Program& program) {
     for (int i : {files_button::kOpen, files_button::kSave, files_button::kSaveAs})
         program.main.Command6[static_cast<size_t>(i)].onClick.connect(
             [p, i] { Command6_Click(*p, i); });
+    program.onUnitSystemChange.connect([p] { ShowUnitSystem(*p); });
 }
 
 void WireExitPage(Program& program) {

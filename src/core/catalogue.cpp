@@ -141,16 +141,21 @@ class CatalogueParser {
         }
 
         CableTable& table = catalogue.cables;
-        const std::array<const std::string*, 4> headingRows = {
-            &raw[0], &raw[1], &raw[2], metricUnits != 0 ? &raw[4] : &raw[3]};
-        for (int column = 0; column < kCatalogueColumns; ++column) {
-            std::string heading;
-            for (std::size_t k = 0; k < headingRows.size(); ++k) {
-                if (k > 0) heading += kHeaderBreak;
-                heading += Latin1ToUtf8(CutHeadingColumn(*headingRows[k], *starts, column));
+        for (int metric = 0; metric < 2; ++metric) {
+            const std::array<const std::string*, 4> headingRows = {
+                &raw[0], &raw[1], &raw[2], metric != 0 ? &raw[4] : &raw[3]};
+            for (int column = 0; column < kCatalogueColumns; ++column) {
+                std::string heading;
+                for (std::size_t k = 0; k < headingRows.size(); ++k) {
+                    if (k > 0) heading += kHeaderBreak;
+                    heading += Latin1ToUtf8(CutHeadingColumn(*headingRows[k], *starts, column));
+                }
+                catalogue.headings[static_cast<std::size_t>(metric)]
+                                  [static_cast<std::size_t>(column)] = heading;
             }
-            table.rows[0][static_cast<std::size_t>(column)] = heading;
         }
+        const auto& shown = catalogue.headings[metricUnits != 0 ? 1 : 0];
+        std::copy(shown.begin(), shown.end(), table.rows[0].begin());
 
         int n = 0;
         for (; line < lines_.size(); ++line) {

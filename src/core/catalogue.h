@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/cable_table.h"
+#include "core/catalogue_columns.h"
 #include "core/file_error.h"
 #include "core/loading_table.h"
 #include "core/unit_table.h"
@@ -28,6 +29,9 @@ struct Catalogue {
     std::array<std::string, 10> columnFormats;
     std::array<std::string, 5> headingLines;  // H1..H5 as read
     CableTable cables;  // row 0 headings (H5 in place of H4 when metric), rows 1..n, separator
+    // Row 0 under either unit system, [0] English (H4) and [1] metric (H5), so that a span file
+    // saved under the other system can bring the matching headings.
+    std::array<std::array<std::string, kCatalogueColumns>, 2> headings;
 };
 
 FileResult<Catalogue> ReadCatalogue(const std::string& path, std::uint8_t metricUnits);

@@ -31,12 +31,16 @@ void Check2_Click(Program& program) {
     program.main.Text9[entry::kClearance].setVisible(on);
 }
 
-void HScroll1_Change(Program& program) {
-    program.worksheetEdited = 1;
+void ShowInstalledTemperature(Program& program) {
     program.main.Label1.setCaption(
         "Installed Temperature " +
         program.units.toDisplay(unit::kTemperature,
                                 static_cast<float>(program.main.HScroll1.value()), "###0.#;;"));
+}
+
+void HScroll1_Change(Program& program) {
+    program.worksheetEdited = 1;
+    ShowInstalledTemperature(program);
     Recompute(program);
 }
 

@@ -21,7 +21,9 @@
 #include "forms/plot_form.h"
 #include "forms/pseudo_random.h"
 #include "forms/span_record.h"
+#include "core/catalogue_columns.h"
 #include "ui/dialogs.h"
+#include "ui/event.h"
 #include "ui/surface.h"
 
 namespace cn3 {
@@ -54,6 +56,8 @@ struct Program {
     std::array<std::int16_t, 10> columnUnitKinds{};
     std::array<std::string, 10> columnFormats{};
     std::array<std::string, 5> headingLines{};  // H1..H5 of the catalogue
+    // The catalogue grid's headings under English [0] and metric [1] display.
+    std::array<std::array<std::string, kCatalogueColumns>, 2> catalogueHeadings{};
 
     LoadingResults loadingResults;
     // The solution the result views show, kept by the last full recomputation so that the
@@ -71,6 +75,10 @@ struct Program {
     // stop ("Unknown Cable", "Axial stiffness ... is 0") is said once per selection, not on
     // every keystroke that recomputes.
     std::string stopToldFor;
+
+    // Raised when opening a span file saved under the other unit system has switched
+    // MetricUnits: every unit label and heading written at start-up is written again.
+    ui::Event<> onUnitSystemChange;
 
     // User-defined cable editing is on while the editing panel shows.
     bool editingMode() const { return main.Picture1.visible(); }

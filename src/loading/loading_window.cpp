@@ -61,13 +61,17 @@ void FillLoadingRow(Program& program, int record) {
     ShowRecordValues(program, row, loading);
 }
 
-void ShowLoadingDistrict(Program& program, int district) {
+void ShowLoadingUnitLabels(Program& program) {
     const Units& u = program.units;
     auto& labels = program.loading.UnitLabels;
     labels[0].setCaption(u.label(unit::kTemperature));
     labels[1].setCaption(u.label(unit::kSmallLength));
     labels[2].setCaption(u.label(unit::kWindPressure));
     labels[3].setCaption(u.label(unit::kLoadPerLength));
+}
+
+void ShowLoadingDistrict(Program& program, int district) {
+    ShowLoadingUnitLabels(program);
     ShowRecordValues(program, 0, program.loadings.at(static_cast<size_t>(district)));
     program.spanRecord.selectedDistrict = static_cast<std::uint8_t>(district);
 }

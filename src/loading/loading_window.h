@@ -20,6 +20,8 @@ void FillLoadingRow(Program& program, int record);
 
 // Row 0's values and the unit labels for district 0 Heavy, 1 Medium or 2 Light.
 void ShowLoadingDistrict(Program& program, int district);
+// The unit labels under the heading, in display units.
+void ShowLoadingUnitLabels(Program& program);
 
 // The events of the window's controls.
 void LoadingOption_Click(Program& program, int district);

@@ -166,23 +166,49 @@ TEST(span_file_flows_test, saving_keeps_at_most_twenty_cables_and_a_blank_entry_
     EXPECT_EQ(ReadSpanFile(path)->cableNames, saved->cableNames) << "nothing is written";
 }
 
-TEST(span_file_flows_test, a_metric_file_switches_the_units_but_not_the_title_or_headings) {
+// Everything a designer reads a unit from, outside the results.
+std::vector<std::string> UnitTexts(const Worksheet& w) {
+    const MainForm& m = w.main;
+    std::vector<std::string> texts = {m.Title.caption(), m.Label1.caption()};
+    for (int c = 0; c < 8; ++c) texts.push_back(m.Grid1.text(0, c));
+    for (int r = 1; r < m.Grid1.rows(); ++r)
+        if (m.Grid1.text(r, 0) == "1/4 EHS 6M")
+            for (int c = 1; c < 8; ++c) texts.push_back(m.Grid1.text(r, c));
+    for (int c = 0; c < 4; ++c) texts.push_back(m.Grid2.text(0, c));
+    for (int c = 0; c < 4; ++c) texts.push_back(m.GridTemp.text(0, c));
+    for (const auto& label : w.program.loading.UnitLabels) texts.push_back(label.caption());
+    return texts;
+}
+
+// A file saved under the other unit system shows its figures in that system, and every title,
+// heading and label says so; opening one of the first system switches everything back.
+TEST(span_file_flows_test, a_file_of_the_other_unit_system_brings_its_units_everywhere) {
     Worksheet metric("Metric \r\n2\r\n");
     metric.select(family::kStrand, "1/4 EHS 6M");
     metric.main.Text9[0].setText("45.72");
-    const std::string path = metric.folder.file("metric.cn3");
-    metric.main.CommonDialog1.fileName = path;
+    const std::string metricFile = metric.folder.file("metric.cn3");
+    metric.main.CommonDialog1.fileName = metricFile;
     metric.dialogs.expectMessage();
     metric.command(files_button::kSave);
 
     Worksheet english;
-    const auto title = english.main.Title.caption();
-    const auto heading = english.main.Grid2.text(0, 2);
-    ASSERT_TRUE(OpenSpanFile(english.program, path));
-    EXPECT_EQ(std::tuple(english.program.units.metricUnits, english.main.Title.caption(),
-                         english.main.Grid2.text(0, 2), english.main.Text9[0].text()),
-              std::tuple(1, title, heading, "45.72"));
+    english.select(family::kStrand, "1/4 EHS 6M");
+    const auto englishTexts = UnitTexts(english);
+    const std::string englishFile = english.folder.file("english.cn3");
+    english.main.CommonDialog1.fileName = englishFile;
+    english.dialogs.expectMessage();
+    english.command(files_button::kSave);
+
+    ASSERT_TRUE(OpenSpanFile(english.program, metricFile));
+    EXPECT_EQ(english.program.units.metricUnits, 1);
+    EXPECT_EQ(english.main.Text9[0].text(), "45.72");
     EXPECT_EQ(english.main.Grid2.text(1, 2), metric.main.Grid2.text(1, 2)) << "shown in mm";
+    EXPECT_EQ(UnitTexts(english), UnitTexts(metric));
+    EXPECT_NE(UnitTexts(english), englishTexts);
+
+    ASSERT_TRUE(OpenSpanFile(english.program, englishFile));
+    EXPECT_EQ(english.program.units.metricUnits, 0);
+    EXPECT_EQ(UnitTexts(english), englishTexts);
 }
 
 TEST(span_file_flows_test, a_fixed_diameter_is_shown_as_stored_otherwise_it_is_computed) {
