@@ -19,6 +19,10 @@ std::optional<std::string> Run(Program& program, void (*print)(Program&, ui::Sur
 }  // namespace
 
 std::optional<std::string> PrintReportCommand(Program& program) {
+    // The window keeps the last results when a recomputation stops and says so over them;
+    // paper would not say it, so such a report is not printed.
+    const std::string& stale = program.main.StatusMessage.caption();
+    if (!stale.empty()) return "The report is not printed. " + stale;
     return Run(program, PrintSpanReport);
 }
 

@@ -59,6 +59,22 @@ TEST_F(PrintCommandsTest, a_printing_failure_is_shown_with_the_request_to_re_run
     EXPECT_EQ(PrintReportCommand(program), "The printer could not be started.");
 }
 
+// Results kept from before a recomputation stopped are not printed as the span's: the report
+// says why instead, and prints again once the entries are corrected.
+TEST_F(PrintCommandsTest, a_report_of_results_that_are_not_for_the_current_entries_is_refused) {
+    host();
+    const std::string stale = "The results shown are not for the current entries: the span length is 0.";
+    program.main.StatusMessage.setCaption(stale);
+    dialogs.expectMessage();
+    program.main.Command6[3].click();
+    EXPECT_TRUE(printed.empty());
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"The report is not printed. " + stale +
+                                                            "\r\nCorrect error and re-run command."}));
+    program.main.StatusMessage.setCaption("");
+    program.main.Command6[3].click();
+    EXPECT_EQ(printed.size(), 1u);
+}
+
 // No printer and the PDF choice cancelled: the host hands back nothing. A listing of no
 // family has nothing to show and opens no preview.
 TEST_F(PrintCommandsTest, a_cancelled_missing_or_needless_job_prints_nothing_and_fails_nothing) {
