@@ -37,8 +37,7 @@ void ReportMessages(const SpanOutcome& outcome, std::FILE* err) {
         std::string line = outcome.file;
         line += ": ";
         line += text;
-        line += '\n';
-        Write(err, line);
+        Write(err, TerminalText(line, true) + '\n');
     }
 }
 
@@ -52,8 +51,8 @@ int WriteResults(Program& program, const std::vector<std::string>& files, Format
             program, file, format == Format::Json ? Solution::Wanted : Solution::NotWanted);
         ReportMessages(outcome, err);
         if (!outcome.clean()) status = kSomeMessage;
-        if (format == Format::Text) Write(out, TextOf(outcome));
-        if (format == Format::Csv) Write(out, CsvOf(outcome));
+        if (format == Format::Text) Write(out, TerminalText(TextOf(outcome)));
+        if (format == Format::Csv) Write(out, TerminalText(CsvOf(outcome)));
         if (format == Format::Json) kept.push_back(std::move(outcome));
     }
     if (format == Format::Json) Write(out, JsonOf(kept));

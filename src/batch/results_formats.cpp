@@ -159,6 +159,28 @@ std::optional<Format> FormatNamed(std::string_view word) {
     return std::nullopt;
 }
 
+std::string TerminalText(std::string_view text, bool oneLine) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (oneLine && (c == '\r' || c == '\n')) {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += ' ';
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            ++i;  // a C1 control, two bytes in UTF-8
+            out += '?';
+        } else if ((c < 0x20 && c != '\t' && c != '\n') || c == 0x7F) {
+            out += '?';
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 std::string TextOf(const SpanOutcome& outcome) {
     std::string out = "== ";
     out += outcome.file;

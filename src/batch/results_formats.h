@@ -34,6 +34,11 @@ std::string JsonOf(const std::vector<SpanOutcome>& outcomes);
 std::string JsonNumber(float value);
 // A JSON string literal.
 std::string JsonString(std::string_view text);
+// Text safe to show on a terminal: control characters other than TAB and LF (ESC, CR, BEL
+// ...), DEL and the C1 controls U+0080..U+009F become "?", so that a span file's texts cannot
+// drive the terminal. With `oneLine`, a line break (CR LF, LF or CR) becomes a blank.
+std::string TerminalText(std::string_view text, bool oneLine = false);
+
 // A CSV field, quoted when it holds a comma, a quote, a line break or blanks at its ends.
 std::string CsvField(std::string_view text);
 

@@ -34,6 +34,18 @@ TEST(results_formats_test, json_strings_escape_what_json_forbids_and_keep_utf8) 
               "C\"");
 }
 
+// A span file's texts reach the terminal unable to move the cursor, recolour or retitle it;
+// TAB, LF and printable UTF-8 pass unchanged.
+TEST(results_formats_test, terminal_text_disarms_control_characters) {
+    EXPECT_EQ(TerminalText("Unknown Cable \x1b]0;PWNED\x07\x1b[31mRED"),
+              "Unknown Cable ?]0;PWNED??[31mRED");
+    EXPECT_EQ(TerminalText("a\tb\nM\xc3\xbcller \xc2\xb0" "F \xc2\x9b" "2J \x7f"),
+              "a\tb\nM\xc3\xbcller \xc2\xb0" "F ?2J ?");
+    EXPECT_EQ(TerminalText("over\rwritten"), "over?written");
+    EXPECT_EQ(TerminalText("Too many cables.\r\nCorrect error.\nAgain\r", true),
+              "Too many cables. Correct error. Again ");
+}
+
 TEST(results_formats_test, json_numbers_read_back_as_the_same_float) {
     const struct {
         const char* name;
