@@ -41,14 +41,22 @@ void ReportMessages(const SpanOutcome& outcome, std::FILE* err) {
     }
 }
 
-int WriteResults(Program& program, const std::vector<std::string>& files, Format format,
+int WriteResults(const Starter& start, const std::vector<std::string>& files, Format format,
                  std::FILE* out, std::FILE* err) {
     int status = kAllDone;
     std::vector<SpanOutcome> kept;  // JSON is written whole at the end
     if (format == Format::Csv) Write(out, CsvHeader());
     for (const auto& file : files) {
-        SpanOutcome outcome = WorkOutSpanFile(
-            program, file, format == Format::Json ? Solution::Wanted : Solution::NotWanted);
+        Program program;
+        MessageLog log;
+        SpanOutcome outcome;
+        if (start(program, log)) {
+            outcome = WorkOutSpanFile(
+                program, file, format == Format::Json ? Solution::Wanted : Solution::NotWanted);
+        } else {
+            outcome.file = file;
+            outcome.messages = log.take();
+        }
         ReportMessages(outcome, err);
         if (!outcome.clean()) status = kSomeMessage;
         if (format == Format::Text) Write(out, TerminalText(TextOf(outcome)));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,14 @@ bool StartHeadless(Program& program, MessageLog& log, const std::string& dataFol
 // Writes the outcome's messages to `err`, one "FILE: text" line each.
 void ReportMessages(const SpanOutcome& outcome, std::FILE* err);
 
-// Works out every file on the started program and writes their results to `out`. The exit
-// status: kAllDone or kSomeMessage.
-int WriteResults(Program& program, const std::vector<std::string>& files, Format format,
+// Starts a program afresh, as StartHeadless does, with `log` as its dialogs.
+using Starter = std::function<bool(Program& program, MessageLog& log)>;
+
+// Works out every file, each on a program started afresh (so that nothing one file leaves on
+// the worksheet, not even the bundle layout's random sequence, reaches the next: a file's
+// output is that of the file run alone), and writes their results to `out`. The exit status:
+// kAllDone or kSomeMessage.
+int WriteResults(const Starter& start, const std::vector<std::string>& files, Format format,
                  std::FILE* out, std::FILE* err);
 
 }  // namespace cn3::batch

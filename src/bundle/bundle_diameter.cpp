@@ -39,6 +39,7 @@ float diameterOf(const Program& program, std::string_view cell) {
 void refuseTooMany(Program& program) {
     program.dialogs->message(kTooManyMessage);
     program.main.Text5.setText(std::string(kTooManyManualValue));
+    program.placeholderDiameter = true;  // after the entry's change event, which clears it
     program.main.Command3.setEnabled(false);
 }
 
@@ -68,6 +69,11 @@ void ComputeBundleDiameter(Program& program) {
         return;
     }
 
+    // The selection fits again: the placeholder was the program's own, so it goes.
+    if (program.placeholderDiameter) {
+        program.placeholderDiameter = false;
+        program.main.Text5.setText("");
+    }
     // A diameter typed by hand stands; the selection code shows it in the bundle row.
     if (!IsBlank(program.main.Text5.text()) || bundleRow < 1) return;
     const float diameter = layout[layout.lastCircle + 1].r;

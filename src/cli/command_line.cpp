@@ -131,11 +131,12 @@ int RunReports(const QStringList& files, const QString& pdf, bool nesc, bool tem
         Say(pdf.toStdString() + ": cannot make the folder");
         return kSomeMessage;
     }
-    Program program;
-    batch::MessageLog log;
-    if (!Start(program, log, dataFolder)) return kSomeMessage;
     int status = kAllDone;
     for (qsizetype i = 0; i < files.size(); ++i) {
+        // Each file on the worksheet of a fresh start, as if it were the only one.
+        Program program;
+        batch::MessageLog log;
+        if (!Start(program, log, dataFolder)) return kSomeMessage;
         const batch::SpanOutcome outcome = batch::WorkOutSpanFile(program, files[i].toStdString());
         batch::ReportMessages(outcome, stderr);
         if (!outcome.clean()) status = kSomeMessage;
@@ -187,7 +188,12 @@ int RunResults(const QStringList& files, batch::Format format, const QString& da
         for (const auto& text : log.take()) Say("catenova: " + text);
         return kSomeMessage;
     }
-    return batch::WriteResults(program, Files(files), format, stdout, stderr);
+    const std::string folder = dataFolder.toStdString();
+    return batch::WriteResults(
+        [&folder](Program& fresh, batch::MessageLog& freshLog) {
+            return batch::StartHeadless(fresh, freshLog, folder);
+        },
+        Files(files), format, stdout, stderr);
 }
 
 }  // namespace

@@ -183,7 +183,14 @@ std::string FormatNumber(double value, std::string_view pattern) {
     return text;
 }
 
-double LeadingNumber(std::string_view text) {
+namespace {
+
+struct NumberRead {
+    double value = 0.0;
+    std::size_t end = 0;  // after the number's last character; 0 without a number
+};
+
+NumberRead ReadLeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     const std::size_t start = i;
@@ -200,16 +207,16 @@ double LeadingNumber(std::string_view text) {
             break;
         }
     }
-    if (!seenDigit) return 0.0;
+    if (!seenDigit) return {};
     std::string_view number = text.substr(start, i - start);
     const bool minus = number.front() == '-';
     if (number.front() == '+' || number.front() == '-') number.remove_prefix(1);
     double value = 0.0;
     std::from_chars(number.data(), number.data() + number.size(), value);
-    return minus && value != 0.0 ? -value : value;
+    return {minus && value != 0.0 ? -value : value, i};
 }
 
-double LeadingGroupedNumber(std::string_view text) {
+NumberRead ReadLeadingGroupedNumber(std::string_view text) {
     const auto digit = [&](std::size_t i) {
         return i < text.size() && text[i] >= '0' && text[i] <= '9';
     };
@@ -218,18 +225,38 @@ double LeadingGroupedNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     const std::size_t first = i;
     while (digit(i) && i - first < 4) ++i;
-    if (i == first || i - first > 3 || text[first] == '0') return LeadingNumber(text);
+    if (i == first || i - first > 3 || text[first] == '0') return ReadLeadingNumber(text);
     int groups = 0;
     while (i < text.size() && text[i] == ',' && digit(i + 1) && digit(i + 2) && digit(i + 3)) {
         i += 4;
         ++groups;
     }
     const bool more = digit(i) || (i < text.size() && text[i] == ',' && digit(i + 1));
-    if (groups == 0 || more) return LeadingNumber(text);
+    if (groups == 0 || more) return ReadLeadingNumber(text);
     std::string joined(text.substr(0, i));
     std::erase(joined, ',');
     joined += text.substr(i);
-    return LeadingNumber(joined);
+    NumberRead read = ReadLeadingNumber(joined);
+    read.end += static_cast<std::size_t>(groups);  // the group marks stand before its end
+    return read;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    return ReadLeadingNumber(text).value;
+}
+
+double LeadingGroupedNumber(std::string_view text) {
+    return ReadLeadingGroupedNumber(text).value;
+}
+
+std::size_t LeadingNumberEnd(std::string_view text) {
+    return ReadLeadingNumber(text).end;
+}
+
+std::size_t LeadingGroupedNumberEnd(std::string_view text) {
+    return ReadLeadingGroupedNumber(text).end;
 }
 
 std::string FormatDateMmDdYy(int year, int month, int day) {

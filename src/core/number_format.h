@@ -36,6 +36,11 @@ double LeadingNumber(std::string_view text);
 // "1,50" and "1,5000" read 1, "0,500" reads 0.
 double LeadingGroupedNumber(std::string_view text);
 
+// Where the number that LeadingNumber / LeadingGroupedNumber reads ends in the text: the index
+// after its last character, or 0 when the text holds no number. "16x5" gives 2.
+std::size_t LeadingNumberEnd(std::string_view text);
+std::size_t LeadingGroupedNumberEnd(std::string_view text);
+
 // Today's date (or any date) in the date pattern "mm/dd/yy".
 std::string FormatDateMmDdYy(int year, int month, int day);
 

@@ -16,6 +16,8 @@ std::variant<SpanProblem, SolveStopped> ReadSpanProblem(const Program& program) 
     if (p.cables.count == 0) return SolveStopped{SolveStop::NoCable, {}};
     // The selection rules let no such selection through; never read the heading row.
     if (p.cables.supportRow == 0) return SolveStopped{SolveStop::NoCarrier, {}};
+    if (program.placeholderDiameter)
+        return SolveStopped{SolveStop::PlaceholderDiameter, {}, p.cables.count};
     p.support = ReadSupportCable(program.cables, p.cables.supportRow);
     p.inputs = ReadSpanInputs(program);
     p.clearanceGiven = ClearanceGiven(program.main);

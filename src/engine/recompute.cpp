@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "engine/entry_notes.h"
 #include "engine/loading_conditions.h"
 #include "engine/loading_table_drawing.h"
 #include "engine/results_notes.h"
@@ -33,17 +34,27 @@ void Recompute(Program& program) {
             if (program.stopToldFor != told) program.dialogs->message(message);
         }
         // The results that stay in view are for other entries, and the window says so; a
-        // worksheet that has shown no results yet needs no such word.
+        // worksheet that has shown no results yet needs no such word. A stop with a note of
+        // its own, and the entries read in part, are said either way.
+        std::vector<std::string> notes = {StopNote(*stop)};
         if (!program.main.Label4.caption().empty()) {
             program.main.StatusMessage.setCaption(StaleResultsText(*stop));
-            program.main.ResultsNote.setCaption(program.main.StatusMessage.caption());
+            if (notes.front().empty()) notes.front() = program.main.StatusMessage.caption();
         }
+        const auto reading = EntryReadingNotes(program);
+        notes.insert(notes.end(), reading.begin(), reading.end());
+        program.main.ResultsNote.setCaption(JoinNotes(notes));
         return;
     }
     program.stopToldFor.clear();
     const auto& solution = std::get<SpanSolution>(solved);
     program.main.StatusMessage.setCaption("");
-    program.main.ResultsNote.setCaption(ResultsAccuracyNote(solution));
+    std::vector<std::string> notes = RangeNotes(program.units, solution);
+    if (solution.inputs.sag <= 0.5f * solution.inputs.span)
+        notes.insert(notes.begin(), ResultsAccuracyNote(solution));
+    const auto reading = EntryReadingNotes(program);
+    notes.insert(notes.end(), reading.begin(), reading.end());
+    program.main.ResultsNote.setCaption(JoinNotes(notes));
     program.main.Label4.setCaption(ResultsText(program.units, solution));
     FillTemperatureTable(program, solution);
     WriteLoadingResults(program, solution);

@@ -23,10 +23,20 @@ std::string Reason(const SolveStopped& stop) {
             return "a creep of -1 or below leaves no cable length.";
         case SolveStop::NoStiffness:
             return "the axial stiffness of " + stop.name + " is 0.";
+        case SolveStop::PlaceholderDiameter:
+            return "the bundle cannot be laid out with " + std::to_string(stop.cables) +
+                   " cables: type its diameter under 'Enter Bundle Diameter'.";
     }
     return "they could not be worked out.";
 }
 }  // namespace
+
+std::string StopNote(const SolveStopped& stop) {
+    if (stop.reason != SolveStop::PlaceholderDiameter) return {};
+    std::string note = Reason(stop);
+    note.front() = 'T';
+    return note;
+}
 
 std::string StaleResultsText(const SolveStopped& stop) {
     return "The results shown are not for the current entries: " + Reason(stop);

@@ -70,11 +70,13 @@ enum class SolveStop {
     NegativeSag,   // the sag reads below 0 (the tension would come out negative)
     NoCableLeft,   // a creep entry of -1 or below takes the whole cable length away
     NoStiffness,   // the carrier's axial stiffness is 0 or not a number (`name`)
+    PlaceholderDiameter,  // the bundle could not be laid out and no diameter was typed
 };
 
 struct SolveStopped {
     SolveStop reason;
     std::string name;  // the cable concerned, where there is one
+    int cables = 0;    // the cables selected, for a bundle that cannot be laid out
 };
 
 }  // namespace cn3

@@ -1,6 +1,7 @@
 #include "engine/usable_load_check.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/blanks.h"
 #include "core/unit_table.h"
@@ -22,20 +23,30 @@ std::string Force(const Units& units, float pounds) {
 }  // namespace
 
 bool UsableLoadCheck::anyOver() const {
-    return std::any_of(rows.begin(), rows.end(), [](const RowCheck& r) { return r.over(); });
+    return installed.over() || coldest.over() ||
+           std::any_of(rows.begin(), rows.end(), [](const RowCheck& r) { return r.over(); });
 }
 
 UsableLoadCheck CheckUsableLoad(const Program& program, const SpanSolution& solution) {
     UsableLoadCheck check;
     check.rated = solution.support.breakingStrength > 0.0f;
     check.usableLoad = solution.installed.usableLoad;
-    for (int row : DrawnLoadingRows(program)) {
+    const auto checked = [&](int row, float tension) {
         RowCheck r;
         r.row = row;
-        r.tension = solution.conditions.at(static_cast<size_t>(row - 1)).tension;
-        if (check.rated) r.excess = std::max(0.0f, r.tension - check.usableLoad);
-        check.rows.push_back(r);
-    }
+        r.tension = tension;
+        if (check.rated) r.excess = std::max(0.0f, tension - check.usableLoad);
+        return r;
+    };
+    for (int row : DrawnLoadingRows(program))
+        check.rows.push_back(
+            checked(row, solution.conditions.at(static_cast<size_t>(row - 1)).tension));
+    check.installed = checked(0, solution.installed.tension);
+    const auto highest = std::max_element(
+        solution.temperatures.begin(), solution.temperatures.end(),
+        [](const TemperatureRow& a, const TemperatureRow& b) { return a.tension < b.tension; });
+    check.coldest = checked(0, highest->tension);
+    check.coldestTemperature = highest->temperature;
     return check;
 }
 
@@ -43,25 +54,40 @@ std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& c
     const Units& units = program.units;
     if (!check.rated) return "The support has no rated breaking strength: no usable load to check.";
     const std::string usable = Force(units, check.usableLoad);
-    if (!check.anyOver()) {
-        std::string line = "All shown loadings are within the usable load of ";
-        line += usable;
-        line += '.';
-        return line;
-    }
+
+    // Every case checked, with its name: the installed tension, the table's highest row, then
+    // the drawn loadings in the table's order.
+    const std::string temperature =
+        "the temperature table at " +
+        std::string(TrimSpaces(units.toDisplay(unit::kTemperature,
+                                               static_cast<float>(check.coldestTemperature), "##0"))) +
+        " " + std::string(TrimSpaces(units.label(unit::kTemperature)));
+    std::vector<std::pair<std::string, RowCheck>> cases = {{"the installed tension", check.installed},
+                                                           {temperature, check.coldest}};
+    for (const RowCheck& r : check.rows)
+        cases.emplace_back(TrimEndSpaces(LoadingRowLabel(program, r.row)), r);
+    const auto worst = std::max_element(cases.begin(), cases.end(), [](const auto& a, const auto& b) {
+        return a.second.tension < b.second.tension;
+    });
+
+    if (!check.anyOver())
+        return "All shown loadings, the installed tension and the temperature table are within "
+               "the usable load of " +
+               usable + "; the highest is " + worst->first + " at " +
+               Force(units, worst->second.tension) + ".";
     std::string line = "Over the usable load of ";
     line += usable;
     line += ':';
     bool first = true;
-    for (const RowCheck& r : check.rows) {
+    for (const auto& [name, r] : cases) {
         if (!r.over()) continue;
         line += first ? " " : ", ";
         first = false;
-        line += TrimEndSpaces(LoadingRowLabel(program, r.row));
+        line += name;
         line += " by ";
         line += Force(units, r.excess);
     }
-    line += '.';
+    line += "; the worst is " + worst->first + ".";
     return line;
 }
 

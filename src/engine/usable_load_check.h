@@ -1,8 +1,8 @@
-// The usable-load check of the shown loadings: which drawn rows of the loading table take the
-// support past its usable load (60 % of its rated breaking strength, the "Max Load" of the
-// results text, for a strand, an integrated messenger and a drop alike), and the one line that
-// says so under the table. It reads the solution and the loading window's ticks; it draws
-// nothing but the tension marks.
+// The usable-load check: whether the installed tension, the tensions of the temperature table
+// and the drawn rows of the loading table keep the support within its usable load (60 % of its
+// rated breaking strength, the "Max Load" of the results text, for a strand, an integrated
+// messenger and a drop alike), and the one line that says so under the table. It reads the
+// solution and the loading window's ticks; it draws nothing but the tension marks.
 #pragma once
 
 #include <string>
@@ -26,14 +26,19 @@ struct RowCheck {
 struct UsableLoadCheck {
     bool rated = false;          // the support has a rated breaking strength to check against
     float usableLoad = 0.0f;     // lb
-    std::vector<RowCheck> rows;  // the drawn rows, in order
+    std::vector<RowCheck> rows;  // the drawn rows of the loading table, in order
+    RowCheck installed;          // row 0: the installed tension
+    RowCheck coldest;            // row 0: the temperature-table row of the highest tension
+    int coldestTemperature = 0;  // deg F, that row's temperature
     bool anyOver() const;
 };
 
 UsableLoadCheck CheckUsableLoad(const Program& program, const SpanSolution& solution);
 
-// "All shown loadings are within the usable load of 3,990 lbs." or "Over the usable load of
-// 3,990 lbs: Rule 251 - Heavy by 1,234 lbs, Extreme Wind by 56 lbs." in display units.
+// "All shown loadings, the installed tension and the temperature table are within the usable
+// load of 3,990 lbs; the highest is Rule 251 - Heavy at 2,345 lbs." or "Over the usable load of
+// 3,990 lbs: the installed tension by 10 lbs, Rule 251 - Heavy by 1,234 lbs; the worst is
+// Rule 251 - Heavy." in display units.
 std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& check);
 
 // Frames the tension of every row over the usable load with a red box, which a printer in

@@ -67,6 +67,10 @@ struct Program {
     BundleLayout bundle;
     PseudoRandom random;
 
+    // The bundle-diameter entry holds the program's own placeholder, put there when the bundle
+    // could not be laid out, not a diameter the designer typed: nothing is computed from it.
+    bool placeholderDiameter = false;
+
     std::uint8_t worksheetEdited = 0;
     // The worksheet of the span file; it also holds the selected district and the
     // fixed-diameter flag.

@@ -29,6 +29,7 @@ void UpdateBundleDiameter(Program& program) {
 }
 
 void Text5_Change(Program& program) {
+    program.placeholderDiameter = false;  // whatever the entry holds now was typed
     const bool empty = TrimBlanks(program.main.Text5.text()).empty();
     program.main.Command3.setEnabled(empty);
     if (empty) {

@@ -8,6 +8,7 @@
 #include "bundle/bundle_diameter.h"
 #include "app/wire_events.h"
 #include "bundle/bundle_plot.h"
+#include "selection/manual_bundle_diameter.h"
 #include "core/number_format.h"
 #include "support/scripted_dialogs.h"
 
@@ -94,6 +95,35 @@ TEST(bundle_diameter_test, bundles_have_their_known_diameters_or_are_refused_as_
         const double off = std::abs(LeadingNumber(s.bundleCell()) - LeadingNumber(cell));
         EXPECT_TRUE(!row.cell || (row.near > 0 ? off <= row.near : s.bundleCell() == cell)) << s.bundleCell();
     }
+}
+
+// The "9.999" put into the entry when the bundle cannot be laid out is the program's own: the
+// worksheet is not computed from it, it goes when the selection fits again, and a 9.999 that
+// the designer types is a diameter like any other.
+TEST(bundle_diameter_test, the_placeholder_diameter_is_never_taken_for_a_typed_one) {
+    Sheet s;
+    s.program.main.Text5.onChange.connect([&s] { Text5_Change(s.program); });
+    for (int i = 0; i < 16; ++i) s.add("P3 500", "0.5");
+    ComputeBundleDiameter(s.program);
+    EXPECT_EQ(std::tuple(s.program.main.Text5.text(), s.bundleCell(), s.program.placeholderDiameter),
+              std::tuple("9.999", "Ovr 9.999", true));
+
+    while (s.grid.rows() > 5) s.grid.removeItem(1);  // 3 cables fit
+    ComputeBundleDiameter(s.program);
+    EXPECT_EQ(std::tuple(s.program.main.Text5.text(), s.program.placeholderDiameter,
+                         s.program.main.Command3.enabled()),
+              std::tuple("", false, true));
+    EXPECT_FALSE(s.bundleCell().starts_with("Ovr")) << s.bundleCell();
+
+    while (s.grid.rows() < 18) s.add("P3 500", "0.5");
+    ComputeBundleDiameter(s.program);
+    EXPECT_TRUE(s.program.placeholderDiameter);
+    s.program.main.Text5.setText("9.99");
+    s.program.main.Text5.setText("9.999");  // typed over the placeholder: the designer's own
+    EXPECT_FALSE(s.program.placeholderDiameter);
+    while (s.grid.rows() > 5) s.grid.removeItem(1);
+    ComputeBundleDiameter(s.program);
+    EXPECT_EQ(std::tuple(s.program.main.Text5.text(), s.bundleCell()), std::tuple("9.999", "Ovr 9.999"));
 }
 
 // Every selection size from 1 to 40 with random diameters: an accepted bundle circle holds

@@ -415,6 +415,45 @@ TEST(batch_run_test, a_message_goes_to_the_error_stream_and_the_other_files_are_
               std::string::npos);
 }
 
+// A bundle that cannot be laid out leaves the program's placeholder diameter in its entry; the
+// next file must not be worked out with it, nor with anything else the first file left: every
+// format, results and report alike, gives the second file exactly what it gives it alone.
+TEST(batch_run_test, each_file_is_worked_out_as_if_it_were_the_only_one) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    data.writeSpan("crowded.cn3", std::vector<std::string>(15, "P 750"), kStrandEntries, false, 1,
+                   {1, 1});
+    {
+        // 1/4 EHS 6M then the 15 coax cables: the selection the bundle cannot hold.
+        SpanRecord record = ReadSpanFile((data.path() / "crowded.cn3").string()).value();
+        record.cableNames[0] = "1/4 EHS 6M";
+        data.write("crowded.cn3", PackSpanRecord(record));
+    }
+    for (const char* format : {"text", "csv", "json"}) {
+        const Ran both = data.run(std::string("--results --format ") + format + " crowded.cn3 strand-coax.cn3");
+        const Ran alone = data.run(std::string("--results --format ") + format + " strand-coax.cn3");
+        EXPECT_EQ(both.status, 1) << format;
+        EXPECT_NE(both.err.find("crowded.cn3: No results: the bundle cannot be laid out with 15 "
+                                "cables: type its diameter under 'Enter Bundle Diameter'."),
+                  std::string::npos)
+            << both.err;
+        if (std::string(format) == "json") {
+            const auto second = QJsonDocument::fromJson(QByteArray::fromStdString(both.out)).array().at(1);
+            const auto only = QJsonDocument::fromJson(QByteArray::fromStdString(alone.out)).array().at(0);
+            EXPECT_EQ(second, only);
+        } else {
+            EXPECT_TRUE(both.out.ends_with(std::string(format) == "csv" ? alone.out.substr(alone.out.find('\n') + 1)
+                                                                        : alone.out))
+                << format << "\n" << both.out;
+        }
+    }
+    const Ran reports = data.run("--report crowded.cn3 strand-coax.cn3 --pdf both --nesc");
+    const Ran report = data.run("--report strand-coax.cn3 --pdf alone.pdf --nesc");
+    EXPECT_EQ(PdfPages(ReadWhole(data.path() / "both" / "strand-coax.pdf")),
+              PdfPages(ReadWhole(data.path() / "alone.pdf")));
+    EXPECT_FALSE(fs::exists(data.path() / "both" / "crowded.pdf"));
+}
+
 TEST(batch_run_test, usage_errors_exit_with_status_2) {
     DataFolder data;
     WriteStrandCoax(data);

@@ -291,9 +291,10 @@ TEST_F(ChartsTest, temperature_chart_points_are_the_table_rows_on_axes_that_hold
     }
 }
 
-// The check line under the table names every shown loading over the usable load and by how
-// much (tension − 0.6 × 6,650 lbs), or says they are all within it; the tensions over it are
-// framed red in the drawn table, on the rows' lines.
+// The check line under the table names every case over the usable load and by how much
+// (tension − 0.6 × 6,650 lbs): the installed tension, the temperature table's highest row and
+// the shown loadings, then the worst; or says they are all within it and names the highest.
+// The loadings' tensions over it are framed red in the drawn table, on the rows' lines.
 TEST_F(ChartsTest, the_check_line_names_the_loadings_over_the_usable_load) {
     allLoadings();
     struct Row {
@@ -307,19 +308,30 @@ TEST_F(ChartsTest, the_check_line_names_the_loadings_over_the_usable_load) {
         worksheet(r.cables, "150", r.sag);
         program.main.Option1.select(0);
         const SpanSolution& s = solve();
-        std::string expected;
+        std::string expected, worst;
+        float highest = 0;
         std::vector<int> over;
-        for (int row : {1, 2, 4, 5}) {
-            const float excess = s.conditions[size_t(row - 1)].tension - 0.6f * 6650;
-            if (excess <= 0) continue;
-            over.push_back(row);
+        const auto check = [&](const std::string& name, float tension) {
+            if (tension > highest) highest = tension, worst = name;
+            const float excess = tension - 0.6f * 6650;
+            if (excess <= 0) return false;
             expected += expected.empty() ? "Over the usable load of 3,990 lbs: " : ", ";
+            expected += name + " by " + FormatNumber(excess, "##,##0 ") + "lbs";
+            return true;
+        };
+        check("the installed tension", s.installed.tension);
+        check("the temperature table at -40 F", s.temperatures[0].tension);
+        for (int row : {1, 2, 4, 5}) {
             const std::string label = LoadingRowLabel(program, row);
-            expected += label.substr(0, label.find_last_not_of(' ') + 1) + " by " +
-                        FormatNumber(excess, "##,##0 ") + "lbs";
+            if (check(label.substr(0, label.find_last_not_of(' ') + 1),
+                      s.conditions[size_t(row - 1)].tension))
+                over.push_back(row);
         }
-        expected = expected.empty() ? "All shown loadings are within the usable load of 3,990 lbs."
-                                    : expected + ".";
+        expected = expected.empty()
+                       ? "All shown loadings, the installed tension and the temperature table are "
+                         "within the usable load of 3,990 lbs; the highest is " +
+                             worst + " at " + FormatNumber(highest, "##,##0 ") + "lbs."
+                       : expected + "; the worst is " + worst + ".";
         EXPECT_EQ(over.empty(), r.name == std::string("a span within"));
         EXPECT_EQ(UsableLoadCheckLine(program, CheckUsableLoad(program, s)), expected) << r.name;
         const auto& profile =
