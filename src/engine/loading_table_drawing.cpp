@@ -1,5 +1,6 @@
 #include "engine/loading_table_drawing.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ constexpr int kIceLoadColumn = 2;  // centred on 700 twips whatever its gap
 constexpr int kIceLoadWidth = 700;
 constexpr int kTitleSize = 12, kHeadingSize = 6, kRowSize = 10;
 constexpr int kRowGap = 60;  // twips under the headings, and above the user loadings
+constexpr int kLabelGap = 60;  // twips kept clear between a row's label and its temperature
 
 const std::array<int, 21> kGaps = {0,   1600, 500, 700, 600, 700, 500, 700, 700, 1200, 500,
                                    500, 500,  0,   0,   0,   0,   0,   650, 650, 650};
@@ -117,22 +119,26 @@ std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& targe
         target.setCurrentY(yr);
         drawn.push_back({r, yr});
         // Printed as it is: a user loading's name may hold any character, a bar too.
-        target.setCurrentX(table.at[0]);
-        target.print(LoadingRowLabel(program, r));
+        // Shrunk when its visible text would run into the temperature printed after it.
+        const std::string temperature = LoadingCellText(program, r, 0);
+        const double temperatureStart =
+            table.at[1] + std::max(0.0, (table.width(1) - target.textWidth(temperature)) / 2.0);
+        PrintFittedLine(target, table.at[0], temperatureStart - kLabelGap - table.at[0],
+                        LoadingRowLabel(program, r), false);
 
         std::vector<int> fields;
         for (int k = 0; k < last; ++k)
             if (k != kPointColumn - 1 || point) fields.push_back(k);
         for (int k : fields) {
             target.setCurrentY(yr);
-            PrintStackedHeading(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
-                                LoadingCellText(program, r, k));
+            PrintFittedStack(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
+                             LoadingCellText(program, r, k));
         }
         if (printed)
             for (int k : {18, 19}) {
                 target.setCurrentY(yr);
-                PrintStackedHeading(target, table.at[static_cast<size_t>(k)], table.width(k),
-                                    LoadingCellText(program, r, k));
+                PrintFittedStack(target, table.at[static_cast<size_t>(k)], table.width(k),
+                                 LoadingCellText(program, r, k));
             }
     }
     return drawn;

@@ -39,6 +39,17 @@ TEST(number_format_test, patterns_grouping_ties_fraction_hashes_and_sections) {
         EXPECT_EQ(FormatNumber(value, pattern), expected) << value << " " << pattern;
 }
 
+// A value wider than its pattern's digit positions prints every digit: a results line never
+// reads "Span Tension =  lb".
+TEST(number_format_test, values_wider_than_the_pattern_print_all_their_digits) {
+    // clang-format off
+    const std::tuple<double, const char*, const char*> rows[] = {
+        {362500000, "##,### ", "362,500,000 "}, {1e15, "##,###", "1,000,000,000,000,000"},
+        {100026664, "####.000 ", "100026664.000 "}, {-123456.5, "#0.00", "-123456.50"}, {99999.99, "##.0", "100000.0"}};
+    // clang-format on
+    for (const auto& [value, pattern, text] : rows) EXPECT_EQ(FormatNumber(value, pattern), text) << pattern;
+}
+
 TEST(leading_number_test, reads_the_number_at_the_start_and_ignores_the_rest) {
     // clang-format off
     const std::pair<const char*, double> cases[] = {

@@ -2,6 +2,7 @@
 // size*24 twips high): where the title, headings and values go in both modes, the rows each
 // tick state draws, the optional columns and the headings' units.
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 #include "engine/loading_table_drawing.h"
@@ -105,6 +106,48 @@ TEST_F(LoadingTableDrawingTest, values_use_the_columns_kinds_and_patterns_withou
         {"both on paper", true, true, kPrintedTable, "|1.50|2.10|3.20|33.3|.25|4.0"}};
     for (const auto& c : cases)
         EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), always + c.more) << c.what;
+}
+
+}  // namespace
+}  // namespace cn3::test
+
+namespace cn3::test {
+namespace {
+
+// Values far wider than their columns (a span of miles, tensions of millions of pounds) and a
+// long district label under metric display: no text of a row runs into the next one, rows stay
+// on their lines, and a value that fits is printed as before.
+TEST_F(LoadingTableDrawingTest, values_too_wide_for_their_columns_shrink_and_never_overprint) {
+    auto& results = program.loadingResults;
+    for (int r = 1; r <= 5; ++r) {
+        results.at(r, 0) = -9.4f;
+        results.at(r, 4) = 123456.78f;
+        results.at(r, 5) = 362500000.0f;
+        results.at(r, 8) = 98765.43f;
+    }
+    program.loadings[1].name = "Medium       ";
+    program.spanRecord.selectedDistrict = 1;
+    for (int mode : {kScreenTable, kPrintedTable}) {
+        const auto ops = draw(mode);
+        ui::RecordingSurface measure("PictureBox");
+        std::map<double, std::vector<std::pair<double, double>>> rows;  // y: [left, right) of each text
+        for (const auto& op : ops) {
+            if (op.kind != RecordedOp::Kind::Text || op.y < kFirstRow) continue;
+            measure.setFontSize(op.fontSize);
+            const std::string shown = op.text.substr(0, op.text.find_last_not_of(' ') + 1);
+            rows[op.y].emplace_back(op.x, op.x + measure.textWidth(shown));
+        }
+        ASSERT_EQ(rows.size(), 2u) << mode;
+        EXPECT_EQ(rows.begin()->first, kFirstRow);
+        for (auto& [y, spans] : rows) {
+            std::sort(spans.begin(), spans.end());
+            for (size_t i = 1; i < spans.size(); ++i)
+                EXPECT_LE(spans[i - 1].second, spans[i].first) << mode << " at " << y << ", text " << i;
+        }
+        const auto angle = std::find_if(ops.begin(), ops.end(), [](const RecordedOp& op) { return op.text == "33.3"; });
+        ASSERT_NE(angle, ops.end());
+        EXPECT_EQ(angle->fontSize, 10) << "a value that fits keeps its type";
+    }
 }
 
 }  // namespace
