@@ -112,7 +112,7 @@ void RefreshSelectionTotals(Program& program) {
     float total = 0.0f;
     for (int r = 1; r < bundleRow; ++r)
         total += static_cast<float>(LeadingNumber(selected.text(r, 3)));
-    selected.setText(bundleRow, 3, FormatNumber(total, "#0.0000"));
+    selected.setText(bundleRow, 3, FormatNumber(static_cast<double>(total), "#0.0000"));
 }
 
 }  // namespace cn3
