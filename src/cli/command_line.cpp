@@ -134,7 +134,7 @@ int RunReports(const QStringList& files, const QString& pdf, bool nesc, bool tem
     Program program;
     batch::MessageLog log;
     if (!Start(program, log, dataFolder)) return kSomeMessage;
-    int status = SaidNothing(log) ? kAllDone : kSomeMessage;  // start-up's, no span file's
+    int status = kAllDone;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const batch::SpanOutcome outcome = batch::WorkOutSpanFile(program, files[i].toStdString());
         batch::ReportMessages(outcome, stderr);
@@ -187,10 +187,7 @@ int RunResults(const QStringList& files, batch::Format format, const QString& da
         for (const auto& text : log.take()) Say("catenova: " + text);
         return kSomeMessage;
     }
-    // What start-up said (a data file it could not read) is no span file's message.
-    const bool startedClean = SaidNothing(log);
-    const int status = batch::WriteResults(program, Files(files), format, stdout, stderr);
-    return startedClean ? status : kSomeMessage;
+    return batch::WriteResults(program, Files(files), format, stdout, stderr);
 }
 
 }  // namespace
