@@ -43,6 +43,10 @@ printf '\x02\x00\x02\x00\x01\x01\x00\x06150.00\x031.5\x0250\x00\x00\x01\x01\x05\
 for f in data/examples/*.cn3; do
   [ -e "$f" ] && cp "$f" "$corpus/span_file/$(basename "$f")"
 done
+# A byte short of a record and a byte past one: neither may open.
+first=$(ls data/examples/*.cn3 | head -n 1)
+head -c 939 "$first" >"$corpus/span_file/short-939"
+{ cat "$first"; printf '\x00'; } >"$corpus/span_file/long-941"
 
 failed=()
 for name in "${harnesses[@]}"; do

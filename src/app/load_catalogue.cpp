@@ -7,6 +7,7 @@
 #include "app/grid_setup.h"
 #include "core/catalogue.h"
 #include "core/data_files.h"
+#include "core/raw_text_file.h"
 #include "core/user_cables_file.h"
 #include "loading/loading_window.h"
 
@@ -55,7 +56,12 @@ void TakeUserCables(Program& program) {
     printUserDefined.setChecked(false);
     const std::string path = DataFilePath(program.dataFolder, kUserCablesFileName);
     const auto read = ReadUserCables(path, program.cables);
-    if (!read) return;
+    if (!read) {
+        // No file, no user cables; one that cannot be read is said, and nothing is taken of it.
+        if (!IsMissingFile(read.error()))
+            program.dialogs->message("Error - " + read.error().text());
+        return;
+    }
     printUserDefined.setVisible(true);
     if (read->tableFull > 0) {
         const int n = read->tableFull;
@@ -74,7 +80,7 @@ bool LoadCatalogue(Program& program) {
     auto read = ReadCatalogue(DataFilePath(program.dataFolder, kCatalogueFileName),
                               program.units.metricUnits);
     if (!read) {
-        program.dialogs->message(read.error().text());
+        program.dialogs->message("Error - " + read.error().text());
         return false;
     }
     TakeCatalogue(program, std::move(read.value()));

@@ -14,24 +14,25 @@ constexpr double kParallelSine = 1e-6;
 }  // namespace
 
 void PlaceFrom(BundleLayout& layout, int n, int ref, float bearing, float distance) {
-    const double x =
-        static_cast<double>(layout[ref].x) + double{distance} * std::cos(double{bearing});
-    const double y =
-        static_cast<double>(layout[ref].y) - double{distance} * std::sin(double{bearing});
+    const double x = static_cast<double>(layout[ref].x) +
+                     static_cast<double>(distance) * std::cos(static_cast<double>(bearing));
+    const double y = static_cast<double>(layout[ref].y) -
+                     static_cast<double>(distance) * std::sin(static_cast<double>(bearing));
     layout[n].x = static_cast<float>(x);
     layout[n].y = static_cast<float>(y);
 }
 
 float DistanceBetween(const BundleLayout& layout, int a, int b) {
-    const double dx = double{layout[b].x} - double{layout[a].x};
-    const double dy = double{layout[a].y} - double{layout[b].y};
+    const double dx = static_cast<double>(layout[b].x) - static_cast<double>(layout[a].x);
+    const double dy = static_cast<double>(layout[a].y) - static_cast<double>(layout[b].y);
     return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
 void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing, float& distance,
                         double pi) {
-    const double dx = double{layout[b].x} - double{layout[a].x};
-    const double dy = double{layout[a].y} - double{layout[b].y};  // y grows downwards
+    const double dx = static_cast<double>(layout[b].x) - static_cast<double>(layout[a].x);
+    const double dy =
+        static_cast<double>(layout[a].y) - static_cast<double>(layout[b].y);  // y grows downwards
     double theta = dx != 0.0 ? std::atan(dy / dx) : pi / 2.0;
     if (dy < 0.0) {
         theta += pi;
@@ -44,12 +45,13 @@ void BearingAndDistance(const BundleLayout& layout, int a, int b, float& bearing
 }
 
 float TriangleAngle(float s1, float s2, float s3, double pi) {
-    const double s = (double{s1} + double{s2} + double{s3}) / 2.0;
-    const double opposite = s - double{s1};
+    const double s =
+        (static_cast<double>(s1) + static_cast<double>(s2) + static_cast<double>(s3)) / 2.0;
+    const double opposite = s - static_cast<double>(s1);
     // s1 as long as the other two together: the triangle is flat with s1 across the angle.
     if (!(opposite > 0.0)) return static_cast<float>(pi);
     if (!(s > 0.0)) return 0.0f;
-    double area = opposite * (s - double{s2}) * (s - double{s3}) / s;
+    double area = opposite * (s - static_cast<double>(s2)) * (s - static_cast<double>(s3)) / s;
     if (!(area > 0.0)) area = 0.0;  // flat the other way: rounding may take it below 0
     const double inscribed = std::sqrt(area);
     return static_cast<float>(2.0 * std::atan(inscribed / opposite));
@@ -58,17 +60,24 @@ float TriangleAngle(float s1, float s2, float s3, double pi) {
 void EncloseTwo(BundleLayout& layout, int a, int b, int c, double pi) {
     float theta = 0.0f, d = 0.0f;
     BearingAndDistance(layout, a, b, theta, d, pi);
-    layout[c].r = static_cast<float>((double{layout[a].r} + double{d} + double{layout[b].r}) / 2.0);
-    PlaceFrom(layout, c, a, theta, static_cast<float>(double{layout[c].r} - double{layout[a].r}));
+    layout[c].r = static_cast<float>((static_cast<double>(layout[a].r) + static_cast<double>(d) +
+                                      static_cast<double>(layout[b].r)) /
+                                     2.0);
+    PlaceFrom(
+        layout, c, a, theta,
+        static_cast<float>(static_cast<double>(layout[c].r) - static_cast<double>(layout[a].r)));
 }
 
 void PlaceTangent(BundleLayout& layout, int a, int b, int n, double pi) {
-    const float sa = static_cast<float>(double{layout[n].r} + double{layout[a].r});
-    const float sb = static_cast<float>(double{layout[n].r} + double{layout[b].r});
+    const float sa =
+        static_cast<float>(static_cast<double>(layout[n].r) + static_cast<double>(layout[a].r));
+    const float sb =
+        static_cast<float>(static_cast<double>(layout[n].r) + static_cast<double>(layout[b].r));
     float theta = 0.0f, d = 0.0f;
     BearingAndDistance(layout, b, a, theta, d, pi);
     const float alpha = TriangleAngle(sa, d, sb, pi);  // the angle at b
-    PlaceFrom(layout, n, b, static_cast<float>(double{theta} + double{alpha}), sb);
+    PlaceFrom(layout, n, b,
+              static_cast<float>(static_cast<double>(theta) + static_cast<double>(alpha)), sb);
 
     const int bundle = layout.lastCircle + 1;
     const int work = layout.lastCircle + 2;
@@ -83,10 +92,12 @@ void PlaceTangent(BundleLayout& layout, int a, int b, int n, double pi) {
 }
 
 void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int out) {
-    const double xe = layout[e1].x, ye = layout[e1].y;
-    const double xg = layout[g1].x, yg = layout[g1].y;
-    const double runE = double{layout[e2].x} - xe, riseE = double{layout[e2].y} - ye;
-    const double runG = double{layout[g2].x} - xg, riseG = double{layout[g2].y} - yg;
+    const double xe = static_cast<double>(layout[e1].x), ye = static_cast<double>(layout[e1].y);
+    const double xg = static_cast<double>(layout[g1].x), yg = static_cast<double>(layout[g1].y);
+    const double runE = static_cast<double>(layout[e2].x) - xe,
+                 riseE = static_cast<double>(layout[e2].y) - ye;
+    const double runG = static_cast<double>(layout[g2].x) - xg,
+                 riseG = static_cast<double>(layout[g2].y) - yg;
 
     // Lines within a millionth of a radian of each other meet, if at all, a million times
     // farther off than their points lie apart: single-precision points cannot place that.
@@ -97,8 +108,8 @@ void IntersectLines(BundleLayout& layout, int e1, int e2, int g1, int g2, int ou
 
     double x = 0.0, y = 0.0;
     if (!failed) {
-        const double m1 = riseE / (runE != 0.0 ? runE : double{kVerticalRun});
-        const double m2 = riseG / (runG != 0.0 ? runG : double{kVerticalRun});
+        const double m1 = riseE / (runE != 0.0 ? runE : static_cast<double>(kVerticalRun));
+        const double m2 = riseG / (runG != 0.0 ? runG : static_cast<double>(kVerticalRun));
         x = (m1 * xe - m2 * xg + yg - ye) / (m1 - m2);
         // y from the less steep line: a vertical line's stand-in slope would magnify the
         // rounding of x a hundred billion billion times.
@@ -120,9 +131,11 @@ void Circumcentre(BundleLayout& layout, int base, double pi) {
         float theta = 0.0f, d = 0.0f;
         BearingAndDistance(layout, base + 1 + s, base + 2 + s, theta, d, pi);
         const int mid = base + 4 + 2 * s;
-        PlaceFrom(layout, mid, base + 1 + s, theta, static_cast<float>(double{d} / 2.0));
+        PlaceFrom(layout, mid, base + 1 + s, theta,
+                  static_cast<float>(static_cast<double>(d) / 2.0));
         // A second point of the perpendicular bisector, 2 units along it.
-        PlaceFrom(layout, mid + 1, mid, static_cast<float>(double{theta} + pi / 2.0), 2.0f);
+        PlaceFrom(layout, mid + 1, mid, static_cast<float>(static_cast<double>(theta) + pi / 2.0),
+                  2.0f);
     }
     IntersectLines(layout, base + 4, base + 5, base + 6, base + 7, base);
 }
@@ -130,7 +143,9 @@ void Circumcentre(BundleLayout& layout, int base, double pi) {
 int AnyOutside(const BundleLayout& layout, int c) {
     for (int i = 0; i <= layout.lastCircle; ++i) {
         const float d = DistanceBetween(layout, c, i);
-        if (double{d} + double{layout[i].r} - double{layout[c].r} > double{kOutsideTolerance})
+        if (static_cast<double>(d) + static_cast<double>(layout[i].r) -
+                static_cast<double>(layout[c].r) >
+            static_cast<double>(kOutsideTolerance))
             return 1;
     }
     return 0;

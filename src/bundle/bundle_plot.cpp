@@ -76,13 +76,13 @@ void DrawBundle(Program& program) {
     surface.setScaleInches();
     double width = surface.scaleWidth();
     double height = surface.scaleHeight();
-    if (2.0 * double{centre.r} + kPlotMargin > height) {
+    if (2.0 * static_cast<double>(centre.r) + kPlotMargin > height) {
         width *= 2.0;  // half size, so that the whole bundle fits
         height *= 2.0;
     }
     surface.clear();
-    surface.setScale(double{centre.x} - width / 2.0, double{centre.y} - height / 2.0, width,
-                     height);
+    surface.setScale(static_cast<double>(centre.x) - width / 2.0,
+                     static_cast<double>(centre.y) - height / 2.0, width, height);
     surface.setFontSize(kPlotFontSize);
     surface.setBold(false);
 
@@ -91,13 +91,15 @@ void DrawBundle(Program& program) {
         ui::Rgb colour = kCableColour;
         if (k == bundle) {
             colour = kBundleColour;
-            for (double dot : kCentreDotRadii) surface.circle(c.x, c.y, dot, colour);
+            for (double dot : kCentreDotRadii)
+                surface.circle(static_cast<double>(c.x), static_cast<double>(c.y), dot, colour);
         }
-        surface.circle(c.x, c.y, c.r, colour);
+        surface.circle(static_cast<double>(c.x), static_cast<double>(c.y), static_cast<double>(c.r),
+                       colour);
         if (k < bundle && c.id >= 0) {
             const std::string label = FormatNumber(c.id, "#0");
-            surface.setCurrentX(double{c.x} - surface.textWidth(label) / 2.0);
-            surface.setCurrentY(double{c.y} - surface.textHeight(label) / 2.0);
+            surface.setCurrentX(static_cast<double>(c.x) - surface.textWidth(label) / 2.0);
+            surface.setCurrentY(static_cast<double>(c.y) - surface.textHeight(label) / 2.0);
             surface.print(label);
         }
     }

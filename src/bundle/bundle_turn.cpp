@@ -21,7 +21,8 @@ void TurnStrandToTop(BundleLayout& layout, int strand, double pi) {
     for (int k = 0; k <= layout.lastCircle; ++k) {
         float bearing = 0.0f, distance = 0.0f;
         BearingAndDistance(layout, bundle, k, bearing, distance, pi);
-        const double turned = pi / 2.0 + double{bearing} - double{strandBearing};
+        const double turned =
+            pi / 2.0 + static_cast<double>(bearing) - static_cast<double>(strandBearing);
         PlaceFrom(layout, k, bundle, static_cast<float>(turned), distance);
     }
 }

@@ -27,9 +27,9 @@ void sortBySize(BundleLayout& layout) {
 void separateEqualSizes(BundleLayout& layout, PseudoRandom& random) {
     for (int j = 1; j <= layout.lastCircle; ++j) {
         if (layout[j].r != layout[j - 1].r) continue;
-        const double shift = (0.5 - double{random.next()}) * 0.002;
-        double r = double{layout[j - 1].r} + shift;
-        if (r < 0.0) r = double{layout[j - 1].r} - shift;
+        const double shift = (0.5 - static_cast<double>(random.next())) * 0.002;
+        double r = static_cast<double>(layout[j - 1].r) + shift;
+        if (r < 0.0) r = static_cast<double>(layout[j - 1].r) - shift;
         layout[j].r = static_cast<float>(r);
     }
 }
@@ -49,7 +49,8 @@ LayoutOutcome placeCircles(BundleLayout& layout, double pi) {
     }
     if (last >= 1) {
         PlaceFrom(layout, 1, 0, 0.0f,
-                  static_cast<float>(double{layout[0].r} + double{layout[1].r}));
+                  static_cast<float>(static_cast<double>(layout[0].r) +
+                                     static_cast<double>(layout[1].r)));
         EncloseTwo(layout, 0, 1, last + 1, pi);
     }
     if (last >= 2) PlaceTangent(layout, 1, 0, 2, pi);
@@ -63,7 +64,8 @@ LayoutOutcome placeCircles(BundleLayout& layout, double pi) {
             PlaceTangent(layout, 0, k - 1, k, pi);
             float theta = 0.0f, d = 0.0f;
             BearingAndDistance(layout, 2, k, theta, d, pi);
-            if (double{layout[k].r} + double{layout[2].r} > double{d}) {
+            if (static_cast<double>(layout[k].r) + static_cast<double>(layout[2].r) >
+                static_cast<double>(d)) {
                 // Back round at circle 2: close the ring against it instead.
                 ringOpen = false;
                 groove = k - 1;
@@ -91,9 +93,9 @@ void refine(BundleLayout& layout, double pi) {
             for (int k = j + 1; k <= last; ++k) {
                 SettleTriple(layout, i, j, k, pi);
                 // The containment test last: it is the dear one.
-                if (layout.passesLeft > 0 && double{layout[centre].r} < bestRadius &&
+                if (layout.passesLeft > 0 && static_cast<double>(layout[centre].r) < bestRadius &&
                     AnyOutside(layout, centre) == 0) {
-                    bestRadius = layout[centre].r;
+                    bestRadius = static_cast<double>(layout[centre].r);
                     bestX = layout[circum].x;
                     bestY = layout[circum].y;
                 }

@@ -20,15 +20,15 @@ constexpr double kSlack = 0.002;
 constexpr int kOuterCircles = 4, kMoreOuterCircles = 6;
 
 double Distance(const BundleCircle& a, const BundleCircle& b) {
-    const double dx = double{a.x} - double{b.x};
-    const double dy = double{a.y} - double{b.y};
+    const double dx = static_cast<double>(a.x) - static_cast<double>(b.x);
+    const double dy = static_cast<double>(a.y) - static_cast<double>(b.y);
     return std::sqrt(dx * dx + dy * dy);
 }
 
 // True when the settled triple would be accepted against `best`; its radius is `radius`.
 bool Accepted(const BundleLayout& layout, double best) {
     const int centre = layout.lastCircle + 2;
-    return layout.passesLeft > 0 && double{layout[centre].r} < best &&
+    return layout.passesLeft > 0 && static_cast<double>(layout[centre].r) < best &&
            AnyOutside(layout, centre) == 0;
 }
 
@@ -40,8 +40,8 @@ double OuterTriplesRadius(BundleLayout& layout, double pi, int circles) {
     std::vector<int> order(static_cast<std::size_t>(last + 1));
     for (int q = 0; q <= last; ++q) order[static_cast<std::size_t>(q)] = q;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return Distance(layout[a], estimate) + double{layout[a].r} >
-               Distance(layout[b], estimate) + double{layout[b].r};
+        return Distance(layout[a], estimate) + static_cast<double>(layout[a].r) >
+               Distance(layout[b], estimate) + static_cast<double>(layout[b].r);
     });
     order.resize(std::min<std::size_t>(order.size(), static_cast<std::size_t>(circles)));
     std::sort(order.begin(), order.end());
@@ -51,7 +51,7 @@ double OuterTriplesRadius(BundleLayout& layout, double pi, int circles) {
         for (std::size_t b = a + 1; b < n; ++b)
             for (std::size_t c = b + 1; c < n; ++c) {
                 SettleTriple(layout, order[a], order[b], order[c], pi);
-                if (Accepted(layout, radius)) radius = layout[last + 2].r;
+                if (Accepted(layout, radius)) radius = static_cast<double>(layout[last + 2].r);
             }
     return radius;
 }
@@ -88,8 +88,9 @@ std::vector<Corner> AnswerCentreRegion(const BundleLayout& layout, double radius
         const double a = std::cos(angle), b = std::sin(angle);
         double limit = 1e30;
         for (int q = 0; q <= layout.lastCircle; ++q)
-            limit = std::min(limit, a * double{layout[q].x} + b * double{layout[q].y} + radius -
-                                        double{layout[q].r});
+            limit = std::min(limit, a * static_cast<double>(layout[q].x) +
+                                        b * static_cast<double>(layout[q].y) + radius -
+                                        static_cast<double>(layout[q].r));
         polygon = Clip(polygon, a, b, limit);
     }
     return polygon;
@@ -107,21 +108,26 @@ void SettleTriple(BundleLayout& layout, int i, int j, int k, double pi) {
     layout[far + 1].id = static_cast<std::int16_t>(j);
     layout[far + 2].id = static_cast<std::int16_t>(k);
     layout[centre].x =
-        static_cast<float>((double{layout[i].x} + double{layout[j].x} + double{layout[k].x}) / 3.0);
+        static_cast<float>((static_cast<double>(layout[i].x) + static_cast<double>(layout[j].x) +
+                            static_cast<double>(layout[k].x)) /
+                           3.0);
     layout[centre].y =
-        static_cast<float>((double{layout[i].y} + double{layout[j].y} + double{layout[k].y}) / 3.0);
+        static_cast<float>((static_cast<double>(layout[i].y) + static_cast<double>(layout[j].y) +
+                            static_cast<double>(layout[k].y)) /
+                           3.0);
     layout[centre].r = 0.0f;
     layout.passesLeft = kRefinementPasses;
 
     float step = 1.0f;
-    while (double{step} > 0.001 && layout.passesLeft > 0) {
+    while (static_cast<double>(step) > 0.001 && layout.passesLeft > 0) {
         --layout.passesLeft;
         for (int m = far; m <= far + 2; ++m) {
             const int t = layout[m].id;
             float theta = 0.0f, d = 0.0f;
             BearingAndDistance(layout, centre, t, theta, d, pi);
-            PlaceFrom(layout, m, centre, theta,
-                      static_cast<float>(double{d} + double{layout[t].r}));
+            PlaceFrom(
+                layout, m, centre, theta,
+                static_cast<float>(static_cast<double>(d) + static_cast<double>(layout[t].r)));
         }
         Circumcentre(layout, circum, pi);
         step = DistanceBetween(layout, centre, circum);
@@ -141,8 +147,9 @@ void RefinePruned(BundleLayout& layout, double pi) {
     double largestPair = 0.0;
     for (int a = 0; a <= last; ++a)
         for (int b = a + 1; b <= last; ++b) {
-            const double e =
-                (Distance(layout[a], layout[b]) + double{layout[a].r} + double{layout[b].r}) / 2.0;
+            const double e = (Distance(layout[a], layout[b]) + static_cast<double>(layout[a].r) +
+                              static_cast<double>(layout[b].r)) /
+                             2.0;
             pair[static_cast<std::size_t>(a) * count + static_cast<std::size_t>(b)] = e;
             largestPair = std::max(largestPair, e);
         }
@@ -162,9 +169,10 @@ void RefinePruned(BundleLayout& layout, double pi) {
             for (int q = 0; q <= last; ++q) {
                 double farthest = 0.0;
                 for (const auto& [x, y] : region)
-                    farthest = std::max(
-                        farthest, std::hypot(x - double{layout[q].x}, y - double{layout[q].y}));
-                canTouch[static_cast<std::size_t>(q)] = farthest + double{layout[q].r} >= needed;
+                    farthest = std::max(farthest, std::hypot(x - static_cast<double>(layout[q].x),
+                                                             y - static_cast<double>(layout[q].y)));
+                canTouch[static_cast<std::size_t>(q)] =
+                    farthest + static_cast<double>(layout[q].r) >= needed;
             }
     }
 
@@ -182,7 +190,7 @@ void RefinePruned(BundleLayout& layout, double pi) {
                 SettleTriple(layout, i, j, k, pi);
                 lastSettled = i == last - 2;
                 if (Accepted(layout, bestRadius)) {
-                    bestRadius = layout[centre].r;
+                    bestRadius = static_cast<double>(layout[centre].r);
                     bestX = layout[circum].x;
                     bestY = layout[circum].y;
                 }

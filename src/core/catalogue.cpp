@@ -252,8 +252,11 @@ class CatalogueParser {
 }  // namespace
 
 FileResult<Catalogue> ReadCatalogue(const std::string& path, std::uint8_t metricUnits) {
-    const auto lines = ReadRawLines(path);
-    if (!lines) return FileError{kWhat, path, 0, "cannot be opened"};
+    const auto lines = ReadRawLines(kWhat, path);
+    if (!lines) {
+        if (IsMissingFile(lines.error())) return FileError{kWhat, path, 0, "cannot be opened"};
+        return lines.error();
+    }
 
     Catalogue catalogue;
     CatalogueParser parser(path, *lines);

@@ -1,7 +1,9 @@
 #include "core/settings_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cmath>
-#include <fstream>
 
 #include "core/number_format.h"
 #include "core/raw_text_file.h"
@@ -10,6 +12,7 @@
 namespace cn3 {
 namespace {
 
+constexpr const char* kWhat = "settings file";
 constexpr std::size_t kUnitWordLength = 7;
 constexpr std::size_t kUserLoadingLines = 2;
 
@@ -32,20 +35,23 @@ std::optional<int> districtOf(std::string_view line) {
 }  // namespace
 
 std::string ReadUnitWord(const std::string& path) {
-    auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        // A missing file is created empty; appending never truncates one that exists but
-        // could not be read.
-        std::ofstream create(path, std::ios::binary | std::ios::app);
-        return {};
+    const auto bytes = ReadDataFileBytes(kWhat, path);
+    if (bytes) return bytes->substr(0, kUnitWordLength);
+    if (IsMissingFile(bytes.error())) {
+        // A missing file is created empty; O_EXCL never opens one that appeared meanwhile, so
+        // nothing is truncated and no FIFO is waited on.
+        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created >= 0) ::close(created);
     }
-    return bytes->substr(0, kUnitWordLength);
+    return {};
 }
 
 bool WriteUnitWord(const std::string& path, std::string_view word7) {
     std::string word(word7.substr(0, kUnitWordLength));
     word.resize(kUnitWordLength, ' ');
-    const std::string old = ReadFileBytes(path).value_or(std::string());
+    const auto read = ReadDataFileBytes(kWhat, path);
+    if (!read && !IsMissingFile(read.error())) return false;
+    const std::string old = read ? *read : std::string();
     const std::string rest =
         old.size() > kUnitWordLength ? old.substr(kUnitWordLength) : std::string();
     return WriteFileAtomically(path, word + rest);
@@ -53,8 +59,11 @@ bool WriteUnitWord(const std::string& path, std::string_view word7) {
 
 SettingsFile ReadSettingsFile(const std::string& path) {
     SettingsFile settings;
-    const auto lines = ReadTextLines(path);
-    if (!lines) return settings;
+    const auto lines = ReadTextLines(kWhat, path);
+    if (!lines) {
+        if (!IsMissingFile(lines.error())) settings.unreadable = lines.error();
+        return settings;
+    }
     if (!lines->empty()) settings.unitLine = (*lines)[0];
     if (lines->size() > 1) settings.district = districtOf((*lines)[1]);
     for (std::size_t i = 2; i < lines->size() && i < 2 + kUserLoadingLines; ++i) {

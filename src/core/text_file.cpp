@@ -9,11 +9,18 @@
 
 namespace cn3 {
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
-    auto lines = ReadRawLines(path);
-    if (!lines) return std::nullopt;
+FileResult<std::vector<std::string>> ReadTextLines(const std::string& what,
+                                                   const std::string& path) {
+    auto lines = ReadRawLines(what, path);
+    if (!lines) return lines.error();
     for (std::string& line : *lines) line = Latin1ToUtf8(line);
     return lines;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
+    auto lines = ReadTextLines("file", path);
+    if (!lines) return std::nullopt;
+    return std::move(lines.value());
 }
 
 std::string Latin1ToUtf8(std::string_view text) {

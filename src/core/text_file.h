@@ -7,10 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_error.h"
+
 namespace cn3 {
 
-// The lines of a Latin-1 file as UTF-8, with CR LF or LF line ends removed; a last line
-// without an end is kept. Nothing when the file cannot be opened.
+// The lines of a Latin-1 data file as UTF-8, with CR LF or LF line ends removed; a last line
+// without an end is kept. A file that cannot be read is an error on `what` saying why.
+FileResult<std::vector<std::string>> ReadTextLines(const std::string& what,
+                                                   const std::string& path);
+// The same, or nothing when the file cannot be read, for callers that need no reason.
 std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 
 // Latin-1 bytes to UTF-8.

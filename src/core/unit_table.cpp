@@ -21,13 +21,13 @@ std::string UnitConvert(const UnitTable& table, std::uint8_t metricUnits, int mo
                 if (kind == unit::kTemperature) value = value - table[unit::kTemperature].offset;
                 if (row.factor != 0.0f) value = value * row.factor;
             }
-            return FormatNumber(value, pattern);
+            return FormatNumber(static_cast<double>(value), pattern);
         case kFromInput:
             if (metric) {
                 if (row.factor != 0.0f) value = value / row.factor;
                 if (kind == unit::kTemperature) value = value + table[unit::kTemperature].offset;
             }
-            return FormatNumber(value, pattern);
+            return FormatNumber(static_cast<double>(value), pattern);
         default:
             return {};
     }

@@ -26,9 +26,9 @@ std::string fieldForFile(const std::string& field) {
 
 }  // namespace
 
-std::optional<UserCablesRead> ReadUserCables(const std::string& path, CableTable& table) {
-    const auto lines = ReadRawLines(path);
-    if (!lines) return std::nullopt;
+FileResult<UserCablesRead> ReadUserCables(const std::string& path, CableTable& table) {
+    const auto lines = ReadRawLines("user-defined cables file", path);
+    if (!lines) return lines.error();
     UserCablesRead read;
     table.keptUserLines.clear();
     bool ended = false;  // by a short line: the rest is kept, not read

@@ -2,9 +2,7 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
 
 #include "core/raw_text_file.h"
 #include "core/text_file.h"
@@ -116,16 +114,20 @@ SpanRecord UnpackSpanRecord(std::string_view bytes) {
 }
 
 FileResult<SpanRecord> ReadSpanFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return FileError{kWhat, path, 0, "does not exist"};
-    if (std::filesystem::is_directory(path, ec)) return FileError{kWhat, path, 0, "is a folder"};
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) return FileError{kWhat, path, 0, FileError::Because("cannot be read")};
-    if (bytes->size() != kSpanRecordSize)
-        return FileError{kWhat, path, 0,
-                         "is " + std::to_string(bytes->size()) + " bytes long, not " +
-                             std::to_string(kSpanRecordSize) + ", so it is not a span file"};
-    return UnpackSpanRecord(*bytes);
+    // At most 941 bytes are read: the one past a record tells a longer file without reading
+    // it whole, and a file whose size says so is not read at all.
+    const auto read = ReadRegularFile(kWhat, path, kSpanRecordSize);
+    if (!read) return read.error();
+    const std::string record = std::to_string(kSpanRecordSize);
+    const auto notSpan = [&](const std::string& length) {
+        return FileError{kWhat, path, 0, "is " + length + ", so it is not a span file"};
+    };
+    if (read->tooLong && read->size <= kSpanRecordSize)  // a size the system does not know
+        return notSpan("longer than " + record + " bytes");
+    const std::uint64_t size = read->tooLong ? read->size : read->bytes.size();
+    if (size != kSpanRecordSize)
+        return notSpan(std::to_string(size) + " bytes long, not " + record);
+    return UnpackSpanRecord(read->bytes);
 }
 
 FileStatus WriteSpanFile(const std::string& path, const SpanRecord& record) {

@@ -30,8 +30,9 @@ std::string PackSpanRecord(const SpanRecord& record);
 // The record of 940 bytes. Never-written texts may hold zero bytes; they read as blanks.
 SpanRecord UnpackSpanRecord(std::string_view bytes);
 
-// Reads a span file: one that does not exist, cannot be read or is not 940 bytes long is an
-// error naming it; nothing is created.
+// Reads a span file: one that does not exist, is not a regular file (a folder, a FIFO, a
+// device), cannot be read or is not 940 bytes long is an error naming it and saying why; no
+// more than 941 bytes are read, nothing is waited on and nothing is created.
 FileResult<SpanRecord> ReadSpanFile(const std::string& path);
 
 // Writes the record whole through a temporary file and a rename, so a failed write leaves an

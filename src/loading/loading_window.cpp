@@ -181,6 +181,8 @@ void RestoreLoadingSettings(Program& program) {
     LoadingForm& w = program.loading;
     const SettingsFile settings =
         ReadSettingsFile(DataFilePath(program.dataFolder, kSettingsFileName));
+    // The window then starts on its own defaults, as with no file.
+    if (settings.unreadable) program.dialogs->message("Error - " + settings.unreadable->text());
     // A file without a readable district (one created empty, say) or with one out of range
     // starts on the window's own default rather than on an index no loading has.
     int district = kDefaultDistrict;

@@ -8,6 +8,7 @@
 #include "core/cable_kind.h"
 #include "core/number_format.h"
 #include "engine/recompute.h"
+#include "forms/span_record.h"
 #include "selection/manual_bundle_diameter.h"
 #include "selection/selection.h"
 #include "selection/user_cable_editing.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr std::string_view kOneCarrier =
     "Error - Can Only Select ONE Carrier Strand or Integrated Messenger";
 constexpr std::string_view kDropAlone = "Error - Drop cable must be only selection";
+constexpr int kMostCables = SpanRecord::kCableNames - 1;  // the last name is a blank one
 
 // The "None" row of an empty "User Defined" tab stands for no cable at all.
 bool isNonePlaceholder(const Program& program, std::string_view name) {
@@ -52,6 +54,13 @@ void SelectCable(Program& program) {
 
     const CableKind kind = CableKindOf(name);
     const int bundleRow = selected.rows() - 1;
+    // A span file keeps the names of 20 cables, so a 21st could never be saved.
+    if (bundleRow - 1 >= kMostCables) {
+        program.dialogs->message("Error - A span file holds at most " +
+                                 std::to_string(kMostCables) + " cables: " + name +
+                                 " is not added.");
+        return;
+    }
     if (IsSupport(kind)) {
         for (int r = 1; r < bundleRow; ++r) {
             if (IsSupport(CableKindOf(selected.text(r, 1)))) {
@@ -103,7 +112,7 @@ void RefreshSelectionTotals(Program& program) {
     float total = 0.0f;
     for (int r = 1; r < bundleRow; ++r)
         total += static_cast<float>(LeadingNumber(selected.text(r, 3)));
-    selected.setText(bundleRow, 3, FormatNumber(total, "#0.0000"));
+    selected.setText(bundleRow, 3, FormatNumber(static_cast<double>(total), "#0.0000"));
 }
 
 }  // namespace cn3

@@ -28,4 +28,27 @@ double DisplayedNumber(std::string_view text) {
     return LeadingNumber(WithoutThousandsGroups(text));
 }
 
+bool IsWholeNumber(std::string_view text) {
+    const std::string joined = WithoutThousandsGroups(text);
+    std::string_view rest = joined;
+    // The leading-number parse's own grammar: blanks, a sign, digits with at most one point.
+    const auto blanks = [&] {
+        while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+    };
+    blanks();
+    if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
+    bool digit = false, point = false;
+    for (; !rest.empty(); rest.remove_prefix(1)) {
+        if (isDigit(rest, 0)) {
+            digit = true;
+        } else if (rest.front() == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    blanks();
+    return digit && rest.empty();
+}
+
 }  // namespace cn3

@@ -17,4 +17,8 @@ std::string WithoutThousandsGroups(std::string_view text);
 // The leading number of the text with its thousands groups read whole.
 double DisplayedNumber(std::string_view text);
 
+// True when the whole text, blanks around it aside, is the number DisplayedNumber reads:
+// "1,250", " .5 " and "-3." are; "abc", "", "16x5", "1e3" and "0,5" are not.
+bool IsWholeNumber(std::string_view text);
+
 }  // namespace cn3

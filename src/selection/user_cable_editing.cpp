@@ -146,6 +146,12 @@ void EditUserCableValue(Program& program) {
     const int col = catalogue.col();
     const std::string answer = program.dialogs->input(valuePrompt(), "", catalogue.text(row, col));
     if (answer.empty()) return;
+    // A value cell is read as a number; anything else would be shown as typed and kept as 0.
+    if (!isDel(answer) && col >= 1 && col <= 7 && !IsWholeNumber(answer)) {
+        program.dialogs->message("Error - \"" + answer +
+                                 "\" cannot be used: a cable value must be a number.");
+        return;
+    }
 
     catalogue.setText(row, col, answer);
     CableTable& table = program.cables;

@@ -2,10 +2,13 @@
 // written into a temporary data folder, with scripted dialogs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "app/start_up.h"
+#include "support/odd_files.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -325,6 +328,43 @@ TEST(start_up_test, user_cables_beyond_a_full_table_are_named_once_and_kept_in_t
     p.main.Command1.click();
     p.main.Command4.click();
     EXPECT_EQ(s.folder.read("CABLEADD.TXT"), cables);
+}
+
+// A data file that cannot be read is said with its reason and never waited on: the catalogue
+// stops the start; the settings and user cables leave the program on its defaults.
+TEST(start_up_test, data_files_that_cannot_be_read_are_said_at_once_with_the_reason) {
+    ::alarm(60);  // a start-up that blocks ends this program rather than hanging it
+    {
+        StartedProgram s(nullptr);
+        const std::string path = MakeOddFile(s.folder, OddFile::Fifo, "CN3NESC.TXT");
+        s.dialogs.expectMessage();  // and no first-run question
+        const Program& p = s.start();
+        EXPECT_EQ(s.dialogs.messages(),
+                  std::vector<std::string>{"Error - The settings file " + path + " is not a regular file."});
+        EXPECT_EQ(std::tuple(p.units.metricUnits, p.loading.Option1.selected(), std::filesystem::is_fifo(path)),
+                  std::tuple(0, 2, true));
+    }
+    {
+        StartedProgram s;
+        const std::string path = MakeOddFile(s.folder, OddFile::DevZero, "CABLEADD.TXT");
+        s.dialogs.expectMessage();
+        const Program& p = s.start();
+        EXPECT_EQ(s.dialogs.messages(), std::vector<std::string>{"Error - The user-defined cables file " + path +
+                                                                 " is not a regular file."});
+        EXPECT_EQ(std::tuple(p.cables.lastCableRow, p.main.Check5[family::kUserDefined].visible()),
+                  std::tuple(p.cables.userSeparatorRow, false));
+    }
+    {
+        StartedProgram s;
+        std::filesystem::remove(s.folder.path() / "CABLEDAT.TXT");
+        const std::string path = MakeOddFile(s.folder, OddFile::Sparse4GiB, "CABLEDAT.TXT");
+        s.dialogs.expectMessage();
+        EXPECT_FALSE(StartProgram(s.program));
+        EXPECT_EQ(s.dialogs.messages(),
+                  std::vector<std::string>{"Error - The catalogue file " + path +
+                                           " is 4294967296 bytes long, more than the 16 MiB a data file may hold."});
+    }
+    ::alarm(0);
 }
 
 // The layout the view draws the two small grids with, and the entries' starting texts.

@@ -18,6 +18,7 @@
 #include "app/start_up.h"
 #include "files/files_commands.h"
 #include "files/span_file.h"
+#include "support/odd_files.h"
 #include "support/temp_folder.h"
 
 namespace cn3::test {
@@ -530,6 +531,46 @@ TEST(batch_run_test, a_data_folder_without_a_catalogue_is_said_once) {
     EXPECT_TRUE(ran.err.starts_with("catenova: ")) << ran.err;
     EXPECT_EQ(Lines(ran.err).size(), 1u) << ran.err;
     EXPECT_EQ(ran.out, "");
+}
+
+// What is no span file to read is said at once, with the reason, and the next file is still
+// done; a settings file that cannot be read is said, and the loading window's own defaults
+// stand in for it.
+TEST(batch_run_test, files_that_cannot_be_read_are_said_at_once_and_the_rest_done) {
+    DataFolder data;
+    WriteStrandCoax(data);
+    data.write("long.cn3", data.read("strand-coax.cn3") + " ");
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"long.cn3", "is 941 bytes long, not 940, so it is not a span file"}};
+    const std::pair<OddFile, const char*> odd[] = {
+        {OddFile::Fifo, "is not a regular file"},
+        {OddFile::DevZero, "is not a regular file"},
+        {OddFile::Sparse4GiB, "is 4294967296 bytes long, not 940, so it is not a span file"},
+        {OddFile::Folder, "is a folder"},
+        {OddFile::ReadError, "cannot be read (Input/output error)"}};
+    for (const auto& [kind, reason] : odd) {
+        const std::string name = "odd" + std::to_string(rows.size()) + ".cn3";
+        MakeOddFile(data, kind, name);
+        rows.emplace_back(name, reason);
+    }
+    std::string arguments = "--results";
+    std::vector<std::string> said;
+    for (const auto& [name, reason] : rows) {
+        arguments += " " + name;
+        said.push_back(name + ": Error - The span file " + data.file(name) + " " + reason + ".");
+    }
+    // timeout(1) turns a hang into status 124.
+    const Ran ran = data.run(arguments + " strand-coax.cn3", "-u DISPLAY timeout 60");
+    EXPECT_EQ(std::tuple(ran.status, Lines(ran.err)), std::tuple(1, said));
+    EXPECT_TRUE(ran.out.ends_with(kStrandCoaxText)) << ran.out;
+
+    fs::remove(data.path() / "CN3NESC.TXT");
+    const std::string settings = MakeOddFile(data, OddFile::Fifo, "CN3NESC.TXT");
+    const Ran fifo = data.run("--results strand-coax.cn3", "-u DISPLAY timeout 60");
+    EXPECT_EQ(std::tuple(fifo.status, fifo.out), std::tuple(1, std::string(kStrandCoaxText)));
+    EXPECT_NE(fifo.err.find("Error - The settings file " + settings + " is not a regular file.\n"),
+              std::string::npos)
+        << fifo.err;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Open, Save, SaveAs, a new worksheet and the exit path on a started program with the shipped
 // catalogue and scripted dialogs.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -9,6 +10,7 @@
 #include "files/files_commands.h"
 #include "files/span_file.h"
 #include "files/span_file_action.h"
+#include "support/odd_files.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -309,6 +311,40 @@ TEST(span_file_flows_test, opening_what_is_not_a_span_file_says_so_once_and_chan
     EXPECT_EQ(std::tuple(w.screen() == before, w.main.CommonDialog1.fileName,
                          w.folder.exists("missing.cn3")),
               std::tuple(true, name, false));
+}
+
+// Open on a FIFO, /dev/zero, a 4 GiB file, a folder, a failing read or a record with a byte
+// more: one "Error - " message each, at once, and the worksheet as it was.
+TEST(span_file_flows_test, open_answers_at_once_for_what_is_no_span_file) {
+    ::alarm(120);  // an Open that blocks ends this program rather than hanging it
+    Worksheet w;
+    w.fill();
+    w.main.CommonDialog1.fileName = w.folder.file("kept.cn3");
+    w.dialogs.expectMessage();
+    ASSERT_FALSE(SpanFileAction(w.program, span_file::kSave).failed());
+    w.folder.write("long.cn3", w.folder.read("kept.cn3") + " ");
+    const auto before = w.screen();
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {w.folder.file("long.cn3"), "is 941 bytes long, not 940, so it is not a span file"}};
+    const std::pair<OddFile, const char*> odd[] = {
+        {OddFile::Fifo, "is not a regular file"},
+        {OddFile::DevZero, "is not a regular file"},
+        {OddFile::Sparse4GiB, "is 4294967296 bytes long, not 940, so it is not a span file"},
+        {OddFile::Folder, "is a folder"},
+        {OddFile::ReadError, "cannot be read (Input/output error)"}};
+    for (const auto& [kind, reason] : odd)
+        rows.emplace_back(MakeOddFile(w.folder, kind, "odd" + std::to_string(rows.size()) + ".cn3"),
+                          reason);
+    for (const auto& [path, reason] : rows) {
+        w.dialogs.answerOpen(path).expectMessage();
+        w.command(files_button::kOpen);
+        EXPECT_EQ(w.dialogs.messages().back(), "Error - The span file " + path + " " + reason + ".");
+    }
+    EXPECT_EQ(w.dialogs.messages().size(), rows.size() + 1);  // and the save's "Data saved"
+    EXPECT_TRUE(w.dialogs.allAnswered());
+    EXPECT_EQ(std::tuple(w.screen() == before, w.main.CommonDialog1.fileName),
+              std::tuple(true, w.folder.file("kept.cn3")));
+    ::alarm(0);
 }
 
 TEST(span_file_flows_test, the_exit_path_leaves_only_with_the_save_asked_for) {

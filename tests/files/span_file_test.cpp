@@ -129,6 +129,25 @@ TEST(span_file_test, only_a_940_byte_file_is_read_and_nothing_is_created) {
     EXPECT_FALSE(folder.exists("none.cn3"));
 }
 
+// A byte short of a record, or one past it, is no span file. (What is no file to read at all is
+// tried through "Open".)
+TEST(span_file_test, a_byte_short_or_past_a_record_is_refused) {
+    TempFolder folder;
+    const std::string record = PackSpanRecord(Sample());
+    folder.write("940.cn3", record);
+    folder.write("939.cn3", record.substr(0, 939));
+    folder.write("941.cn3", record + '\0');
+    ASSERT_TRUE(ReadSpanFile(folder.file("940.cn3")).ok());
+    EXPECT_EQ(ReadSpanFile(folder.file("940.cn3")).value(), Sample());
+    for (const char* length : {"939", "941"}) {
+        const std::string path = folder.file(std::string(length) + ".cn3");
+        const auto read = ReadSpanFile(path);
+        ASSERT_FALSE(read.ok()) << length;
+        EXPECT_EQ(read.error().text(), "The span file " + path + " is " + length +
+                                           " bytes long, not 940, so it is not a span file.");
+    }
+}
+
 TEST(span_file_test, writing_replaces_a_longer_file_whole_and_a_failed_write_says_so) {
     TempFolder folder;
     folder.write("span.cn3", std::string(2000, 'x'));

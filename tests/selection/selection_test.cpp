@@ -172,6 +172,25 @@ TEST(cable_selection_test, rows_copy_shown_values_and_removal_renumbers_totals_a
     EXPECT_EQ(rows(form.Grid2, 13) + form.Text5.text(), "|Bundle|Ovr 9.999|1.5000\n9.999");
 }
 
+// A span file keeps 20 cables: the 21st is refused with its name, and nothing is added.
+TEST(cable_selection_test, a_21st_cable_is_refused_and_nothing_added) {
+    Sheet sheet;
+    ui::Grid& selected = sheet.form.Grid2;
+    sheet.clickCatalogue(kStrand, "6M EHS");
+    for (int n = 2; n <= 20; ++n) {  // as a restored span file fills the grid
+        const int bundleRow = selected.rows() - 1;
+        selected.addItem(std::to_string(bundleRow), bundleRow);
+        selected.setText(bundleRow, 1, "P3 500");
+    }
+    const std::string twenty = rows(selected);
+    sheet.dialogs.expectMessage();
+    sheet.clickCatalogue(kK5, "C 750");
+    EXPECT_EQ(sheet.dialogs.messages(),
+              Names{"Error - A span file holds at most 20 cables: C 750 is not added."});
+    EXPECT_EQ(std::tuple(selected.rows(), selected.text(20, 1), rows(selected)),
+              std::tuple(22, "P3 500", twenty));
+}
+
 TEST(page_change_test, pages_that_compute_need_a_carrier_when_left_from_cables) {
     // The cable selected (may be none), the page left and the one chosen, whether that is
     // refused and whether results are computed.
@@ -220,7 +239,7 @@ TEST(user_cable_editing_test, value_edits_store_internal_units_and_del_in_any_ca
     const Case cases[] = {
         {"English diameter", false, 3, "0.45", "0.450"}, {"metric diameter", true, 3, "10.16", "0.400"},
         {"English strength", false, 7, "5,000", "5000"}, {"metric strength", true, 7, "22,241", "5000"},
-        {"DELETE is a value", false, 5, "DELETE", "0.000"}, {"del deletes", false, 2, "del", nullptr},
+        {"del deletes", false, 2, "del", nullptr},
         {"Del deletes", false, 6, "Del", nullptr},
     };
     // clang-format on
@@ -240,6 +259,28 @@ TEST(user_cable_editing_test, value_edits_store_internal_units_and_del_in_any_ca
         form.Command4.click();  // with no user cable left the print box goes
         EXPECT_EQ(form.Check5[5].visible() && form.Check5[5].checked(), c.stored != nullptr) << c.answer;
     }
+}
+
+// A value cell takes only a number: other text is refused, and the cell and the stored value
+// stay as they were ("DELETE" is no "DEL"). Blanks around a number and group commas are fine.
+TEST(user_cable_editing_test, text_that_is_not_a_number_is_refused_and_the_cell_kept) {
+    for (const char* answer : {"abc", "16x5", "DELETE", "0,5", "1e3", "-", " . "}) {
+        SCOPED_TRACE(answer);
+        Sheet sheet;
+        MainForm& form = sheet.form;
+        form.Command1.click();
+        sheet.dialogs.answerInput(answer).expectMessage();
+        sheet.clickCatalogue(kUserDefined, "P USER 1", 5);
+        EXPECT_EQ(sheet.dialogs.messages(),
+                  Names{"Error - \"" + std::string(answer) + "\" cannot be used: a cable value must be a number."});
+        EXPECT_EQ(std::tuple(form.Grid1.text(1, 5), sheet.program.cables.rows[sheet.program.cables.lastCableRow][5]),
+                  std::tuple("0.100", "0.100"));
+    }
+    Sheet sheet;
+    sheet.form.Command1.click();
+    sheet.dialogs.answerInput(" 1,250 ");
+    sheet.clickCatalogue(kUserDefined, "P USER 1", 7);
+    EXPECT_EQ(sheet.program.cables.rows[sheet.program.cables.lastCableRow][7], "1250");
 }
 
 // Copies are asked a name until it has a kind, is unused and fits the file's line; a user cable
