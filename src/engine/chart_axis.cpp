@@ -92,8 +92,8 @@ ChartAxis AlignedAxis(double low, double high, int intervals) {
 
 double DisplayNumber(const Units& units, int kind, float value) {
     if (units.metricUnits == 0 || kind < 0 || kind >= static_cast<int>(units.table.size()))
-        return value;
-    double v = value;
+        return static_cast<double>(value);
+    double v = static_cast<double>(value);
     if (kind == unit::kTemperature) v -= double(units.table[unit::kTemperature].offset);
     const float factor = units.table[static_cast<size_t>(kind)].factor;
     if (factor != 0.0f) v *= double(factor);

@@ -62,8 +62,8 @@ std::array<LoadingCondition, kConditions> SolveLoadingConditions(const SpanProbl
         const SpanState state =
             StateAt(in, installed, problem.support, record.temperature, R, in.creep);
         const float Dc = state.sag, Hc = state.tension;
-        const double x = in.pointDistance;
-        const double theta = load.angle;
+        const double x = static_cast<double>(in.pointDistance);
+        const double theta = static_cast<double>(load.angle);
         c.sag = Dc;
         c.tension = Hc;
         c.lengthChange = state.lengthChange;

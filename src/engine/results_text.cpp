@@ -22,7 +22,7 @@ struct Lines {
     // Sags are also given in inches on English display: "  (36.0 in)".
     std::string inchNote(float sagFeet) const {
         if (units.metricUnits != 0) return {};
-        return "  (" + FormatNumber(static_cast<float>(sagFeet * 12.0f), "###.0") + " in)";
+        return "  (" + FormatNumber(static_cast<double>(sagFeet * 12.0f), "###.0") + " in)";
     }
 };
 
@@ -53,7 +53,8 @@ std::string ResultsText(const Units& units, const SpanSolution& solution) {
         out.add("");
         out.add("Unloaded Strand");
         out.add("     Sag = " + out.quantity(st.bareSag, unit::kLength, "##.00 ") +
-                out.inchNote(st.bareSag) + "    " + FormatNumber(st.barePercent, "#0.00") + " %");
+                out.inchNote(st.bareSag) + "    " +
+                FormatNumber(static_cast<double>(st.barePercent), "#0.00") + " %");
         out.add("     Tension = " + out.quantity(st.bareTension, unit::kForce, "##,### "));
     }
     return std::move(out.text);

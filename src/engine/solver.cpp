@@ -18,17 +18,17 @@ float Cubic(double D, float A, float B) {
 }  // namespace
 
 float CableLength(float L, float D) {
-    const double l = L, d = D;
+    const double l = static_cast<double>(L), d = static_cast<double>(D);
     return static_cast<float>(l + 8.0 * d * d / (3.0 * l));
 }
 
 float ParabolicTension(float w, float L, float D) {
-    const double l = L;
+    const double l = static_cast<double>(L);
     return static_cast<float>(double(w) * l * l / (8.0 * double(D)));
 }
 
 float SolveSag(float L, float S0, float w, float EA) {
-    const double l = L, s0 = S0;
+    const double l = static_cast<double>(L), s0 = static_cast<double>(S0);
     const float A = static_cast<float>(3.0 * l * (l - s0) / 8.0);
     const float B = static_cast<float>(-3.0 * s0 * double(w) * l * l * l / (64.0 * double(EA)));
 
@@ -52,12 +52,12 @@ float SolveSag(float L, float S0, float w, float EA) {
 
 ConditionLoads ConditionLoad(float d, float t, float p, float w, float K) {
     const float iced = d + 2.0f * t;
-    const double di = iced, dd = d;
+    const double di = static_cast<double>(iced), dd = static_cast<double>(d);
     // Ice of 57 lb/ft3 on the annulus; square inches to square feet.
     const float ice = static_cast<float>((di * di - dd * dd) * (kPi * 57.0 / 144.0) * 0.25);
     const float wind = static_cast<float>(double(p) * di / 12.0);
     const float vertical = w + ice;
-    const double v = vertical, h = wind;
+    const double v = static_cast<double>(vertical), h = static_cast<double>(wind);
     const float resultant = static_cast<float>(std::sqrt(v * v + h * h) + double(K));
     // No load at all has no direction; call it vertical rather than NaN.
     const float angle = (v == 0.0 && h == 0.0) ? 0.0f : static_cast<float>(std::atan(h / v));

@@ -7,7 +7,7 @@ namespace cn3 {
 SpanState StateAt(const SpanInputs& inputs, const InstalledState& installed,
                   const SupportCable& support, float temperature, float load, float creep) {
     const float L = inputs.span, S = installed.cableLength, EA = support.stiffness;
-    const double alpha = support.thermalCoefficient;
+    const double alpha = static_cast<double>(support.thermalCoefficient);
     SpanState state;
     // The temperature difference is taken in float, as the table's whole degrees are exact.
     state.stressFree = static_cast<float>(

@@ -48,7 +48,7 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     const auto degrees = [&](double f) {
         return DisplayNumber(units, unit::kTemperature, static_cast<float>(f));
     };
-    const double installedT = solution.inputs.installedTemperature;
+    const double installedT = static_cast<double>(solution.inputs.installedTemperature);
     const double installedSag = length(solution.inputs.sag);
     const double installedTension = force(solution.installed.tension);
 

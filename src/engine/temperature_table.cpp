@@ -41,7 +41,7 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
             r, 0, units.toDisplay(unit::kTemperature, static_cast<float>(row.temperature), "##.0"));
         grid.setText(r, 1, units.toDisplay(unit::kLength, row.sag, "##.00 "));
         grid.setText(r, 2, units.toDisplay(unit::kForce, row.tension, "##,### "));
-        grid.setText(r, 3, FormatNumber(row.lengthChange, "#0.00"));
+        grid.setText(r, 3, FormatNumber(static_cast<double>(row.lengthChange), "#0.00"));
         grid.setText(r, 4,
                      solution.clearanceGiven
                          ? units.toDisplay(unit::kLength, row.clearance, "##.00 ")
