@@ -7,6 +7,7 @@
 
 #include "app/start_up.h"
 #include "core/blanks.h"
+#include "core/number_format.h"
 #include "files/files_commands.h"
 #include "files/span_file.h"
 #include "files/span_file_action.h"
@@ -218,13 +219,34 @@ TEST(span_file_flows_test, a_fixed_diameter_is_shown_as_stored_otherwise_it_is_c
     SpanRecord r;
     r.cableNames[0] = "1/4 EHS 6M";
     r.bundleDiameter = 1.25f;
-    for (std::uint8_t flag : {1, 0}) {
+    for (std::uint8_t flag : {1, 2, 255, 0}) {  // any flag but 0 means fixed
         r.fixedDiameterFlag = flag;
         const std::string path = w.folder.file("fixed.cn3");
         ASSERT_TRUE(WriteSpanFile(path, r).ok());
         ASSERT_TRUE(OpenSpanFile(w.program, path));
         EXPECT_EQ(w.main.Grid2.text(2, 2), flag ? " 1.25" : "0.240") << int(flag);
     }
+}
+
+// A diameter typed under "Enter Bundle Diameter" is saved as fixed and comes back as typed,
+// whatever the cables would lay out to.
+TEST(span_file_flows_test, a_typed_diameter_is_saved_as_fixed_and_opens_as_typed) {
+    Worksheet w;
+    w.select(family::kStrand, "1/4 EHS 6M");
+    w.select(family::kK5, "P 500");
+    w.main.Text5.setText("1.5");
+    ASSERT_EQ(w.main.Grid2.text(3, 2), "Ovr 1.500");
+    const std::string path = w.folder.file("typed.cn3");
+    w.main.CommonDialog1.fileName = path;
+    w.dialogs.expectMessage();
+    w.command(files_button::kSave);
+    const auto saved = ReadSpanFile(path);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(std::pair(int(saved.value().fixedDiameterFlag), saved.value().bundleDiameter), std::pair(1, 1.5f));
+
+    Worksheet next;
+    ASSERT_TRUE(OpenSpanFile(next.program, path));
+    EXPECT_EQ(LeadingNumber(next.main.Grid2.text(3, 2)), 1.5);
 }
 
 TEST(span_file_flows_test, the_district_comes_from_the_file_but_its_option_buttons_stay) {
