@@ -1,14 +1,13 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
-#include <QKeySequence>
 #include <QPointer>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include "files/files_commands.h"
 #include "qt/bind.h"
+#include "qt/command_actions.h"
 #include "qt/guarded.h"
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
@@ -68,21 +67,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         return RunPrintPreview(self.data(), job);
     };
     setWindowIcon(ProgramIcon());
-    // Ctrl+P prints the span report, as its button on the "Files/Print" page does.
-    auto* printReport = new QShortcut(QKeySequence::Print, this);
-    printReport->setObjectName(QStringLiteral("PrintReportShortcut"));
-    connect(printReport, &QShortcut::activated, this,
-            [self] { RunGuarded([&] { self->program_.main.Command6[3].click(); }); });
-
-    // The "Files" buttons from the keyboard, as desktop programs have them.
-    const std::pair<QKeySequence, size_t> keys[] = {
-        {QKeySequence::Open, 0}, {QKeySequence::Save, 1}, {QKeySequence::SaveAs, 2}};
-    for (const auto& [key, button] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        ui::Button* model = &form.Command6[button];
-        connect(shortcut, &QShortcut::activated, this,
-                [model] { RunGuarded([model] { model->click(); }); });
-    }
+    // The commands' keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P ...), from the command table.
+    for (const CommandEntry& command : CommandTable()) AddCommandShortcuts(this, program, command.id);
 
     resize(1024, 720);
 }

@@ -1,6 +1,7 @@
 // The main window: the seven pages of the worksheet on a tab widget bound to SSTab1, the
 // loading window and the bundle plot window, and the print host the program prints through
-// (a print preview, see print_preview.h). Ctrl+P prints the span report. Closing
+// (a print preview, see print_preview.h). The commands' keys come from the command table
+// (Ctrl+P prints the span report). Closing
 // it (also by choosing the "EXIT" page) closes the other two windows and ends the program.
 #pragma once
 
