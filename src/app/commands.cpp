@@ -34,6 +34,24 @@ void PrintHelp(Program& program) {
     if (const auto failure = PrintHelpCommand(program)) program.dialogs->message(*failure);
 }
 
+void ExportReport(Program& program) {
+    RunUnderErrorTrap(program, [&] { return ExportReportPdfCommand(program); });
+}
+
+// As choosing the "EXIT" page: the window closes after the exit question.
+void ExitProgram(Program& program) {
+    if (program.main.requestClose) program.main.requestClose();
+}
+
+// The help page, as a click on its tab (the page rules decide).
+void ShowHelpPage(Program& program) {
+    program.main.SSTab1.setTab(page::kHelp);
+}
+
+void ShowAbout(Program& program) {
+    program.dialogs->message(AboutText(program));
+}
+
 using files_button::kCableList, files_button::kOpen, files_button::kReport,
     files_button::kSave, files_button::kSaveAs;
 
@@ -53,12 +71,24 @@ constexpr CommandEntry kCommands[] = {
      PrintCableList, "Print the catalogue of the ticked families"},
     {Command::HelpPrint, "HelpPrint", "&Help Text...", "", HelpPrintButton, PrintHelp,
      "Print the help text"},
+    {Command::ExportReportPdf, "ExportReportPdf", "&Export Report as PDF...", "", nullptr,
+     ExportReport, "Write the span report into a PDF file"},
+    {Command::Exit, "Exit", "E&xit", "Ctrl+Q", nullptr, ExitProgram, "Close Catenova"},
     {Command::Undo, "Undo", "&Undo", "Ctrl+Z", nullptr, nullptr, "Undo the last edit"},
     {Command::Redo, "Redo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", nullptr, nullptr,
      "Redo the edit undone last"},
+    {Command::HelpPage, "HelpPage", "Catenova &Help", "F1", nullptr, ShowHelpPage,
+     "Show the help page"},
+    {Command::About, "About", "&About Catenova", "", nullptr, ShowAbout,
+     "The version of Catenova and the data folder in use"},
 };
 
 }  // namespace
+
+std::string AboutText(const Program& program) {
+    return "Catenova " CN3_VERSION "\r\nSag and tension of aerial cable spans.\r\n\r\nData folder: " +
+           program.dataFolder;
+}
 
 std::span<const CommandEntry> CommandTable() { return kCommands; }
 

@@ -25,8 +25,12 @@ enum class Command {
     PrintReport,
     CableList,
     HelpPrint,
+    ExportReportPdf,
+    Exit,
     Undo,         // slot
     Redo,         // slot
+    HelpPage,
+    About,
 };
 
 struct CommandEntry {
@@ -48,6 +52,9 @@ bool CommandAvailable(Program& program, Command id);
 
 // Runs the command as its button would be clicked: through the button when it has one.
 void RunCommand(Program& program, Command id);
+
+// The About text: the program and its version, and the data folder in use.
+std::string AboutText(const Program& program);
 
 // The page buttons of these commands run the commands' operations.
 void WireCommandButtons(Program& program, std::initializer_list<Command> commands);

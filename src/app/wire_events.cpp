@@ -5,6 +5,7 @@
 #include "bundle/bundle_plot.h"
 #include "engine/span_charts.h"
 #include "engine/worksheet_events.h"
+#include "files/recent_files.h"
 #include "loading/loading_window.h"
 #include "selection/selection.h"
 #include "selection/user_cable_editing.h"
@@ -69,6 +70,8 @@ void WireLoadingEvents(Program& program) {
 void WireFilesEvents(Program& program) {
     Program* p = &program;
     WireCommandButtons(program, {Command::Open, Command::Save, Command::SaveAs});
+    program.onSpanFileUsed.connect(
+        [p](const std::string& path) { NoteRecentFile(p->dataFolder, path); });
     program.onUnitSystemChange.connect([p] { ShowUnitSystem(*p); });
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/wire_events.h"
 #include "support/scripted_dialogs.h"
+#include "ui/recording_surface.h"
 
 namespace cn3::test {
 namespace {
@@ -88,6 +89,39 @@ TEST_F(CommandsTest, slots_without_an_operation_do_nothing) {
     }
     EXPECT_EQ(jobs, 0);
     EXPECT_TRUE(dialogs.asked().empty());
+}
+
+}  // namespace
+}  // namespace cn3::test
+
+namespace cn3::test {
+namespace {
+
+TEST_F(CommandsTest, export_writes_the_report_pdf_and_about_names_version_and_data_folder) {
+    int exported = 0;
+    program.exportPdfJob = [&](const std::function<void(ui::Surface&)>& job) {
+        ui::RecordingSurface page("Printer", 12240, 15840);
+        job(page);
+        exported += page.texts().empty() ? 0 : 1;
+        return std::optional<std::string>();
+    };
+    RunCommand(program, Command::ExportReportPdf);
+    EXPECT_EQ(exported, 1);
+    EXPECT_EQ(jobs, 0) << "straight to the file, no preview";
+    // Results that are not those of the entries are not written, as they are not printed.
+    program.main.StatusMessage.setCaption("Stopped.");
+    dialogs.expectMessage();
+    RunCommand(program, Command::ExportReportPdf);
+    EXPECT_EQ(exported, 1);
+    EXPECT_EQ(dialogs.messages().back(),
+              "The report is not written. Stopped.\r\nCorrect error and re-run command.");
+
+    program.dataFolder = "/home/designer/catenova";
+    dialogs.expectMessage();
+    RunCommand(program, Command::About);
+    EXPECT_EQ(dialogs.messages().back(), "Catenova " CN3_VERSION
+                                         "\r\nSag and tension of aerial cable spans.\r\n\r\n"
+                                         "Data folder: /home/designer/catenova");
 }
 
 }  // namespace
