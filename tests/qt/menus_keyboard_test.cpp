@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include "qt/focus_ring.h"
 #include "qt/loading_dialog.h"
 #include "qt/plot_window.h"
+#include "qt/print_preview.h"
 #include "running_program.h"
 
 namespace cn3::test {
@@ -210,6 +212,25 @@ TEST(menus_keyboard_test, esc_closes_the_bundle_plot_and_the_focus_is_framed_fro
     emit escape->activated();
     EXPECT_FALSE(run.program->plot.shown());
     EXPECT_FALSE(run.window->plotWindow()->isVisible());
+}
+
+TEST(menus_keyboard_test, save_pdf_in_the_preview_takes_ctrl_s_and_a_tab_stop) {
+    QKeySequence key;
+    bool tabStop = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (!dialog || !dialog->isVisible()) continue;
+            if (auto* save = dialog->findChild<QAction*>(QStringLiteral("savePdf"))) key = save->shortcut();
+            if (auto* button = dialog->findChild<QWidget*>(QStringLiteral("savePdfButton")))
+                tabStop = (button->focusPolicy() & Qt::TabFocus) != 0;
+            dialog->reject();
+        }
+    });
+    qt::RunPrintPreview(nullptr, [](ui::Surface& page) { page.print("A page"); },
+                        [](QWidget*) { return QString(); });
+    EXPECT_EQ(key, QKeySequence(QKeySequence::Save));
+    EXPECT_TRUE(tabStop);
 }
 
 TEST(menus_keyboard_test, tooltips_and_the_units_beside_entries_follow_the_display_units) {
