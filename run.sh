@@ -28,4 +28,4 @@ fi
 args=()
 for a in "$@"; do args+=("$(realpath -- "$a")"); done
 cd userdata
-exec ../build/src/qt/catenova "${args[@]}"
+exec ../build/src/main/catenova "${args[@]}"

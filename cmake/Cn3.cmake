@@ -11,7 +11,6 @@ function(cn3_library folder)
   file(MAKE_DIRECTORY ${view})
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${view}/${folder} SYMBOLIC)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
   if(NOT sources)
     # A folder whose code is still only headers.
     add_library(cn3_${folder} INTERFACE)

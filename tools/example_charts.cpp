@@ -82,7 +82,7 @@ bool chartExample(const QString& file, const QString& out, const char* size, Var
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    cn3::tools::UseWideOffscreenScreen();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: cn3_example_charts OUTPUT_FOLDER [WIDTHxHEIGHT]\n");

@@ -24,7 +24,7 @@ void settle() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    cn3::tools::UseWideOffscreenScreen();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(

@@ -3,12 +3,28 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "forms/program.h"
 #include "ui/dialogs.h"
 
 namespace cn3::tools {
+
+// The offscreen platform with one screen of 1920 x 1080, set before the application exists:
+// the platform's own 800 x 600 is smaller than the window's smallest size, where the window
+// would make its pages scroll.
+inline void UseWideOffscreenScreen() {
+    const std::string config = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+                               "/cn3-tools-screen.json";
+    if (std::FILE* f = std::fopen(config.c_str(), "w")) {
+        std::fputs(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})",
+                   f);
+        std::fclose(f);
+    }
+    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+}
 
 class ToolDialogs : public ui::Dialogs {
   public:

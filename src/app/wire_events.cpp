@@ -1,12 +1,12 @@
 #include "app/wire_events.h"
 
+#include "app/commands.h"
 #include "app/unit_system.h"
 #include "bundle/bundle_plot.h"
 #include "engine/span_charts.h"
 #include "engine/worksheet_events.h"
-#include "files/files_commands.h"
+#include "files/recent_files.h"
 #include "loading/loading_window.h"
-#include "reports/print_commands.h"
 #include "selection/selection.h"
 #include "selection/user_cable_editing.h"
 #include "selection/user_cables_saving.h"
@@ -69,9 +69,9 @@ void WireLoadingEvents(Program& program) {
 
 void WireFilesEvents(Program& program) {
     Program* p = &program;
-    for (int i : {files_button::kOpen, files_button::kSave, files_button::kSaveAs})
-        program.main.Command6[static_cast<size_t>(i)].onClick.connect(
-            [p, i] { Command6_Click(*p, i); });
+    WireCommandButtons(program, {Command::Open, Command::Save, Command::SaveAs});
+    program.onSpanFileUsed.connect(
+        [p](const std::string& path) { NoteRecentFile(p->dataFolder, path); });
     program.onUnitSystemChange.connect([p] { ShowUnitSystem(*p); });
 }
 
@@ -84,18 +84,9 @@ void WireExitPage(Program& program) {
     });
 }
 
-// The printing buttons. "Report" and "Cable List" show a failure as the "Files/Print" buttons
-// show theirs: the description, a line break and the request to re-run.
+// The printing buttons, each running its command (commands.cpp says how a failure shows).
 void WirePrintEvents(Program& program) {
-    Program* p = &program;
-    // The help print has no error trap of its own; a failure is said as it is.
-    program.main.Command2.onClick.connect([p] {
-        if (const auto failure = PrintHelpCommand(*p)) p->dialogs->message(*failure);
-    });
-    program.main.Command6[files_button::kReport].onClick.connect(
-        [p] { RunUnderErrorTrap(*p, [p] { return PrintReportCommand(*p); }); });
-    program.main.Command6[files_button::kCableList].onClick.connect(
-        [p] { RunUnderErrorTrap(*p, [p] { return PrintCableListCommand(*p); }); });
+    WireCommandButtons(program, {Command::PrintReport, Command::CableList, Command::HelpPrint});
 }
 
 }  // namespace cn3

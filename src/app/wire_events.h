@@ -18,7 +18,8 @@ void WireSelectionEvents(Program& program);
 void WireBundleEvents(Program& program);
 // The loading window's options, tick boxes, cells and buttons.
 void WireLoadingEvents(Program& program);
-// "Open", "Save" and "SaveAs".
+// "Open", "Save" and "SaveAs", and the recent files noted after a span file is opened or
+// written.
 void WireFilesEvents(Program& program);
 // Choosing the "EXIT" page closes the main window.
 void WireExitPage(Program& program);

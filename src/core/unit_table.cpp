@@ -17,17 +17,13 @@ std::string UnitConvert(const UnitTable& table, std::uint8_t metricUnits, int mo
         case kUnitLabel:
             return metric ? row.metricLabel : row.englishLabel;
         case kToDisplay:
-            if (metric) {
-                if (kind == unit::kTemperature) value = value - table[unit::kTemperature].offset;
-                if (row.factor != 0.0f) value = value * row.factor;
-            }
-            return FormatNumber(static_cast<double>(value), pattern);
+            return FormatNumber(static_cast<double>(ToDisplayValue<float>(table, metric, kind, value)), pattern);
         case kFromInput:
             if (metric) {
                 if (row.factor != 0.0f) value = value / row.factor;
                 if (kind == unit::kTemperature) value = value + table[unit::kTemperature].offset;
             }
-            return FormatNumber(static_cast<double>(value), pattern);
+            return FormatNumber(value, pattern);
         default:
             return {};
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,19 @@ inline constexpr int kUnitLabel = 1;
 inline constexpr int kToDisplay = 2;
 inline constexpr int kFromInput = 3;
 
+// A value of kind `kind` (0..20) in internal units as the display shows it: metric subtracts
+// the kind-1 offset from a temperature, then multiplies by the kind's factor (a zero factor, a
+// spare row, leaves the value as it is); English leaves it. T is the precision each step is
+// rounded to: float for the shown texts, double for drawing.
+template <class T>
+T ToDisplayValue(const UnitTable& table, bool metric, int kind, T value) {
+    if (!metric) return value;
+    if (kind == unit::kTemperature) value = value - static_cast<T>(table[unit::kTemperature].offset);
+    const float factor = table[static_cast<std::size_t>(kind)].factor;
+    if (factor != 0.0f) value = value * static_cast<T>(factor);
+    return value;
+}
+
 // mode 1: the label of the kind in the display system (value and pattern ignored);
 // mode 2: internal -> display (metric: subtract the kind-1 offset, then multiply);
 // mode 3: display -> internal (metric: divide, then add the kind-1 offset).
@@ -59,6 +73,12 @@ struct Units {
     }
     // fromInput read back as a number: the usual way a typed value enters the program.
     float fromInputValue(int kind, float value, std::string_view pattern) const;
+    // A value as the display shows it, as an unrounded number for drawing; a kind outside
+    // 0..20 is left as it is.
+    double displayNumber(int kind, float value) const {
+        if (kind < 0 || kind >= static_cast<int>(table.size())) return value;
+        return ToDisplayValue<double>(table, metricUnits != 0, kind, value);
+    }
 };
 
 }  // namespace cn3

@@ -90,21 +90,18 @@ ChartAxis AlignedAxis(double low, double high, int intervals) {
     }
 }
 
-double DisplayNumber(const Units& units, int kind, float value) {
-    if (units.metricUnits == 0 || kind < 0 || kind >= static_cast<int>(units.table.size()))
-        return static_cast<double>(value);
-    double v = static_cast<double>(value);
-    if (kind == unit::kTemperature) v -= double(units.table[unit::kTemperature].offset);
-    const float factor = units.table[static_cast<size_t>(kind)].factor;
-    if (factor != 0.0f) v *= double(factor);
-    return v;
-}
-
 std::string UnitText(const Units& units, int kind) {
     std::string label = units.label(kind);
     const auto first = label.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return label.substr(first, label.find_last_not_of(' ') - first + 1);
+}
+
+std::string TemperatureText(const Units& units, float temperature) {
+    std::string text = units.toDisplay(unit::kTemperature, temperature, "##0.#;;");
+    text += ' ';
+    text += UnitText(units, unit::kTemperature);
+    return text;
 }
 
 }  // namespace cn3

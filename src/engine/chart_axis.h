@@ -28,10 +28,10 @@ ChartAxis NiceAxis(double low, double high, int targetIntervals);
 // the gridlines of another axis with as many intervals.
 ChartAxis AlignedAxis(double low, double high, int intervals);
 
-// A value of kind `kind` in internal units as the display shows it, as a number.
-double DisplayNumber(const Units& units, int kind, float value);
-
 // The unit label without the blanks a catalogue may put around it.
 std::string UnitText(const Units& units, int kind);
+
+// A temperature in internal units as the charts say it, with its unit: "60 F", "15.6 C".
+std::string TemperatureText(const Units& units, float temperature);
 
 }  // namespace cn3

@@ -1,5 +1,7 @@
 #include "engine/chart_parts.h"
 
+#include <algorithm>
+
 namespace cn3 {
 
 void DrawMark(ui::Surface& target, Mark mark, double x, double y, ui::Rgb colour, double size) {
@@ -32,6 +34,23 @@ void PlaceText(ui::Surface& target, std::string_view text, double x, double y, A
     target.setCurrentX(left);
     target.setCurrentY(y);
     target.print(text);
+}
+
+double WidestTickText(ui::Surface& target, const ChartAxis& axis) {
+    double widest = 0;
+    for (int i = 0; i <= axis.intervals(); ++i)
+        widest = std::max(widest, target.textWidth(axis.tickText(axis.low + i * axis.step)));
+    return widest;
+}
+
+std::string AxisTitle(std::string_view name, std::string_view unit) {
+    std::string text(name);
+    if (!unit.empty()) {
+        text += " (";
+        text += unit;
+        text += ')';
+    }
+    return text;
 }
 
 }  // namespace cn3

@@ -3,9 +3,11 @@
 // their left edge, centre or right edge. Coordinates are those of the surface's scale (twips).
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/chart_axis.h"
 #include "ui/surface.h"
 
 namespace cn3 {
@@ -31,5 +33,12 @@ enum class Align { Left, Centre, Right };
 
 // Prints one line of text whose top is at y, with its left edge, centre or right edge at x.
 void PlaceText(ui::Surface& target, std::string_view text, double x, double y, Align align);
+
+// The width of the widest tick text of the axis in the surface's current font: the room its
+// labels need beside the plot.
+double WidestTickText(ui::Surface& target, const ChartAxis& axis);
+
+// An axis title with its unit: "Sag (ft)"; the bare name when there is no unit.
+std::string AxisTitle(std::string_view name, std::string_view unit);
 
 }  // namespace cn3

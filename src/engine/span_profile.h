@@ -4,7 +4,8 @@
 // is marked on every curve while "Show Pt of Interest Distance" is ticked, measured from
 // midspan, where the table's sag-at-point column measures it. Lengths are in display units; the vertical scale is exaggerated to fill the
 // plot, and the drawing says by how much. A loading over the usable load is drawn red and
-// thicker, and its legend line says so in words for black-and-white pages.
+// thicker, and its legend line says so in words for black-and-white pages. The frame (axes,
+// grid, supports, legend places) is the profile frame of one span.
 #pragma once
 
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "engine/chart_axis.h"
 #include "engine/chart_parts.h"
+#include "engine/profile_frame.h"
 #include "engine/span_solution.h"
 #include "engine/usable_load_check.h"
 #include "forms/program.h"
@@ -36,10 +38,6 @@ struct SpanProfileLayout {
 // The installed cable, then the drawn loading rows in table order.
 std::vector<ProfileCurve> ProfileCurves(const Program& program, const SpanSolution& solution,
                                         const UsableLoadCheck& check);
-
-// The note on the vertical scale: "Vertical scale exaggerated 18 times" (one decimal below 10
-// times), "... as the horizontal" within 5 %, "... reduced to 0.50 of the horizontal" below it.
-std::string ScaleNote(double exaggeration);
 
 SpanProfileLayout DrawSpanProfile(const Program& program, const SpanSolution& solution,
                                   const UsableLoadCheck& check, ui::Surface& target,

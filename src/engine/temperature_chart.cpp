@@ -18,16 +18,6 @@ constexpr ui::Rgb kSagColour{0, 70, 200};
 constexpr ui::Rgb kTensionColour{190, 90, 0};
 constexpr ui::Rgb kClearanceColour{0, 130, 0};
 
-std::string Titled(const std::string& name, const std::string& unit) {
-    std::string text = name;
-    if (!unit.empty()) {
-        text += " (";
-        text += unit;
-        text += ')';
-    }
-    return text;
-}
-
 // A mark and its caption, left to right from x; gives back the x after them.
 double LegendEntry(ui::Surface& target, Mark mark, ui::Rgb colour, const std::string& caption,
                    double x, double y, double lineHeight) {
@@ -43,10 +33,10 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     const Units& units = program.units;
     const auto& rows = solution.temperatures;
     const bool clearance = solution.clearanceGiven;
-    const auto length = [&](float feet) { return DisplayNumber(units, unit::kLength, feet); };
-    const auto force = [&](float pounds) { return DisplayNumber(units, unit::kForce, pounds); };
+    const auto length = [&](float feet) { return units.displayNumber(unit::kLength, feet); };
+    const auto force = [&](float pounds) { return units.displayNumber(unit::kForce, pounds); };
     const auto degrees = [&](double f) {
-        return DisplayNumber(units, unit::kTemperature, static_cast<float>(f));
+        return units.displayNumber(unit::kTemperature, static_cast<float>(f));
     };
     const double installedT = static_cast<double>(solution.inputs.installedTemperature);
     const double installedSag = length(solution.inputs.sag);
@@ -79,19 +69,9 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     target.setBold(false);
     target.setFontSize(kTextSize);
     const double line = target.textHeight();
-    double leftLabels = 0, rightLabels = 0;
-    for (int i = 0; i <= layout.sag.intervals(); ++i) {
-        leftLabels =
-            std::max(leftLabels,
-                     target.textWidth(layout.sag.tickText(layout.sag.low + i * layout.sag.step)));
-        rightLabels = std::max(rightLabels, target.textWidth(layout.tension.tickText(
-                                                layout.tension.low + i * layout.tension.step)));
-    }
-    if (clearance)
-        for (int i = 0; i <= layout.clearance.intervals(); ++i)
-            leftLabels =
-                std::max(leftLabels, target.textWidth(layout.clearance.tickText(
-                                         layout.clearance.low + i * layout.clearance.step)));
+    double leftLabels = WidestTickText(target, layout.sag);
+    const double rightLabels = WidestTickText(target, layout.tension);
+    if (clearance) leftLabels = std::max(leftLabels, WidestTickText(target, layout.clearance));
     ChartBox& plot = layout.plot;
     plot.left = box.left + leftLabels + kGap + 40;
     plot.top = box.top + 2 * line + 120;
@@ -126,11 +106,11 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     const double legendY = box.top + line + 60;
     const std::string lengthUnit = UnitText(units, unit::kLength);
     double x = box.left;
-    x = LegendEntry(target, Mark::Circle, kSagColour, Titled("Sag", lengthUnit), x, legendY, line);
+    x = LegendEntry(target, Mark::Circle, kSagColour, AxisTitle("Sag", lengthUnit), x, legendY, line);
     if (clearance)
         LegendEntry(target, Mark::Triangle, kClearanceColour,
-                    Titled("Clearance (lower scale)", lengthUnit), x, legendY, line);
-    const std::string tensionTitle = Titled("Tension", UnitText(units, unit::kForce));
+                    AxisTitle("Clearance (lower scale)", lengthUnit), x, legendY, line);
+    const std::string tensionTitle = AxisTitle("Tension", UnitText(units, unit::kForce));
     PlaceText(target, tensionTitle, box.right(), legendY, Align::Right);
     DrawMark(target, Mark::Square, box.right() - target.textWidth(tensionTitle) - 90,
              legendY + line / 2, kTensionColour);
@@ -163,7 +143,7 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
         }
         PlaceText(target, t.tickText(tick), X(tick), lowest.bottom() + 40, Align::Centre);
     }
-    PlaceText(target, Titled("Temperature", UnitText(units, unit::kTemperature)),
+    PlaceText(target, AxisTitle("Temperature", UnitText(units, unit::kTemperature)),
               plot.left + plot.width / 2, lowest.bottom() + 40 + line, Align::Centre);
     target.rectangle(plot.left, plot.top, plot.right(), plot.bottom(), kBlack);
     if (clearance) target.rectangle(strip.left, strip.top, strip.right(), strip.bottom(), kBlack);
@@ -172,10 +152,7 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     const double xi = X(degrees(installedT));
     target.line(xi, plot.top, xi, plot.bottom(), kGray, 15);
     if (clearance) target.line(xi, strip.top, xi, strip.bottom(), kGray, 15);
-    std::string installed = "Installed ";
-    installed += units.toDisplay(unit::kTemperature, static_cast<float>(installedT), "##0.#;;");
-    installed += ' ';
-    installed += UnitText(units, unit::kTemperature);
+    const std::string installed = "Installed " + TemperatureText(units, static_cast<float>(installedT));
     const bool roomRight = xi + 60 + target.textWidth(installed) < plot.right();
     PlaceText(target, installed, roomRight ? xi + 60 : xi - 60, plot.top + 30,
               roomRight ? Align::Left : Align::Right);
@@ -208,11 +185,8 @@ TemperatureChartLayout DrawTemperatureChart(const Program& program, const SpanSo
     // clearance falls as the temperature rises, so that corner is clear of it).
     if (firstBelow >= 0) {
         std::string below = "Clearance below 0 at ";
-        below += units.toDisplay(
-            unit::kTemperature,
-            static_cast<float>(rows[static_cast<size_t>(firstBelow)].temperature), "##0.#;;");
-        below += ' ';
-        below += UnitText(units, unit::kTemperature);
+        below += TemperatureText(
+            units, static_cast<float>(rows[static_cast<size_t>(firstBelow)].temperature));
         const bool allAbove = std::all_of(rows.begin() + firstBelow, rows.end(),
                                           [](const TemperatureRow& r) { return r.clearance < 0; });
         if (allAbove && firstBelow + 1 < static_cast<int>(rows.size())) below += " and above";

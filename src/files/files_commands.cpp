@@ -40,6 +40,14 @@ std::optional<std::string> Failure(const SpanFileOutcome& outcome) {
     return std::nullopt;
 }
 
+// "Open": Open, Open Recent and a dropped file all come here, so that whatever "Open" asks
+// before a worksheet is replaced is asked for each of them.
+std::optional<std::string> Open(Program& program, std::optional<std::string> chosen) {
+    if (!chosen) chosen = program.dialogs->openFile(DialogRequest(program));
+    if (chosen) OpenSpanFile(program, *chosen);
+    return std::nullopt;
+}
+
 }  // namespace
 
 void RunUnderErrorTrap(Program& program,
@@ -65,17 +73,19 @@ bool OpenSpanFile(Program& program, const std::string& path) {
     program.units.metricUnits = program.spanRecord.metricUnits != 0 ? 1 : 0;
     SpanFileAction(program, span_file::kRestore);
     if (program.units.metricUnits != shownUnits) program.onUnitSystemChange();
+    program.onSpanFileUsed(path);
     return true;
+}
+
+void OpenChosenSpanFile(Program& program, const std::string& path) {
+    RunUnderErrorTrap(program, [&] { return Open(program, path); });
 }
 
 void Command6_Click(Program& program, int index) {
     RunUnderErrorTrap(program, [&]() -> std::optional<std::string> {
         switch (index) {
-            case files_button::kOpen: {
-                const auto chosen = program.dialogs->openFile(DialogRequest(program));
-                if (chosen) OpenSpanFile(program, *chosen);
-                return std::nullopt;
-            }
+            case files_button::kOpen:
+                return Open(program, std::nullopt);
             case files_button::kSave:
                 if (IsUntitled(program.main.CommonDialog1.fileName))
                     return SaveUnderDialogName(program);

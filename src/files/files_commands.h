@@ -24,6 +24,10 @@ void RunUnderErrorTrap(Program& program,
 // the command.
 void Command6_Click(Program& program, int index);
 
+// "Open" with the file already chosen (an "Open Recent" entry, a span file dropped on the
+// window): the button's own path, under the error trap, without the file dialog.
+void OpenChosenSpanFile(Program& program, const std::string& path);
+
 // Opens the span file at `path` as "Open" does after its dialog. A file that does not exist,
 // cannot be read or is not a span file is said in one "Error - " message, and the worksheet
 // stays as it was. True when the file was opened.

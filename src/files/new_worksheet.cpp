@@ -23,15 +23,19 @@ void NewWorksheet(Program& program) {
     main.ResultsNote.setCaption("");
     main.Command1.setVisible(false);
     main.Command3.setEnabled(true);
-    SetCurrentFileName(program,
-                       (std::filesystem::path(program.dataFolder) / "Untitled.cn3").string());
+    SetCurrentFileName(program, UntitledPath(program));
 
     main.SSTab1.setTab(page::kCables);
     main.SSTab2.setTab(family::kStrand);
 }
 
+std::string UntitledPath(const Program& program) {
+    return (std::filesystem::path(program.dataFolder) / "Untitled.cn3").string();
+}
+
 void SetCurrentFileName(Program& program, std::string path) {
-    program.main.StatusFileName.setCaption(path);
+    // The untitled default is no file the designer chose: the status bar says so in a word.
+    program.main.StatusFileName.setCaption(path == UntitledPath(program) ? "Untitled" : path);
     program.main.CommonDialog1.fileName = std::move(path);
 }
 

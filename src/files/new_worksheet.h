@@ -11,7 +11,11 @@ namespace cn3 {
 // "Cables" page with the "Strand" family tab.
 void NewWorksheet(Program& program);
 
-// The current span file's name: the file dialog's proposal, and the status bar's text.
+// The untitled default: "Untitled.cn3" in the data folder.
+std::string UntitledPath(const Program& program);
+
+// The current span file's name: the file dialog's proposal, and the status bar's text (the
+// word "Untitled" for the untitled default).
 void SetCurrentFileName(Program& program, std::string path);
 
 }  // namespace cn3

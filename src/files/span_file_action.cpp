@@ -147,6 +147,7 @@ std::string Save(Program& program) {
     program.spanRecord.metricUnits = program.units.metricUnits;
     const auto written = WriteSpanFile(program.main.CommonDialog1.fileName, program.spanRecord);
     if (!written) return written.error().text();
+    program.onSpanFileUsed(program.main.CommonDialog1.fileName);
     program.dialogs->message("Data saved");
     return {};
 }

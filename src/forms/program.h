@@ -42,6 +42,10 @@ struct Program {
     // printed or cancelled. Unset, nothing is printed.
     std::function<std::optional<std::string>(const std::function<void(ui::Surface&)>& job)>
         runPrintJob;
+    // Runs a print job straight into a PDF file whose name the host asks for, and gives back
+    // the failure's description; nothing when written or cancelled. Unset, nothing is written.
+    std::function<std::optional<std::string>(const std::function<void(ui::Surface&)>& job)>
+        exportPdfJob;
     // The logo picture of the printed pages, a path the host's surfaces can read.
     std::string logoPath;
 
@@ -83,6 +87,8 @@ struct Program {
     // Raised when opening a span file saved under the other unit system has switched
     // MetricUnits: every unit label and heading written at start-up is written again.
     ui::Event<> onUnitSystemChange;
+    // Raised with a span file's path after the file was opened or written: the recent files.
+    ui::Event<std::string> onSpanFileUsed;
 
     // User-defined cable editing is on while the editing panel shows.
     bool editingMode() const { return main.Picture1.visible(); }

@@ -1,6 +1,7 @@
 #include "qt/bind.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
@@ -13,6 +14,16 @@ namespace cn3::qt {
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onClick) RunGuarded(onClick);
     QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (onClick && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2)) {
+        RunGuarded(onClick);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void applyVisible(QWidget* widget, bool visible) {

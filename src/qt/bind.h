@@ -21,7 +21,8 @@
 
 namespace cn3::qt {
 
-// A label that reports a mouse press, for the loading window's cells.
+// A label that reports a mouse press, for the loading window's cells. Given a focus policy it
+// is also reached from the keyboard, where Enter, Return and F2 act as the click.
 class ClickableLabel : public QLabel {
   public:
     using QLabel::QLabel;
@@ -29,6 +30,7 @@ class ClickableLabel : public QLabel {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Shows or hides a widget as its model says. A widget not yet placed in a window is only ever

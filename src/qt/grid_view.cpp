@@ -162,6 +162,15 @@ void GridView::refreshNow() {
             cell->setBackground(fixed ? headingBrush : QBrush());
         }
     }
+    // A heading's tooltip is the whole heading of its column on one line, with its unit in
+    // display units as the heading has it: "Midspan Sag (ft)".
+    for (int c = 0; c < cols; ++c) {
+        QStringList lines;
+        for (int r = 0; r < model_.fixedRows() && r < rows; ++r) lines << shown(model_.text(r, c));
+        const QString tip = lines.join(QLatin1Char(' ')).simplified();
+        for (int r = 0; r < model_.fixedRows() && r < rows; ++r)
+            if (item(r, c)->toolTip() != tip) item(r, c)->setToolTip(tip);
+    }
     updateLimits();
     spreadOverViewport();
     setUpdatesEnabled(true);

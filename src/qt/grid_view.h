@@ -10,6 +10,8 @@
 // It is never narrower than its columns need, and never narrower than it once was, so the
 // controls beside it stay put from one listing to the next.
 //
+// Each heading cell's tooltip is its column's whole heading on one line.
+//
 // A click on a cell below the fixed rows goes to the model's click event. From the keyboard
 // the grid is a stop of the Tab chain; the arrow and Page keys move the current cell, and
 // Enter or Space acts as a click on it.

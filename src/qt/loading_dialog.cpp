@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "qt/bind.h"
@@ -16,6 +18,7 @@ namespace {
 // 28, "Wind" 44, "Constant" 54. The cells below are that many characters wide, so each
 // column of figures stands under its word.
 constexpr int kColumnChars[5] = {14, 14, 16, 10, 10};
+constexpr int kFirstUserCell = 15;  // rows 3 and 4: the two user loadings
 }  // namespace
 
 LoadingDialog::LoadingDialog(LoadingForm& form, QWidget* parent) : QDialog(parent), form_(form) {
@@ -75,7 +78,13 @@ LoadingDialog::LoadingDialog(LoadingForm& form, QWidget* parent) : QDialog(paren
         label->setMinimumHeight(QFontMetrics(fixed).height() + 6);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        if (cell >= 15) label->setCursor(Qt::PointingHandCursor);
+        if (cell >= kFirstUserCell) {
+            // The user loadings' cells are stops of the Tab chain; Enter or F2 opens the value box.
+            label->setCursor(Qt::PointingHandCursor);
+            label->setFocusPolicy(Qt::StrongFocus);
+            label->installEventFilter(this);
+        }
+        cells_[static_cast<size_t>(cell)] = label;
         bindTo(form.Cells[static_cast<size_t>(cell)], label);
         table->addWidget(label, 2 + cell / 5, cell % 5);
     }
@@ -105,6 +114,27 @@ LoadingDialog::LoadingDialog(LoadingForm& form, QWidget* parent) : QDialog(paren
     form.closeModal = [this] { done(QDialog::Accepted); };
     // Closed by the window's own close box or Escape: the form hides as with "Close".
     connect(this, &QDialog::finished, this, [this] { form_.shown = false; });
+}
+
+bool LoadingDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const auto it = std::find(cells_.begin(), cells_.end(), watched);
+    if (it == cells_.end()) return QDialog::eventFilter(watched, event);
+    const int cell = static_cast<int>(it - cells_.begin());
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left: step = cell % 5 > 0 ? -1 : 0; break;
+        case Qt::Key_Right: step = cell % 5 < 4 ? 1 : 0; break;
+        case Qt::Key_Up: step = -5; break;
+        case Qt::Key_Down: step = 5; break;
+        default: return QDialog::eventFilter(watched, event);
+    }
+    const int next = cell + step;
+    if (step != 0 && next >= kFirstUserCell && next < 25) {
+        QWidget* target = cells_[static_cast<size_t>(next)];
+        if (target->isVisible()) target->setFocus(Qt::OtherFocusReason);
+    }
+    return true;  // an arrow never leaves the cells
 }
 
 }  // namespace cn3::qt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "forms/loading_form.h"
 
@@ -13,8 +14,13 @@ class LoadingDialog : public QDialog {
   public:
     LoadingDialog(LoadingForm& form, QWidget* parent = nullptr);
 
+  protected:
+    // The arrow keys move between the user loadings' cells.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     LoadingForm& form_;
+    std::array<QWidget*, 25> cells_{};
 };
 
 }  // namespace cn3::qt

@@ -82,6 +82,21 @@ GridView* grid(ui::Grid& model, const QString& name, const QString& accessibleNa
     return w;
 }
 
+// An entry with its unit beside it (the text comes with the units, see control_tips.h): the
+// entry keeps its place, the unit takes room after it, and both show and hide together.
+QWidget* withUnit(QLineEdit* entry, ui::TextBox& model) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(entry);
+    auto* unit = keepsPlace(named(new QLabel, QStringLiteral("Unit_") + entry->objectName()));
+    bindControl(model, unit);
+    layout->addWidget(unit);
+    layout->addStretch();
+    return row;
+}
+
 // The caption names the field for a screen reader and is its buddy.
 QLabel* names(QLabel* caption, QWidget* field) {
     caption->setBuddy(field);
@@ -175,7 +190,16 @@ class ResultsText : public QLabel {
         const double room =
             std::min(double(width()) / minimumWidth(), double(height()) / minimumHeight());
         QFont type = base_;
-        type.setPointSizeF(base_.pointSizeF() * std::clamp(std::floor(room * 20) / 20, 1.0, 1.5));
+        // Type does not grow quite in proportion to its size, so a size is taken only when
+        // the longest form of the text fits at it.
+        for (double zoom = std::clamp(std::floor(room * 20) / 20, 1.0, 1.5);; zoom -= 0.05) {
+            type.setPointSizeF(base_.pointSizeF() * zoom);
+            const QFontMetrics metrics(type);
+            if (zoom <= 1.0 ||
+                (metrics.horizontalAdvance(QString(kColumns, QLatin1Char('0'))) <= width() &&
+                 kLines * metrics.lineSpacing() <= height()))
+                break;
+        }
         if (font() != type) setFont(type);
     }
 
@@ -256,8 +280,9 @@ QWidget* BuildCablesPage(MainForm& form) {
     right->addWidget(instruction);
 
     auto* entries = new QHBoxLayout;
+    auto* bundle = keepsPlace(textBox(form.Text5, QStringLiteral("Text5"), 110));
     entries->addWidget(captioned(keepsPlace(label(form.Label2[5], indexed("Label2", 5))),
-                                 keepsPlace(textBox(form.Text5, QStringLiteral("Text5"), 110))));
+                                 withUnit(bundle, form.Text5), bundle));
     entries->addWidget(captioned(keepsPlace(label(form.Label2[4], indexed("Label2", 4))),
                                  keepsPlace(textBox(form.Text9[4], indexed("Text9", 4), 90))));
     entries->addStretch();
@@ -291,11 +316,13 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     sagRow->addWidget(absolute);
     sagRow->addWidget(percent);
     sagRow->addStretch();
-    left->addWidget(captioned(label(form.Label2[0], indexed("Label2", 0)),
-                              textBox(form.Text9[0], indexed("Text9", 0), 100)));
+    auto* span = textBox(form.Text9[0], indexed("Text9", 0), 100);
+    left->addWidget(
+        captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span));
     left->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField, sag));
+    auto* clearance = keepsPlace(textBox(form.Text9[3], indexed("Text9", 3), 100));
     left->addWidget(captioned(keepsPlace(label(form.Label2[3], indexed("Label2", 3))),
-                              keepsPlace(textBox(form.Text9[3], indexed("Text9", 3), 100))));
+                              withUnit(clearance, form.Text9[3]), clearance));
 
     left->addSpacing(8);
     auto* temperatureCaption = label(form.Label1, QStringLiteral("Label1"));
@@ -320,9 +347,11 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     resultsLayout->addWidget(bound<ResultsText>(form.Label4, QStringLiteral("Label4")), 1);
     auto* right = new QVBoxLayout;
     right->addWidget(results, 1);
+    // The chart grows with the window as the grids do.
     right->addWidget(keepsPlace(chartView(form.TemperatureChart, QStringLiteral("TemperatureChart"),
                                           kTemperatureChartWidth, kTemperatureChartHeight,
-                                          QStringLiteral("Sag and Tension against Temperature"))));
+                                          QStringLiteral("Sag and Tension against Temperature"))),
+                     1);
     columns->addLayout(right, 3);
     return page;
 }
@@ -346,7 +375,7 @@ QWidget* BuildNescPage(MainForm& form) {
     distanceCaption->setFixedWidth(90);
     auto* distance = keepsPlace(textBox(form.Text9[2], indexed("Text9", 2), 100));
     optionsLayout->addWidget(names(distanceCaption, distance));
-    optionsLayout->addWidget(distance);
+    optionsLayout->addWidget(withUnit(distance, form.Text9[2]));
     optionsLayout->addStretch();
     top->addWidget(options, 1);
     outer->addLayout(top);

@@ -1,14 +1,25 @@
 #include "qt/main_window.h"
 
 #include <QCloseEvent>
-#include <QKeySequence>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollArea>
+#include <algorithm>
 #include <QPointer>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include "files/files_commands.h"
 #include "qt/bind.h"
+#include "qt/command_actions.h"
+#include "qt/control_tips_view.h"
+#include "qt/export_pdf.h"
+#include "qt/focus_ring.h"
+#include "qt/menu_bar.h"
 #include "qt/guarded.h"
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
@@ -68,23 +79,98 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         return RunPrintPreview(self.data(), job);
     };
     setWindowIcon(ProgramIcon());
-    // Ctrl+P prints the span report, as its button on the "Files/Print" page does.
-    auto* printReport = new QShortcut(QKeySequence::Print, this);
-    printReport->setObjectName(QStringLiteral("PrintReportShortcut"));
-    connect(printReport, &QShortcut::activated, this,
-            [self] { RunGuarded([&] { self->program_.main.Command6[3].click(); }); });
+    // The commands' keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P ...) and the menus, from the
+    // command table.
+    for (const CommandEntry& command : CommandTable()) AddCommandShortcuts(this, program, command.id);
+    BuildMenuBar(this, program);
+    // "Export Report as PDF...": the pages of the print preview, straight into a file.
+    program.exportPdfJob = [self](const PrintJob& job) -> std::optional<std::string> {
+        return ExportPdf(self.data(), job);
+    };
 
-    // The "Files" buttons from the keyboard, as desktop programs have them.
-    const std::pair<QKeySequence, size_t> keys[] = {
-        {QKeySequence::Open, 0}, {QKeySequence::Save, 1}, {QKeySequence::SaveAs, 2}};
-    for (const auto& [key, button] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        ui::Button* model = &form.Command6[button];
-        connect(shortcut, &QShortcut::activated, this,
-                [model] { RunGuarded([model] { model->click(); }); });
+    // Tooltips and the units beside the entries, written again when the units switch.
+    program.onUnitSystemChange.connect([self] {
+        if (self) self->showTips();
+    });
+    setAcceptDrops(true);
+    FocusRing::install();
+
+    resize(kPreferredSize);
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // The frame and title bar the window manager adds are known only once the window is
+    // shown; until then this much is allowed for.
+    const QMargins frame = frameGeometry() != geometry()
+                               ? QMargins(geometry().left() - frameGeometry().left(),
+                                          geometry().top() - frameGeometry().top(),
+                                          frameGeometry().right() - geometry().right(),
+                                          frameGeometry().bottom() - geometry().bottom())
+                               : QMargins(4, 32, 4, 4);
+    const QSize room = area.size().shrunkBy(frame);
+    if (layout()) layout()->activate();
+    const QSize least = minimumSizeHint();
+    if (least.width() > room.width() || least.height() > room.height()) {
+        // A screen smaller than the window's smallest size: the pages scroll instead.
+        auto* scroller = new QScrollArea;
+        scroller->setObjectName(QStringLiteral("PagesScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidgetResizable(true);
+        scroller->setWidget(takeCentralWidget());
+        setCentralWidget(scroller);
     }
+    const QSize size = kPreferredSize.boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room));
+    resize(size);
+    // Centred in the available area, its frame inside it.
+    const QSize outer = size.grownBy(frame);
+    const QPoint corner(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                        area.top() + std::max(0, (area.height() - outer.height()) / 2));
+    move(corner);
+}
 
-    resize(1024, 720);
+void MainWindow::showTips() {
+    ShowControlTips(pages_, loading_, plot_, program_.units);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    fitToScreen();
+    // The units are settled by start-up, after the window was made.
+    showTips();
+    // The keyboard starts on the first control of the page shown, framed from the start.
+    if (!focusWidget()) {
+        for (QWidget* w : pages_->currentWidget()->findChildren<QWidget*>()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled()) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+// A span file dropped on the window opens as "Open" opens a chosen file.
+static QString DroppedSpanFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".cn3"), Qt::CaseInsensitive) ? path : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedSpanFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedSpanFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    RunGuarded([&] { OpenChosenSpanFile(program_, QFileInfo(path).absoluteFilePath().toStdString()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

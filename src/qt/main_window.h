@@ -1,6 +1,8 @@
 // The main window: the seven pages of the worksheet on a tab widget bound to SSTab1, the
 // loading window and the bundle plot window, and the print host the program prints through
-// (a print preview, see print_preview.h). Ctrl+P prints the span report. Closing
+// (a print preview, see print_preview.h). The commands' keys and the menu bar come from the
+// command table (Ctrl+P prints the span report). A span file dropped on the window opens as
+// "Open" opens a chosen file. Closing
 // it (also by choosing the "EXIT" page) closes the other two windows and ends the program.
 #pragma once
 
@@ -23,9 +25,20 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    void showTips();
+    // Opens at the preferred size, or as much of it as the screen's available area holds,
+    // inside that area; on a screen smaller than the window's smallest size the pages scroll.
+    void fitToScreen();
+
+    static constexpr QSize kPreferredSize{1024, 720};
+
     Program& program_;
+    bool shownOnce_ = false;
     QTabWidget* pages_;
     LoadingDialog* loading_;
     PlotWindow* plot_;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "qt/bind.h"
@@ -30,6 +31,11 @@ PlotWindow::PlotWindow(PlotForm& form, QWidget* parent) : QWidget(parent, Qt::Wi
     bindTo(form.Command1, close);
     row->addWidget(close);
     outer->addLayout(row);
+
+    // Esc closes the plot as its "Close" button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("CloseShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] { RunGuarded([&] { form_.Command1.click(); }); });
 
     form.onShownChanged = [this] {
         if (form_.shown()) {

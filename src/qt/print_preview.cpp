@@ -79,7 +79,8 @@ std::optional<std::string> RunPrintPreview(QWidget* parent, const PrintJob& job,
 
     auto* savePdf = new QAction(QStringLiteral("Save PDF"), &dialog);
     savePdf->setObjectName(QStringLiteral("savePdf"));
-    savePdf->setToolTip(QStringLiteral("Save these pages as a PDF file"));
+    savePdf->setToolTip(QStringLiteral("Save these pages as a PDF file (Ctrl+S)"));
+    savePdf->setShortcut(QKeySequence::Save);
     QObject::connect(savePdf, &QAction::triggered, &dialog, [&] {
         const QString path = askPdfPath(&dialog);
         if (path.isEmpty()) return;  // back to the preview
@@ -90,6 +91,11 @@ std::optional<std::string> RunPrintPreview(QWidget* parent, const PrintJob& job,
     if (auto* toolbar = dialog.findChild<QToolBar*>()) {
         toolbar->addSeparator();
         toolbar->addAction(savePdf);
+        // A toolbar's buttons take no keyboard; this one is a stop of the Tab chain.
+        if (QWidget* button = toolbar->widgetForAction(savePdf)) {
+            button->setObjectName(QStringLiteral("savePdfButton"));
+            button->setFocusPolicy(Qt::StrongFocus);
+        }
         if (!printers)
             if (QAction* print = PrintAction(toolbar)) print->setVisible(false);
     }

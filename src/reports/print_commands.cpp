@@ -26,6 +26,14 @@ std::optional<std::string> PrintReportCommand(Program& program) {
     return Run(program, PrintSpanReport);
 }
 
+std::optional<std::string> ExportReportPdfCommand(Program& program) {
+    const std::string& stale = program.main.StatusMessage.caption();
+    if (!stale.empty()) return "The report is not written. " + stale;
+    if (!program.exportPdfJob) return std::nullopt;
+    Program* p = &program;
+    return program.exportPdfJob([p](ui::Surface& surface) { PrintSpanReport(*p, surface); });
+}
+
 std::optional<std::string> PrintCableListCommand(Program& program) {
     const auto& boxes = program.main.Check5;
     if (std::none_of(boxes.begin(), boxes.end(), [](const auto& box) { return box.checked(); }))

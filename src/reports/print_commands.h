@@ -13,6 +13,9 @@ namespace cn3 {
 
 // "Report" (Command6[3]): the span report.
 std::optional<std::string> PrintReportCommand(Program& program);
+// The span report written straight into a PDF file through the host's exportPdfJob (the
+// menu's "Export Report as PDF..."); not while the results shown are stale, as for "Report".
+std::optional<std::string> ExportReportPdfCommand(Program& program);
 // "Cable List" (Command6[4]): the cable listing; with no family ticked there is nothing to
 // print and no preview opens.
 std::optional<std::string> PrintCableListCommand(Program& program);
