@@ -19,7 +19,7 @@ void Keep(std::vector<std::string>& list, std::string path) {
 
 std::vector<std::string> ReadRecentFiles(const std::string& dataFolder) {
     std::vector<std::string> list;
-    const auto lines = ReadRawLines(DataFilePath(dataFolder, kRecentFilesName));
+    const auto lines = ReadRawLines("recent files list", DataFilePath(dataFolder, kRecentFilesName));
     if (!lines) return list;
     for (const std::string& line : *lines) Keep(list, line);
     return list;
