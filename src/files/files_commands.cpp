@@ -60,11 +60,7 @@ bool OpenSpanFile(Program& program, const std::string& path) {
         return false;
     }
     SetCurrentFileName(program, path);
-    program.spanRecord = std::move(read.value());
-    const std::uint8_t shownUnits = program.units.metricUnits;
-    program.units.metricUnits = program.spanRecord.metricUnits != 0 ? 1 : 0;
-    SpanFileAction(program, span_file::kRestore);
-    if (program.units.metricUnits != shownUnits) program.onUnitSystemChange();
+    RestoreSpanRecord(program, read.value(), RestoreMode::Open);
     return true;
 }
 

@@ -68,6 +68,13 @@ struct Program {
     PseudoRandom random;
 
     std::uint8_t worksheetEdited = 0;
+    // While a whole worksheet is restored (a span file opened, a snapshot put back), the
+    // control events that would each recompute only note that a recomputation is due; the
+    // restore recomputes once at its end, from the complete worksheet.
+    struct RecomputeHold {
+        bool active = false;
+        bool due = false;
+    } recomputeHold;
     // The worksheet of the span file; it also holds the selected district and the
     // fixed-diameter flag.
     SpanRecord spanRecord;
