@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/span_charts.h"
+#include "files/worksheet_state.h"
 
 namespace cn3 {
 
@@ -31,8 +32,8 @@ void NewWorksheet(Program& program) {
 }
 
 void SetCurrentFileName(Program& program, std::string path) {
-    program.main.StatusFileName.setCaption(path);
     program.main.CommonDialog1.fileName = std::move(path);
+    ShowFileState(program);
 }
 
 }  // namespace cn3

@@ -11,7 +11,8 @@ namespace cn3 {
 // "Cables" page with the "Strand" family tab.
 void NewWorksheet(Program& program);
 
-// The current span file's name: the file dialog's proposal, and the status bar's text.
+// The current span file's name: the file dialog's proposal, and the status bar's text (with
+// " (modified)" while the worksheet differs from the file).
 void SetCurrentFileName(Program& program, std::string path);
 
 }  // namespace cn3

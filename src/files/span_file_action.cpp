@@ -11,6 +11,7 @@
 #include "engine/recompute.h"
 #include "files/new_worksheet.h"
 #include "files/span_file.h"
+#include "files/worksheet_state.h"
 #include "loading/loading_window.h"
 #include "selection/cable_selection.h"
 
@@ -110,6 +111,9 @@ void RestoreControls(Program& program, const SpanRecord& r, RestoreMode mode,
     main.Text4.setText(WithoutFill(r.notes));
     main.HScroll1.setValue(r.installedTemperature);
     RestoreLoadingWindow(program, r.loadingCells, r.userLoadings);
+    // The district options show the district the record brings; choosing it is not done again,
+    // so the settings file's "Save above values" stays as it was.
+    if (r.selectedDistrict <= 2) program.loading.Option1.showSelected(r.selectedDistrict);
 
     outcome.unknownCables = RestoreCableRows(program, r, mode);
     RefreshSelectionTotals(program);
@@ -203,13 +207,17 @@ std::string Save(Program& program) {
     program.spanRecord.metricUnits = program.units.metricUnits;
     const auto written = WriteSpanFile(program.main.CommonDialog1.fileName, program.spanRecord);
     if (!written) return written.error().text();
+    NoteWorksheetSaved(program, PackSpanRecord(program.spanRecord));
     program.dialogs->message("Data saved");
     return {};
 }
 
 SpanFileOutcome AskSave(Program& program) {
     if (program.worksheetEdited == 0) return {};
-    if (!program.dialogs->askYesNo("Do you want to save your data to a file?")) return {};
+    // Cancel, Escape and closing the question keep the program open with nothing changed.
+    const ui::Answer answer = program.dialogs->askYesNoCancel(kSaveQuestion);
+    if (answer == ui::Answer::Cancel) return {false, {}};
+    if (answer == ui::Answer::No) return {};
     const MainForm& main = program.main;
     const auto chosen = program.dialogs->saveFile(
         {main.CommonDialog1.startFolder, main.CommonDialog1.filter, main.CommonDialog1.fileName});

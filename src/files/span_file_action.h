@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/program.h"
@@ -19,6 +20,9 @@ namespace cn3 {
 namespace span_file {
 inline constexpr std::int16_t kRestore = 1, kCapture = 2, kReset = 3, kSave = 4, kAskSave = 5;
 }
+
+// The question of the exit path, and of "Open" and "New" before they replace a changed worksheet.
+inline constexpr std::string_view kSaveQuestion = "Do you want to save your data to a file?";
 
 struct SpanFileOutcome {
     bool done = true;     // false: the user cancelled (the save dialog of AskSave), or it failed

@@ -5,8 +5,10 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTabWidget>
 
+#include "files/crash_recovery.h"
 #include "files/files_commands.h"
 #include "qt/bind.h"
 #include "qt/guarded.h"
@@ -84,6 +86,20 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
                 [model] { RunGuarded([model] { model->click(); }); });
     }
 
+    // Ctrl+N: a new worksheet, after the save question when the worksheet has changed.
+    auto* newWorksheet = new QShortcut(QKeySequence::New, this);
+    newWorksheet->setObjectName(QStringLiteral("NewShortcut"));
+    connect(newWorksheet, &QShortcut::activated, this,
+            [self] { RunGuarded([&] { NewCommand(self->program_); }); });
+
+    // A few times a second: " (modified)" in the status bar, and the recovery file (written
+    // at most once a second, and only while the program keeps one).
+    keeper_ = new QTimer(this);
+    connect(keeper_, &QTimer::timeout, this, [self] {
+        RunGuarded([&] { KeepWorksheet(self->program_, std::chrono::steady_clock::now()); });
+    });
+    keeper_->start(250);
+
     resize(1024, 720);
 }
 
@@ -97,6 +113,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded([&] {
         if (loading_->isVisible()) program_.loading.CloseButton.click();
         if (program_.plot.shown()) program_.plot.hide();
+        // A clean exit: nothing is left to recover.
+        keeper_->stop();
+        DiscardRecoveryFile(program_);
     });
     event->accept();
 }

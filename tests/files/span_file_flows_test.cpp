@@ -38,7 +38,8 @@ TEST(span_file_flows_test, a_saved_worksheet_opens_again_as_it_was_on_every_page
     next.select(family::kStrand, "3/8 EHS 16M");
     next.main.Text9[0].setText("90");
     next.main.SSTab1.setTab(page::kFilesPrint);
-    next.dialogs.answerOpen(next.folder.file("span.cn3"));
+    // The begun worksheet differs from its (untitled) file: not saved.
+    next.dialogs.answerOpen(next.folder.file("span.cn3")).answerYesNoCancel(ui::Answer::No);
     next.command(files_button::kOpen);
     EXPECT_EQ(next.main.SSTab1.tab(), page::kCables);
     EXPECT_EQ(next.main.StatusFileName.caption(), next.folder.file("span.cn3"));
@@ -155,17 +156,21 @@ TEST(span_file_flows_test, a_fixed_diameter_is_shown_as_stored_otherwise_it_is_c
     }
 }
 
-TEST(span_file_flows_test, the_district_comes_from_the_file_but_its_option_buttons_stay) {
+// The option buttons show the district in use, without choosing it again: the settings file's
+// "Save above values" stays as it was.
+TEST(span_file_flows_test, the_district_comes_from_the_file_and_its_option_buttons_show_it) {
     Worksheet w;  // the settings file chose Light
     SpanRecord r;
     r.cableNames[0] = "1/4 EHS 6M";
     r.selectedDistrict = 0;
     const std::string path = w.folder.file("heavy.cn3");
     ASSERT_TRUE(WriteSpanFile(path, r).ok());
+    const bool saveEnabled = w.program.loading.SaveButton.enabled();
     ASSERT_TRUE(OpenSpanFile(w.program, path));
     EXPECT_EQ(std::tuple(int(w.program.spanRecord.selectedDistrict),
-                         w.program.loading.Option1.selected()),
-              std::tuple(0, 2));
+                         w.program.loading.Option1.selected(),
+                         w.program.loading.SaveButton.enabled()),
+              std::tuple(0, 0, saveEnabled));
 }
 
 TEST(span_file_flows_test, save_asks_for_a_name_while_the_name_says_untitled_in_any_case) {
