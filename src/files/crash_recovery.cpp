@@ -122,7 +122,12 @@ std::vector<std::string> LeftRecoveryFiles(const std::string& dataFolder,
 }
 
 bool OfferRecovery(Program& program, const std::function<bool(long)>& running) {
-    for (const std::string& path : LeftRecoveryFiles(program.dataFolder, running)) {
+    // A file under this process's own id was left by an earlier process that had the same id
+    // (ids come round again after a restart): this one has written nothing yet.
+    const auto otherRunning = [&](long pid) {
+        return RecoveryFilePath(program.dataFolder, pid) != program.recovery.path && running(pid);
+    };
+    for (const std::string& path : LeftRecoveryFiles(program.dataFolder, otherRunning)) {
         const std::string content = ReadWhole(path);
         if (content.size() < kSpanRecordSize) {
             SetAside(path);  // not a record: nothing to offer

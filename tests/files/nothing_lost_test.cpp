@@ -210,6 +210,12 @@ TEST(nothing_lost_test, a_declined_recovery_file_is_set_aside_and_a_running_prog
               std::tuple(false, true));
     EXPECT_FALSE(OfferRecovery(third.program, [](long pid) { return pid != 111; }));
     EXPECT_EQ(third.main.Text1.text(), "") << "nothing restored";
+
+    // A file under this process's own id was left by an earlier process of that id.
+    std::filesystem::copy_file(second.file(), shared.file("catenova-333.recovery"));
+    third.dialogs.answerYesNo(true);
+    EXPECT_TRUE(OfferRecovery(third.program, [](long) { return true; }));
+    EXPECT_EQ(third.main.Text1.text(), "Second");
 }
 
 TEST(nothing_lost_test, a_user_loading_name_longer_than_a_span_file_keeps_survives_save_and_open) {
