@@ -57,7 +57,7 @@ using files_button::kCableList, files_button::kOpen, files_button::kReport,
 
 // Slots (a null operation) are filled in here when their work lands.
 constexpr CommandEntry kCommands[] = {
-    {Command::New, "New", "&New", "Ctrl+N", nullptr, nullptr,
+    {Command::New, "New", "&New", "Ctrl+N", nullptr, NewCommand,
      "Start an empty, untitled worksheet"},
     {Command::Open, "Open", "&Open...", "Ctrl+O", FilesButton<kOpen>, FilesCommand<kOpen>,
      "Open a span file"},

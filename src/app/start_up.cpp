@@ -4,6 +4,7 @@
 
 #include "app/wire_events.h"
 #include "core/number_format.h"
+#include "files/worksheet_state.h"
 
 namespace cn3 {
 
@@ -23,6 +24,7 @@ bool StartProgram(Program& program, FirstRun firstRun) {
     LoadSettings(program, firstRun);
     if (!LoadCatalogue(program)) return false;
     FinishStartUp(program);
+    NoteWorksheetUnchanged(program);  // the started worksheet is the one not yet changed
     return true;
 }
 

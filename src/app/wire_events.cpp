@@ -23,17 +23,45 @@ void WireEvents(Program& program) {
     WirePrintEvents(program);
 }
 
+namespace {
+
+// Runs an event that ends in a recomputation. While a restore holds recomputations, the event
+// does everything else it does (with the edited flag clear its recomputation does nothing) and
+// notes that one is due.
+template <class Handler>
+void RecomputingEvent(Program& program, Handler handler) {
+    if (!program.recomputeHold.active) return handler();
+    const std::uint8_t edited = program.worksheetEdited;
+    program.worksheetEdited = 0;
+    handler();
+    program.worksheetEdited = edited;
+    program.recomputeHold.due = true;
+}
+
+// The scroll bar's event sets the edited flag before it recomputes, so while held it is done
+// here without its recomputation.
+void InstalledTemperatureEvent(Program& program) {
+    if (!program.recomputeHold.active) return HScroll1_Change(program);
+    program.worksheetEdited = 1;
+    ShowInstalledTemperature(program);
+    program.recomputeHold.due = true;
+}
+
+}  // namespace
+
 void WireWorksheetEvents(Program& program) {
     Program* p = &program;
     MainForm& main = program.main;
     for (int i = 0; i < static_cast<int>(main.Text9.size()); ++i)
-        main.Text9[static_cast<size_t>(i)].onChange.connect([p, i] { Text9_Change(*p, i); });
-    main.Option1.onClick.connect([p](int) { Option1_Click(*p); });
+        main.Text9[static_cast<size_t>(i)].onChange.connect(
+            [p, i] { RecomputingEvent(*p, [p, i] { Text9_Change(*p, i); }); });
+    main.Option1.onClick.connect([p](int) { RecomputingEvent(*p, [p] { Option1_Click(*p); }); });
     for (int i = 0; i < static_cast<int>(main.Check1.size()); ++i)
-        main.Check1[static_cast<size_t>(i)].onClick.connect([p, i] { Check1_Click(*p, i); });
+        main.Check1[static_cast<size_t>(i)].onClick.connect(
+            [p, i] { RecomputingEvent(*p, [p, i] { Check1_Click(*p, i); }); });
     main.Check2.onClick.connect([p] { Check2_Click(*p); });
     main.Check2.onClick.connect([p] { ShowTemperatureChart(*p); });
-    main.HScroll1.onChange.connect([p] { HScroll1_Change(*p); });
+    main.HScroll1.onChange.connect([p] { InstalledTemperatureEvent(*p); });
     main.Command5.onClick.connect([p] { Command5_Click(*p); });
 }
 

@@ -7,6 +7,7 @@
 #include "files/new_worksheet.h"
 #include "files/span_file.h"
 #include "files/span_file_action.h"
+#include "files/worksheet_state.h"
 #include "selection/user_cables_saving.h"
 
 namespace cn3 {
@@ -40,12 +41,62 @@ std::optional<std::string> Failure(const SpanFileOutcome& outcome) {
     return std::nullopt;
 }
 
-// "Open": Open, Open Recent and a dropped file all come here, so that whatever "Open" asks
-// before a worksheet is replaced is asked for each of them.
+// "Save": an untitled worksheet asks for a name first. Nothing when it was saved or the
+// dialog was cancelled (`saved` tells which); otherwise the failure.
+std::optional<std::string> SaveCommand(Program& program, bool& saved) {
+    saved = false;
+    if (IsUntitled(program.main.CommonDialog1.fileName)) {
+        const auto chosen = program.dialogs->saveFile(DialogRequest(program));
+        if (!chosen) return std::nullopt;
+        const SpanFileOutcome outcome = SaveUnderChosenName(program, *chosen);
+        saved = !outcome.failed();
+        return Failure(outcome);
+    }
+    const SpanFileOutcome outcome = SpanFileAction(program, span_file::kSave);
+    saved = !outcome.failed();
+    return Failure(outcome);
+}
+
+// Before "Open" or "New" replaces a worksheet that differs from its file: the save question
+// with Yes, No and Cancel. Yes saves as "Save" does. False, with the failure to say if any,
+// when the command must stop: Cancel, a cancelled save dialog or a failed save.
+bool MayReplaceWorksheet(Program& program, std::optional<std::string>& failure) {
+    if (!WorksheetDiffers(program)) return true;
+    switch (program.dialogs->askYesNoCancel(kSaveQuestion)) {
+        case ui::Answer::No:
+            return true;
+        case ui::Answer::Cancel:
+            return false;
+        case ui::Answer::Yes:
+            break;
+    }
+    bool saved = false;
+    failure = SaveCommand(program, saved);
+    return saved;
+}
+
+// Shows a span file's record as "Open" does; the worksheet then holds what its file holds.
+void ShowOpenedFile(Program& program, const std::string& path, const SpanRecord& record) {
+    SetCurrentFileName(program, path);
+    RestoreSpanRecord(program, record, RestoreMode::Open);
+    NoteWorksheetUnchanged(program);
+    program.onSpanFileUsed(path);
+}
+
+// "Open": Open, Open Recent and a dropped file all come here, so that each asks the save
+// question before a worksheet is replaced. A file that cannot be opened replaces nothing, so
+// nothing is asked for it.
 std::optional<std::string> Open(Program& program, std::optional<std::string> chosen) {
     if (!chosen) chosen = program.dialogs->openFile(DialogRequest(program));
-    if (chosen) OpenSpanFile(program, *chosen);
-    return std::nullopt;
+    if (!chosen) return std::nullopt;
+    auto read = ReadSpanFile(*chosen);
+    if (!read) {
+        program.dialogs->message("Error - " + read.error().text());
+        return std::nullopt;
+    }
+    std::optional<std::string> failure;
+    if (MayReplaceWorksheet(program, failure)) ShowOpenedFile(program, *chosen, read.value());
+    return failure;
 }
 
 }  // namespace
@@ -67,13 +118,7 @@ bool OpenSpanFile(Program& program, const std::string& path) {
         program.dialogs->message("Error - " + read.error().text());
         return false;
     }
-    SetCurrentFileName(program, path);
-    program.spanRecord = std::move(read.value());
-    const std::uint8_t shownUnits = program.units.metricUnits;
-    program.units.metricUnits = program.spanRecord.metricUnits != 0 ? 1 : 0;
-    SpanFileAction(program, span_file::kRestore);
-    if (program.units.metricUnits != shownUnits) program.onUnitSystemChange();
-    program.onSpanFileUsed(path);
+    ShowOpenedFile(program, path, read.value());
     return true;
 }
 
@@ -86,15 +131,25 @@ void Command6_Click(Program& program, int index) {
         switch (index) {
             case files_button::kOpen:
                 return Open(program, std::nullopt);
-            case files_button::kSave:
-                if (IsUntitled(program.main.CommonDialog1.fileName))
-                    return SaveUnderDialogName(program);
-                return Failure(SpanFileAction(program, span_file::kSave));
+            case files_button::kSave: {
+                bool saved = false;
+                return SaveCommand(program, saved);
+            }
             case files_button::kSaveAs:
                 return SaveUnderDialogName(program);
             default:
                 return std::nullopt;
         }
+    });
+}
+
+void NewCommand(Program& program) {
+    RunUnderErrorTrap(program, [&]() -> std::optional<std::string> {
+        std::optional<std::string> failure;
+        if (!MayReplaceWorksheet(program, failure)) return failure;
+        SpanFileAction(program, span_file::kReset);
+        NoteWorksheetUnchanged(program);
+        return std::nullopt;
     });
 }
 

@@ -21,7 +21,9 @@ void RunUnderErrorTrap(Program& program,
                        const std::function<std::optional<std::string>()>& command);
 
 // "Open", "Save" and "SaveAs", each under the error trap. Cancelling a file dialog cancels
-// the command.
+// the command. "Open" of a readable span file asks first whether to save a worksheet that
+// differs from its file: Yes saves as "Save" does, Cancel (or a save that is cancelled or
+// fails) keeps the worksheet.
 void Command6_Click(Program& program, int index);
 
 // "Open" with the file already chosen (an "Open Recent" entry, a span file dropped on the
@@ -32,6 +34,10 @@ void OpenChosenSpanFile(Program& program, const std::string& path);
 // cannot be read or is not a span file is said in one "Error - " message, and the worksheet
 // stays as it was. True when the file was opened.
 bool OpenSpanFile(Program& program, const std::string& path);
+
+// "New" (Ctrl+N): after the save question that "Open" also asks when the worksheet differs
+// from its file, an empty, untitled worksheet (the Reset mode).
+void NewCommand(Program& program);
 
 // The exit path: saves the user-defined cables of an editing panel still open, then asks
 // whether to save the worksheet. False when the program must stay open: the designer asked to

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/span_charts.h"
+#include "files/worksheet_state.h"
 
 namespace cn3 {
 
@@ -34,9 +35,8 @@ std::string UntitledPath(const Program& program) {
 }
 
 void SetCurrentFileName(Program& program, std::string path) {
-    // The untitled default is no file the designer chose: the status bar says so in a word.
-    program.main.StatusFileName.setCaption(path == UntitledPath(program) ? "Untitled" : path);
     program.main.CommonDialog1.fileName = std::move(path);
+    ShowFileState(program);
 }
 
 }  // namespace cn3

@@ -15,7 +15,8 @@ void NewWorksheet(Program& program);
 std::string UntitledPath(const Program& program);
 
 // The current span file's name: the file dialog's proposal, and the status bar's text (the
-// word "Untitled" for the untitled default).
+// word "Untitled" for the untitled default, with " (modified)" while the worksheet differs
+// from the file).
 void SetCurrentFileName(Program& program, std::string path);
 
 }  // namespace cn3

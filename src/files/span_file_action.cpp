@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 #include "bundle/bundle_diameter.h"
 #include "core/blanks.h"
@@ -11,6 +12,7 @@
 #include "engine/recompute.h"
 #include "files/new_worksheet.h"
 #include "files/span_file.h"
+#include "files/worksheet_state.h"
 #include "loading/loading_window.h"
 #include "selection/cable_selection.h"
 
@@ -36,9 +38,12 @@ std::string ShortestText(float value) {
     return text;
 }
 
-void RestoreCableRows(Program& program, const SpanRecord& record) {
+// The selected-cables grid from the record's names. An unknown name stays listed without its
+// figures; the Open mode says each in a message box, the quiet mode hands them back.
+std::vector<std::string> RestoreCableRows(Program& program, const SpanRecord& record,
+                                          RestoreMode mode) {
     ui::Grid& grid = program.main.Grid2;
-    std::string firstUnknown;
+    std::vector<std::string> unknown;
     while (grid.rows() > 2) grid.removeItem(1);
     for (int i = 0; i < SpanRecord::kCableNames; ++i) {
         const std::string name(TrimBlanks(record.cableNames[static_cast<size_t>(i)]));
@@ -51,8 +56,8 @@ void RestoreCableRows(Program& program, const SpanRecord& record) {
         grid.addItem(item, at);
         const auto row = program.cables.find(name);
         if (!row) {
-            program.dialogs->message("Error - Unknown Cable " + name);
-            if (firstUnknown.empty()) firstUnknown = name;
+            if (mode == RestoreMode::Open) program.dialogs->message("Error - Unknown Cable " + name);
+            unknown.push_back(name);
             continue;
         }
         const auto shown = [&](int field) {
@@ -64,14 +69,38 @@ void RestoreCableRows(Program& program, const SpanRecord& record) {
         grid.setText(at, kDiameterColumn, shown(field::kDiameter));
         grid.setText(at, kWeightColumn, shown(field::kWeightPerLength));
     }
-    // The recomputations that the restored entries start would stop at the first unknown
-    // name; it has been said.
-    if (!firstUnknown.empty())
-        NoteStopMessageSaid(program, "Error - Unknown Cable " + firstUnknown);
+    // The recomputation at the end of the restore would stop at the first unknown name; it
+    // has been said, or is handed back.
+    if (!unknown.empty()) NoteStopMessageSaid(program, "Error - Unknown Cable " + unknown.front());
+    return unknown;
 }
 
-void Restore(Program& program) {
-    const SpanRecord& r = program.spanRecord;
+// Ends the hold on recomputations however the restore ends. The recomputation that is due is
+// made by the restore itself, once the whole worksheet is in place.
+class RecomputeHoldScope {
+  public:
+    explicit RecomputeHoldScope(Program& program)
+        : hold_(program.recomputeHold), outer_(hold_.active) {
+        hold_.active = true;
+    }
+    ~RecomputeHoldScope() { hold_.active = outer_; }
+    RecomputeHoldScope(const RecomputeHoldScope&) = delete;
+    RecomputeHoldScope& operator=(const RecomputeHoldScope&) = delete;
+    // True when this is the outermost hold and a recomputation was asked for while it held.
+    bool release() {
+        hold_.active = outer_;
+        if (outer_ || !hold_.due) return false;
+        hold_.due = false;
+        return true;
+    }
+
+  private:
+    Program::RecomputeHold& hold_;
+    bool outer_;
+};
+
+void RestoreControls(Program& program, const SpanRecord& r, RestoreMode mode,
+                     SpanRestoreOutcome& outcome) {
     MainForm& main = program.main;
     // Texts without the blanks that fill their fields in the file: with them, a name of 21
     // characters would come back as 30, and whatever the designer typed after it would be
@@ -83,8 +112,11 @@ void Restore(Program& program) {
     main.Text4.setText(WithoutFill(r.notes));
     main.HScroll1.setValue(r.installedTemperature);
     RestoreLoadingWindow(program, r.loadingCells, r.userLoadings);
+    // The district options show the district the record brings; choosing it is not done again,
+    // so the settings file's "Save above values" stays as it was.
+    if (r.selectedDistrict <= 2) program.loading.Option1.showSelected(r.selectedDistrict);
 
-    RestoreCableRows(program, r);
+    outcome.unknownCables = RestoreCableRows(program, r, mode);
     RefreshSelectionTotals(program);
     if (r.fixedDiameterFlag == 0) {
         ComputeBundleDiameter(program);
@@ -99,14 +131,18 @@ void Restore(Program& program) {
     main.Check1[0].setChecked(r.showPointOfInterest != 0);
     main.Check1[1].setChecked(r.showVectorAnalysis != 0);
 
-    main.SSTab1.setTab(page::kCables);
-    main.SSTab2.setTab(family::kStrand);
+    if (mode == RestoreMode::Open) {
+        main.SSTab1.setTab(page::kCables);
+        main.SSTab2.setTab(family::kStrand);
+    }
 }
 
-// Fills a copy and keeps it only when everything could be captured.
-std::string Capture(Program& program) {
+}  // namespace
+
+SpanCapture CaptureSpanRecord(const Program& program) {
     const MainForm& main = program.main;
     SpanRecord r = program.spanRecord;
+    r.metricUnits = program.units.metricUnits;
     r.name = main.Text1.text();
     r.date = main.Text2.text();
     r.spanId = main.Text3.text();
@@ -120,15 +156,15 @@ std::string Capture(Program& program) {
     const ui::Grid& grid = main.Grid2;
     const int cables = grid.rows() - 2;
     if (cables > kMaxCables)
-        return "A span file holds at most " + std::to_string(kMaxCables) + " cables; " +
-               std::to_string(cables) + " are selected.";
+        return {std::nullopt, "A span file holds at most " + std::to_string(kMaxCables) + " cables; " +
+               std::to_string(cables) + " are selected."};
     for (int row = 1; row <= cables; ++row)
         r.cableNames[static_cast<size_t>(row - 1)] = grid.text(row, kNameColumn);
     if (cables >= 0) r.cableNames[static_cast<size_t>(cables)] = kBlankName;
 
     const std::string& cell = grid.rows() > 0 ? grid.text(grid.rows() - 1, kDiameterColumn) : "";
     const auto diameter = CapturedBundleDiameter(cell);
-    if (!diameter) return "The bundle diameter \"" + cell + "\" is not a number.";
+    if (!diameter) return {std::nullopt, "The bundle diameter \"" + cell + "\" is not a number."};
     r.bundleDiameter = *diameter;
     // A diameter typed by hand is kept as it is when the file is opened again.
     if (IsTypedDiameterCell(cell)) r.fixedDiameterFlag = 1;
@@ -138,7 +174,32 @@ std::string Capture(Program& program) {
     r.showTemperatureEffect = main.Check2.checked() ? 1 : 0;
     r.showPointOfInterest = main.Check1[0].checked() ? 1 : 0;
     r.showVectorAnalysis = main.Check1[1].checked() ? 1 : 0;
-    program.spanRecord = std::move(r);
+    return {std::move(r), {}};
+}
+
+SpanRestoreOutcome RestoreSpanRecord(Program& program, const SpanRecord& record,
+                                     RestoreMode mode) {
+    SpanRestoreOutcome outcome;
+    RecomputeHoldScope hold(program);
+    program.spanRecord = record;
+    // A record keeps the unit system it was captured under; its figures are shown in it.
+    const std::uint8_t shownUnits = program.units.metricUnits;
+    program.units.metricUnits = record.metricUnits != 0 ? 1 : 0;
+    RestoreControls(program, record, mode, outcome);
+    outcome.unitsSwitched = program.units.metricUnits != shownUnits;
+    if (outcome.unitsSwitched) program.onUnitSystemChange();
+    if (hold.release()) Recompute(program);
+    return outcome;
+}
+
+namespace {
+
+// Captures the worksheet into the program's span record, which keeps it only when everything
+// could be captured.
+std::string Capture(Program& program) {
+    SpanCapture captured = CaptureSpanRecord(program);
+    if (!captured.record) return captured.failure;
+    program.spanRecord = std::move(*captured.record);
     return {};
 }
 
@@ -148,13 +209,17 @@ std::string Save(Program& program) {
     const auto written = WriteSpanFile(program.main.CommonDialog1.fileName, program.spanRecord);
     if (!written) return written.error().text();
     program.onSpanFileUsed(program.main.CommonDialog1.fileName);
+    NoteWorksheetSaved(program, PackSpanRecord(program.spanRecord));
     program.dialogs->message("Data saved");
     return {};
 }
 
 SpanFileOutcome AskSave(Program& program) {
     if (program.worksheetEdited == 0) return {};
-    if (!program.dialogs->askYesNo("Do you want to save your data to a file?")) return {};
+    // Cancel, Escape and closing the question keep the program open with nothing changed.
+    const ui::Answer answer = program.dialogs->askYesNoCancel(kSaveQuestion);
+    if (answer == ui::Answer::Cancel) return {false, {}};
+    if (answer == ui::Answer::No) return {};
     const MainForm& main = program.main;
     const auto chosen = program.dialogs->saveFile(
         {main.CommonDialog1.startFolder, main.CommonDialog1.filter, main.CommonDialog1.fileName});
@@ -186,9 +251,11 @@ SpanFileOutcome SaveUnderChosenName(Program& program, const std::string& path) {
 
 SpanFileOutcome SpanFileAction(Program& program, std::int16_t mode) {
     switch (mode) {
-        case span_file::kRestore:
-            Restore(program);
+        case span_file::kRestore: {
+            const SpanRecord record = program.spanRecord;
+            RestoreSpanRecord(program, record, RestoreMode::Open);
             return {};
+        }
         case span_file::kCapture: {
             auto failure = Capture(program);
             return {failure.empty(), failure};

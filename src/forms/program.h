@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -76,9 +77,27 @@ struct Program {
     bool placeholderDiameter = false;
 
     std::uint8_t worksheetEdited = 0;
+    // While a whole worksheet is restored (a span file opened, a snapshot put back), the
+    // control events that would each recompute only note that a recomputation is due; the
+    // restore recomputes once at its end, from the complete worksheet.
+    struct RecomputeHold {
+        bool active = false;
+        bool due = false;
+    } recomputeHold;
     // The worksheet of the span file; it also holds the selected district and the
     // fixed-diameter flag.
     SpanRecord spanRecord;
+    // The span record's 940 bytes as last read, written or started: the worksheet differs from
+    // its file while a capture of it packs to other bytes. Empty for a worksheet that differs
+    // whatever it holds (one brought back from a recovery file).
+    std::string savedRecord;
+    // The recovery file that keeps an unsaved worksheet through a crash: its path (empty while
+    // none is kept, as in a run without a window), what was last written to it and when.
+    struct Recovery {
+        std::string path;
+        std::string written;
+        std::chrono::steady_clock::time_point writtenAt{};
+    } recovery;
     // The message a stopped recomputation last said, with the selection it was said for: a
     // stop ("Unknown Cable", "Axial stiffness ... is 0") is said once per selection, not on
     // every keystroke that recomputes.

@@ -168,11 +168,30 @@ void LoadingClose_Click(Program& program) {
     if (program.loading.closeModal) program.loading.closeModal();
 }
 
+namespace {
+
+// A span file keeps 8 characters of a user loading's name. When they are the start of the name
+// the loading already has, that full name is kept rather than cut: "Ice+Wind" read back for
+// "Ice+Wind 250D" stays "Ice+Wind 250D", and never reaches the settings file cut.
+std::string KeptLoadingName(const std::string& shown, const std::string& stored) {
+    constexpr std::size_t kStoredWidth = 8;
+    const std::string_view full = TrimBlanks(shown);
+    const std::string_view cut = TrimBlanks(stored);
+    if (cut.empty() || cut.size() > kStoredWidth || full.size() <= kStoredWidth) return stored;
+    if (TrimBlanks(full.substr(0, kStoredWidth)) != cut) return stored;
+    return shown;
+}
+
+}  // namespace
+
 void RestoreLoadingWindow(Program& program, const std::array<std::string, 25>& cells,
                           const std::array<std::uint8_t, 2>& ticks) {
     for (int c = 0; c < 25; ++c) {
-        Cell(program, c).setCaption(cells[static_cast<size_t>(c)]);
-        StoreUserLoadingCell(program, c, cells[static_cast<size_t>(c)]);
+        std::string text = cells[static_cast<size_t>(c)];
+        if (c == kFirstUserCell || c == kFirstUserCell + 5)
+            text = KeptLoadingName(Cell(program, c).caption(), text);
+        Cell(program, c).setCaption(text);
+        StoreUserLoadingCell(program, c, text);
     }
     for (size_t i = 0; i < ticks.size(); ++i) program.loading.Check1[i].setChecked(ticks[i] != 0);
 }

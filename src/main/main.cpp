@@ -8,6 +8,7 @@
 
 #include "app/start_up.h"
 #include "cli/command_line.h"
+#include "files/crash_recovery.h"
 #include "files/files_commands.h"
 #include "qt/guarded.h"
 #include "qt/main_window.h"
@@ -57,5 +58,11 @@ int main(int argc, char** argv) {
         cn3::qt::RunGuarded([&] {
             cn3::OpenSpanFile(program, QFileInfo(files.front()).absoluteFilePath().toStdString());
         });
+    // The worksheet is kept in a recovery file of this process; one left behind by a program
+    // that did not close normally is offered (after the named file, which is safe on disk).
+    cn3::qt::RunGuarded([&] {
+        cn3::KeepRecoveryFile(program, static_cast<long>(QCoreApplication::applicationPid()));
+        cn3::OfferRecovery(program);
+    });
     return QApplication::exec();
 }

@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTabWidget>
 
+#include "files/crash_recovery.h"
 #include "files/files_commands.h"
 #include "qt/bind.h"
 #include "qt/command_actions.h"
@@ -94,6 +96,14 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     });
     setAcceptDrops(true);
     FocusRing::install();
+
+    // A few times a second: " (modified)" in the status bar, and the recovery file (written
+    // at most once a second, and only while the program keeps one).
+    keeper_ = new QTimer(this);
+    connect(keeper_, &QTimer::timeout, this, [self] {
+        RunGuarded([&] { KeepWorksheet(self->program_, std::chrono::steady_clock::now()); });
+    });
+    keeper_->start(250);
 
     resize(kPreferredSize);
 }
@@ -183,6 +193,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded([&] {
         if (loading_->isVisible()) program_.loading.CloseButton.click();
         if (program_.plot.shown()) program_.plot.hide();
+        // A clean exit: nothing is left to recover.
+        keeper_->stop();
+        DiscardRecoveryFile(program_);
     });
     event->accept();
 }

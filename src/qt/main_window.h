@@ -1,14 +1,17 @@
 // The main window: the seven pages of the worksheet on a tab widget bound to SSTab1, the
 // loading window and the bundle plot window, and the print host the program prints through
 // (a print preview, see print_preview.h). The commands' keys and the menu bar come from the
-// command table (Ctrl+P prints the span report). A span file dropped on the window opens as
-// "Open" opens a chosen file. Closing
-// it (also by choosing the "EXIT" page) closes the other two windows and ends the program.
+// command table (Ctrl+P prints the span report, Ctrl+N starts a new worksheet). A span file
+// dropped on the window opens as "Open" opens a chosen file. A timer keeps the status bar's
+// " (modified)" and the recovery file up to date. Closing it (also by choosing the "EXIT"
+// page) closes the other two windows, removes the recovery file and ends the program.
 #pragma once
 
 #include <QMainWindow>
 
 #include "forms/program.h"
+
+class QTimer;
 
 namespace cn3::qt {
 
@@ -42,6 +45,7 @@ class MainWindow : public QMainWindow {
     QTabWidget* pages_;
     LoadingDialog* loading_;
     PlotWindow* plot_;
+    QTimer* keeper_;
 };
 
 }  // namespace cn3::qt

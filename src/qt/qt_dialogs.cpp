@@ -41,6 +41,23 @@ bool QtDialogs::askYesNo(std::string_view text) {
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+ui::Answer QtDialogs::askYesNoCancel(std::string_view text) {
+    // Escape and the title bar's close button press the escape button: Cancel.
+    QMessageBox box(QMessageBox::Question, BoxTitle(), shown(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setObjectName(QStringLiteral("YesNoCancelQuestion"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return ui::Answer::Yes;
+        case QMessageBox::No:
+            return ui::Answer::No;
+        default:
+            return ui::Answer::Cancel;
+    }
+}
+
 std::string QtDialogs::input(std::string_view prompt, std::string_view title,
                              std::string_view defaultAnswer) {
     bool ok = false;

@@ -28,6 +28,7 @@ class QtDialogs : public ui::Dialogs {
 
     void message(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
+    ui::Answer askYesNoCancel(std::string_view text) override;
     std::string input(std::string_view prompt, std::string_view title,
                       std::string_view defaultAnswer) override;
     std::optional<std::string> openFile(const ui::FileDialogRequest& request) override;

@@ -117,6 +117,12 @@ class OptionGroup : public Control {
         notify();
         onClick(index);
     }
+    // Shows a choice made elsewhere without raising the event (the choice is already in use).
+    void showSelected(int index) {
+        if (index == selected_) return;
+        selected_ = index;
+        notify();
+    }
     Event<int> onClick;
 
   private:

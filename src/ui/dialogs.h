@@ -15,6 +15,9 @@ struct FileDialogRequest {
     std::string fileName;  // the current file name, shown as the proposal
 };
 
+// The answer to a Yes/No/Cancel question.
+enum class Answer { Yes, No, Cancel };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -22,6 +25,11 @@ class Dialogs {
     virtual void message(std::string_view text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(std::string_view text) = 0;
+    // A Yes/No/Cancel question. Escape and closing the box answer Cancel. Dialogs that cannot
+    // offer Cancel answer it as their Yes/No question.
+    virtual Answer askYesNoCancel(std::string_view text) {
+        return askYesNo(text) ? Answer::Yes : Answer::No;
+    }
     // An input box; cancelling gives the empty text.
     virtual std::string input(std::string_view prompt, std::string_view title,
                               std::string_view defaultAnswer) = 0;

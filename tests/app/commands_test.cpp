@@ -82,7 +82,7 @@ TEST_F(CommandsTest, a_command_runs_as_its_button_and_not_while_the_button_is_di
 }
 
 TEST_F(CommandsTest, slots_without_an_operation_do_nothing) {
-    for (Command id : {Command::New, Command::Undo, Command::Redo}) {
+    for (Command id : {Command::Undo, Command::Redo}) {
         EXPECT_EQ(CommandOf(id).run, nullptr) << "filled in with its own work";
         EXPECT_FALSE(CommandAvailable(program, id));
         RunCommand(program, id);

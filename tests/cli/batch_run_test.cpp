@@ -156,6 +156,7 @@ void WriteMetric(const DataFolder& data) {
 }
 
 // 1/4 EHS 6M with P 750 over 200 ft at a sag of 1.5 %, clearance 20 ft, both user loadings on.
+// The file keeps 8 characters of "Ice+Wind 250D"; the settings file's full name is shown.
 const char* const kStrandCoaxText =
     "== strand-coax.cn3\n"
     "Span Length = 200.00 ft\n"
@@ -193,7 +194,7 @@ const char* const kStrandCoaxText =
     "-- nesc\n"
     "Rule 251 - Light\t30\t0.000\t9.0\t0.911\t4.03\t1,128\t0.048\t1.01\t3.80\t1.36\t70.2\n"
     "Ice 32F\t32\t0.982\t0.0\t1.273\t4.55\t1,398\t0.078\t1.14\t0.00\t4.55\t0.0\n"
-    "Ice+Wind\t15\t1.707\t2.3\t2.058\t5.27\t1,950\t0.125\t1.32\t1.27\t5.12\t13.9\n"
+    "Ice+Wind 250D\t15\t1.707\t2.3\t2.058\t5.27\t1,950\t0.125\t1.32\t1.27\t5.12\t13.9\n"
     "Hot 120F\t120\t0.000\t0.0\t0.291\t3.66\t398\t0.029\t0.91\t0.00\t3.66\t0.0\n";
 // 5/16 EHS 10M with P 500 over 60 m at a sag of 1.2 m, saved under metric display.
 const char* const kMetricText =

@@ -50,7 +50,7 @@ TEST(menus_keyboard_test, the_menus_stand_in_the_usual_order_with_their_keys) {
         if (a->isVisible()) menus.push_back(a->text().toStdString());
     EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Help"})) << "Edit waits for undo";
     EXPECT_EQ(Entries(run.window->findChild<QMenu*>(QStringLiteral("FileMenu"))),
-              (std::vector<std::string>{"&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S",
+              (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S",
                                         "Save &As...\tCtrl+Shift+S", "-", "Print &Report...\tCtrl+P",
                                         "&Cable List...", "&Help Text...",
                                         "&Export Report as PDF...", "-", "E&xit\tCtrl+Q"}));

@@ -13,7 +13,7 @@ namespace cn3::test {
 
 class ScriptedDialogs : public ui::Dialogs {
 public:
-    enum class Kind { Message, YesNo, Input, OpenFile, SaveFile };
+    enum class Kind { Message, YesNo, Input, OpenFile, SaveFile, YesNoCancel };
 
     // What the program asked, in order.
     struct Asked {
@@ -29,6 +29,12 @@ public:
     // Expect a message box (any text); its text is recorded in asked().
     ScriptedDialogs& expectMessage() { return queue(Kind::Message); }
     ScriptedDialogs& answerYesNo(bool yes) { return queue(Kind::YesNo, yes ? "y" : ""); }
+    // A Yes/No/Cancel question. A Yes/No answer answers it too, with Yes or No.
+    ScriptedDialogs& answerYesNoCancel(ui::Answer answer) {
+        return queue(Kind::YesNoCancel, answer == ui::Answer::Yes  ? "y"
+                                        : answer == ui::Answer::No ? "n"
+                                                                   : "c");
+    }
     ScriptedDialogs& answerInput(std::string answer) { return queue(Kind::Input, answer); }
     // A file dialog's choice; nothing means the dialog is cancelled.
     ScriptedDialogs& answerOpen(std::optional<std::string> path) { return queue(Kind::OpenFile, path); }
@@ -43,6 +49,7 @@ public:
     bool askYesNo(std::string_view text) override {
         return take({Kind::YesNo, std::string(text)}).value_or("") == "y";
     }
+    ui::Answer askYesNoCancel(std::string_view text) override;
     std::string input(std::string_view prompt, std::string_view title,
                       std::string_view defaultAnswer) override {
         return take({Kind::Input, std::string(prompt), std::string(title), std::string(defaultAnswer)})

@@ -1,0 +1,232 @@
+// The real program killed after an edit: `catenova` runs its window on Qt's VNC platform (no
+// display needed), the test types into it as a VNC client, kills it with SIGKILL once the
+// recovery file holds the edit, starts it again, answers the recovery question with Return
+// (Yes) and types once more: the worksheet the new process keeps is the one typed before.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "files/span_file.h"
+#include "support/temp_folder.h"
+
+namespace cn3::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr std::uint32_t kTab = 0xff09, kReturn = 0xff0d, kEnd = 0xff57;
+
+std::string ReadWhole(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Waits up to `limit` for `done`.
+template <class Done>
+bool WaitFor(Done done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+// catenova started in the folder with its window on the VNC platform at `port`.
+pid_t StartCatenova(const fs::path& folder, int port) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    const std::string platform = "QT_QPA_PLATFORM=vnc:port=" + std::to_string(port);
+    putenv(const_cast<char*>(platform.c_str()));
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    const std::string log = (folder / "catenova.log").string();
+    if (FILE* f = std::freopen(log.c_str(), "w", stderr)) (void)f;
+    execl(CN3_CATENOVA, CN3_CATENOVA, static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+// The least of a VNC client: connects without a password and sends key presses.
+class VncKeyboard {
+  public:
+    explicit VncKeyboard(int port) {
+        WaitFor([&] { return tryConnect(port); }, 15s);
+    }
+    ~VncKeyboard() {
+        if (fd_ >= 0) close(fd_);
+    }
+    bool connected() const { return ready_; }
+
+    void press(std::uint32_t keysym) {
+        for (const std::uint8_t down : {1, 0}) {
+            const std::uint8_t m[8] = {4,
+                                       down,
+                                       0,
+                                       0,
+                                       static_cast<std::uint8_t>(keysym >> 24),
+                                       static_cast<std::uint8_t>(keysym >> 16),
+                                       static_cast<std::uint8_t>(keysym >> 8),
+                                       static_cast<std::uint8_t>(keysym)};
+            (void)!write(fd_, m, sizeof m);
+        }
+        std::this_thread::sleep_for(150ms);
+    }
+
+  private:
+    bool readExactly(void* to, std::size_t n) {
+        auto* p = static_cast<char*>(to);
+        while (n > 0) {
+            const ssize_t got = read(fd_, p, n);
+            if (got <= 0) return false;
+            p += got;
+            n -= static_cast<std::size_t>(got);
+        }
+        return true;
+    }
+
+    bool tryConnect(int port) {
+        if (fd_ >= 0) close(fd_);
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return false;
+        char version[12];
+        if (!readExactly(version, sizeof version)) return false;
+        (void)!write(fd_, version, sizeof version);
+        if (std::string(version, 11) == "RFB 003.003") {
+            std::uint8_t security[4];
+            if (!readExactly(security, 4)) return false;
+        } else {
+            std::uint8_t count = 0;
+            if (!readExactly(&count, 1)) return false;
+            std::string types(count, '\0');
+            if (!readExactly(types.data(), count)) return false;
+            const std::uint8_t none = 1;
+            (void)!write(fd_, &none, 1);
+            std::uint8_t result[4];
+            if (std::string(version, 11) >= "RFB 003.008" && !readExactly(result, 4)) return false;
+        }
+        const std::uint8_t shared = 1;
+        (void)!write(fd_, &shared, 1);
+        std::uint8_t init[24];
+        if (!readExactly(init, sizeof init)) return false;
+        const std::uint32_t nameLength =
+            (std::uint32_t{init[20]} << 24) | (init[21] << 16) | (init[22] << 8) | init[23];
+        std::string name(nameLength, '\0');
+        ready_ = readExactly(name.data(), nameLength);
+        return ready_;
+    }
+
+    int fd_ = -1;
+    bool ready_ = false;
+};
+
+// The record's 940 bytes of a recovery file.
+std::string RecordOf(const fs::path& file) {
+    return ReadWhole(file).substr(0, kSpanRecordSize);
+}
+
+TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksheet_back) {
+    TempFolder folder;
+    folder.copyShipped("CABLEDAT.TXT");
+    folder.write("CN3NESC.TXT", "English\r\n2\r\n");
+    const int port = 20000 + static_cast<int>(getpid() % 20000);
+
+    // The first program: Tab through the window, typing "K" until a field takes it.
+    const pid_t first = StartCatenova(folder.path(), port);
+    const fs::path firstFile = folder.path() / ("catenova-" + std::to_string(first) + ".recovery");
+    int tabs = 0;
+    {
+        VncKeyboard keys(port);
+        ASSERT_TRUE(keys.connected()) << ReadWhole(folder.path() / "catenova.log");
+        std::this_thread::sleep_for(500ms);
+        const auto typed = [&] {
+            return fs::exists(firstFile) && RecordOf(firstFile).find('K') != std::string::npos;
+        };
+        while (tabs < 15 && !typed()) {
+            keys.press(kTab);
+            ++tabs;
+            keys.press('K');
+            WaitFor(typed, 1500ms);
+        }
+        ASSERT_TRUE(typed()) << "no field took the typing";
+    }
+    const std::string killed = RecordOf(firstFile);
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    ASSERT_TRUE(fs::exists(firstFile)) << "a killed program leaves its recovery file";
+
+    // Started again: the question is answered Yes, and the same field gets a "Z" at its end.
+    const pid_t second = StartCatenova(folder.path(), port + 1);
+    const fs::path secondFile =
+        folder.path() / ("catenova-" + std::to_string(second) + ".recovery");
+    std::string kept;
+    {
+        VncKeyboard keys(port + 1);
+        ASSERT_TRUE(keys.connected()) << ReadWhole(folder.path() / "catenova.log");
+        std::this_thread::sleep_for(1s);
+        keys.press(kReturn);
+        EXPECT_TRUE(WaitFor([&] { return fs::exists(secondFile); }, 5s))
+            << "the restored worksheet becomes the new program's recovery file";
+        EXPECT_FALSE(fs::exists(firstFile));
+        for (int i = 0; i < tabs; ++i) keys.press(kTab);
+        keys.press(kEnd);
+        keys.press('Z');
+        WaitFor([&] { return RecordOf(secondFile).find("KZ") != std::string::npos; }, 5s);
+        kept = RecordOf(secondFile);
+    }
+    kill(second, SIGKILL);
+    waitpid(second, nullptr, 0);
+
+    // The worksheet typed in the killed program, with the "Z" typed after its "K".
+    ASSERT_EQ(kept.size(), killed.size());
+    const auto at = killed.find('K');
+    EXPECT_EQ(kept.substr(0, at + 1), killed.substr(0, at + 1));
+    EXPECT_EQ(kept[at + 1], 'Z');
+}
+
+// A run without a window leaves a recovery file alone and writes none of its own.
+TEST(crash_recovery_test, the_command_line_neither_offers_nor_writes_recovery_files) {
+    TempFolder folder;
+    folder.copyShipped("CABLEDAT.TXT");
+    folder.write("CN3NESC.TXT", "English\r\n2\r\n");
+    SpanRecord record;
+    record.cableNames[0] = "1/4 EHS 6M";
+    record.spanEntries = {"150", "1", "50", "", ""};
+    ASSERT_TRUE(WriteSpanFile(folder.file("span.cn3"), record).ok());
+    const std::string left = PackSpanRecord(record) + "/elsewhere/left.cn3";
+    folder.write("catenova-1.recovery", left);  // process 1 is never a catenova
+
+    const std::string command = "cd '" + folder.path().string() + "' && env -u DISPLAY '" +
+                                CN3_CATENOVA + "' --results span.cn3 >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folder.read("err.txt");
+    EXPECT_NE(folder.read("out.txt").find("Span Tension = "), std::string::npos);
+    EXPECT_EQ(folder.read("catenova-1.recovery"), left);
+    int recoveryFiles = 0;
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+        recoveryFiles += entry.path().filename().string().find("recovery") != std::string::npos;
+    EXPECT_EQ(recoveryFiles, 1);
+}
+
+}  // namespace
+}  // namespace cn3::test
