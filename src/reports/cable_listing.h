@@ -20,8 +20,8 @@ namespace cn3 {
 // column headings, leaving the current y 50 twips under "Cable Description".
 void PrintListingHeading(Program& program, ui::Surface& surface, const ColumnStops& stops);
 
-// Prints the sections of the ticked families in twips from the left edge of the page and,
-// on a printer, ends the document. With no family ticked nothing is printed.
+// Prints the sections of the ticked families in twips from the left edge of the page; the
+// host ends the document. With no family ticked nothing is printed.
 void PrintCableListing(Program& program, ui::Surface& surface);
 
 }  // namespace cn3

@@ -17,7 +17,7 @@ namespace cn3 {
 
 inline constexpr double kHelpMargin = 700;
 
-// Prints the help text and ends the document.
+// Prints the help text; the host ends the document.
 void PrintHelpText(Program& program, ui::Surface& surface);
 
 }  // namespace cn3

@@ -8,7 +8,8 @@
 #include "engine/usable_load_check.h"
 #include "reports/catalogue_table.h"
 #include "reports/charts_page.h"
-#include "reports/page_flow.h"
+#include "reports/pager.h"
+#include "reports/project_header.h"
 #include "reports/text_placement.h"
 
 namespace cn3 {
@@ -22,14 +23,9 @@ constexpr double kTempLeft = 5000;  // the temperature table, beside the results
 constexpr double kTempColumn = 1000;
 constexpr double kTempGroupGap = 50;  // after every fifth temperature row
 
-// The catalogue value of field c of a cable row, as the catalogue shows it.
 // Project name, date and span id on one line, the notes on the next, then an empty line.
 void PrintProjectHeader(const MainForm& form, ui::Surface& surface) {
-    surface.print(form.Text1.text(), false);
-    surface.setCurrentX(3000);
-    surface.print(form.Text2.text(), false);
-    surface.setCurrentX(4000);
-    surface.print(form.Text3.text());
+    PrintProjectLine(form, surface, 0);
     surface.print(form.Text4.text());
     EndLine(surface);
 }
@@ -84,6 +80,7 @@ void PrintLogoHeading(Program& program, ui::Surface& surface) {
 void PrintSpanReport(Program& program, ui::Surface& surface) {
     const MainForm& form = program.main;
     const ColumnStops stops = MakeColumnStops();
+    Pager pager(surface);
 
     PrintLogoHeading(program, surface);
     surface.setFontSize(kTitleSize);
@@ -94,7 +91,7 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
 
     const ui::Grid& grid = form.Grid2;
     for (int r = 1; r <= grid.rows() - 2; ++r)
-        PrintOnOnePage(surface, [&](ui::Surface& s) {
+        pager.keepTogether([&](ui::Surface& s) {
             // A name the cable table does not hold (a span file's cable missing
             // from the catalogue) prints with empty values.
             const std::string& name = grid.text(r, 1);
@@ -102,10 +99,10 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
                               name.empty() ? std::nullopt : program.cables.find(name));
         });
     if (grid.rows() >= 2)
-        PrintOnOnePage(surface, [&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
+        pager.keepTogether([&](ui::Surface& s) { PrintBundleRow(grid, s, stops); });
 
     if (form.Check3.checked()) {
-        PrintOnOnePage(surface, [&](ui::Surface& s) {
+        pager.keepTogether([&](ui::Surface& s) {
             const auto rows = DrawLoadingTable(program, s, kPrintedTable);
             // With the charts, the table marks the tensions over the usable load as well.
             if (form.ShowCharts.checked() && program.shownSolution)
@@ -116,9 +113,12 @@ void PrintSpanReport(Program& program, ui::Surface& surface) {
         surface.setBold(false);
     }
     EndLine(surface);
-    PrintOnOnePage(surface, [&](ui::Surface& s) { PrintResults(form, s); });
-    if (form.ShowCharts.checked()) PrintChartsPage(program, surface);
-    surface.endDoc();
+    pager.keepTogether([&](ui::Surface& s) { PrintResults(form, s); });
+    if (form.ShowCharts.checked()) {
+        pager.newPage();
+        PrintChartsPage(program, surface);
+    }
+    pager.finish();
 }
 
 }  // namespace cn3

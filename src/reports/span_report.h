@@ -26,7 +26,7 @@ inline constexpr std::string_view kReportTitle = "Catenova  Release 3.1 Sag / Te
 // below it. A logo that cannot be read takes no room.
 void PrintLogoHeading(Program& program, ui::Surface& surface);
 
-// Prints the report and ends the document.
+// Prints the report (and the charts page when asked for); the host ends the document.
 void PrintSpanReport(Program& program, ui::Surface& surface);
 
 }  // namespace cn3

@@ -16,7 +16,7 @@ class CableListingTest : public ReportTest {
     std::vector<RecordedOp> listing(std::initializer_list<int> families, double height = 15840) {
         for (int f : families) program.main.Check5[static_cast<size_t>(f)].setChecked(true);
         auto surface = page(height);
-        PrintCableListing(program, surface);
+        Host(PrintCableListing, surface);
         return surface.ops();
     }
 };

@@ -39,7 +39,7 @@ class ChartsPageTest : public ReportTest {
         program.main.Check4.setChecked(true);
         program.main.ShowCharts.setChecked(charts);
         auto surface = page();
-        PrintSpanReport(program, surface);
+        Host(PrintSpanReport, surface);
         return surface.ops();
     }
 };

@@ -13,7 +13,7 @@ class HelpPrintTest : public ReportTest {
     std::vector<RecordedOp> help(const std::vector<std::string>& lines, double height) {
         for (const auto& line : lines) program.main.List1.addItem(line);
         auto surface = page(height);
-        PrintHelpText(program, surface);
+        Host(PrintHelpText, surface);
         return surface.ops();
     }
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/program.h"
+#include "ui/print_job.h"
 #include "ui/recording_surface.h"
 
 namespace cn3::test {
@@ -84,6 +85,12 @@ class ReportTest : public ::testing::Test {
         grid.setText(bundle, 1, "Bundle");
         grid.setText(bundle, 2, "1.530");
         grid.setText(bundle, 3, "0.601");
+    }
+
+    // Prints a job as a print host does: measured for its page count, printed, and the
+    // document ended.
+    void Host(void (*job)(Program&, ui::Surface&), ui::Surface& surface) {
+        ui::RunPrintJob([&](ui::Surface& s) { job(program, s); }, surface);
     }
 
     ui::RecordingSurface page(double height = 15840) {

@@ -16,7 +16,7 @@ class SpanReportTest : public ReportTest {
         program.main.Check3.setChecked(nesc);
         program.main.Check4.setChecked(temperature);
         auto surface = page(height);
-        PrintSpanReport(program, surface);
+        Host(PrintSpanReport, surface);
         return surface.ops();
     }
 };
