@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "core/blanks.h"
 #include "core/unit_table.h"
 #include "engine/loading_conditions.h"
 #include "engine/span_inputs.h"
 #include "engine/usable_load_check.h"
+#include "ui/text_fit.h"
 
 namespace cn3 {
 
@@ -17,6 +19,7 @@ constexpr int kIceLoadColumn = 2;  // centred on 700 twips whatever its gap
 constexpr int kIceLoadWidth = 700;
 constexpr int kTitleSize = 12, kHeadingSize = 6, kRowSize = 10;
 constexpr int kRowGap = 60;  // twips under the headings, and above the user loadings
+constexpr double kCellGap = 50;  // twips kept between printed figures
 
 const std::array<int, 21> kGaps = {0,   1600, 500, 700, 600, 700, 500, 700, 700, 1200, 500,
                                    500, 500,  0,   0,   0,   0,   0,   650, 650, 650};
@@ -124,24 +127,34 @@ std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& targe
         const double yr = target.currentY() + (r == 4 ? kRowGap : 0);
         target.setCurrentY(yr);
         drawn.push_back({r, yr});
-        // Printed as it is: a user loading's name may hold any character, a bar too.
+        // Printed as it is: a user loading's name may hold any character, a bar too. On
+        // paper a label too long for its column ("Rule 251 - Medium" in metric) shrinks to
+        // end at the temperature's column; its padding blanks leave no ink and do not count.
+        const std::string label = LoadingRowLabel(program, r);
+        if (printed)
+            target.setFontSize(ui::FitText(target, TrimBlanks(label), table.width(0)));
         target.setCurrentX(table.at[0]);
-        target.print(LoadingRowLabel(program, r));
+        target.print(label);
+        target.setFontSize(kRowSize);
 
         std::vector<int> fields;
         for (int k = 0; k < last; ++k)
             if (k != kPointColumn - 1 || point) fields.push_back(k);
-        for (int k : fields) {
+        // On paper a figure wider than its column less a gap (a sag of 10 ft and more)
+        // shrinks, so that neighbouring figures never touch.
+        const auto cell = [&](int column, int field) {
+            const std::string text = Cell(program, r, field);
+            const double width = table.width(column);
+            if (printed) target.setFontSize(ui::FitText(target, text, width - kCellGap));
             target.setCurrentY(yr);
-            PrintStackedHeading(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
-                                Cell(program, r, k));
-        }
+            PrintStackedHeading(target, table.at[static_cast<size_t>(column)], width, text);
+            target.setFontSize(kRowSize);
+        };
+        for (int k : fields) cell(k + 1, k);
         if (printed)
-            for (int k : {18, 19}) {
-                target.setCurrentY(yr);
-                PrintStackedHeading(target, table.at[static_cast<size_t>(k)], table.width(k),
-                                    Cell(program, r, k));
-            }
+            for (int k : {18, 19}) cell(k, k);
+        // The next row goes one line of the row size lower, whatever size a figure took.
+        target.setCurrentY(yr + target.textHeight());
     }
     return drawn;
 }

@@ -33,7 +33,14 @@ void SetHelpFontSize(ui::Surface& surface, const std::vector<std::string>& lines
 
 void PrintHelpText(Program& program, ui::Surface& surface) {
     surface.setScaleTwips(-kHelpMargin);
-    Pager pager(surface);
+    const std::vector<std::string>& lines = program.main.List1.items();
+    // Later pages start with the help's own first line, its title, and an empty line.
+    Pager pager(surface, {[&](ui::Surface& s) {
+                              s.setCurrentX(0);
+                              s.print(lines.front());
+                              EndLine(s);
+                          },
+                          PageNumberFooter});
     const ui::Size logo =
         program.logoPath.empty() ? ui::Size{} : surface.pictureSize(program.logoPath);
     const double logoLeft = (surface.scaleWidth() - logo.width) / 2;
@@ -41,7 +48,6 @@ void PrintHelpText(Program& program, ui::Surface& surface) {
         surface.picture(program.logoPath, logoLeft, 0, logo.width, logo.height);
     surface.setCurrentY(logo.height);
 
-    const std::vector<std::string>& lines = program.main.List1.items();
     const double pageRight = surface.scaleLeft() + surface.scaleWidth();
     surface.setFixedPitch(true);
     SetHelpFontSize(surface, lines, pageRight);

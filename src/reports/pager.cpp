@@ -1,5 +1,7 @@
 #include "reports/pager.h"
 
+#include <string>
+
 #include "ui/measuring_surface.h"
 
 namespace cn3 {
@@ -8,6 +10,15 @@ double BlockBottom(ui::Surface& surface, const PrintBlock& block) {
     ui::MeasuringSurface measuring(surface);
     block(measuring);
     return measuring.bottom();
+}
+
+void PageNumberFooter(ui::Surface& surface, int page, int count) {
+    std::string text = "Page " + std::to_string(page);
+    if (count > 0) text += " of " + std::to_string(count);
+    surface.setBold(false);
+    surface.setCurrentX(surface.scaleLeft() + (surface.scaleWidth() - surface.textWidth(text)) / 2);
+    surface.setCurrentY(surface.scaleTop() + surface.scaleHeight() - surface.textHeight());
+    surface.print(text, false);
 }
 
 Pager::Pager(ui::Surface& surface, PageFrame frame, double footSize)
@@ -50,13 +61,13 @@ void Pager::footer() {
     surface_.setFixedPitch(fixed);
 }
 
-void Pager::newPage() {
+void Pager::newPage(bool continuation) {
     footer();
     if (surface_.typeName() == "Printer")
         surface_.newPage();
     else
         surface_.clear();
-    if (frame_.continuation) frame_.continuation(surface_);
+    if (continuation && frame_.continuation) frame_.continuation(surface_);
 }
 
 void Pager::finish() {

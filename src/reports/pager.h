@@ -29,6 +29,10 @@ struct PageFrame {
     std::function<void(ui::Surface&, int page, int count)> footer;
 };
 
+// The footer of every printout: "Page n of m" centred at the foot of the page in the current
+// font, not bold; "Page n" while the count is not known.
+void PageNumberFooter(ui::Surface& surface, int page, int count);
+
 class Pager {
   public:
     // The foot kept for the footer is one line of `footSize` points, measured on the surface.
@@ -48,8 +52,9 @@ class Pager {
     // Prints the block on this page when it ends on it, else on a new page; a block taller
     // than a page is printed from the top of a page all the same.
     void keepTogether(const PrintBlock& block);
-    // Ends this page with its footer and starts the next with the continuation heading.
-    void newPage();
+    // Ends this page with its footer and starts the next, with the continuation heading
+    // unless the next page heads itself (the report's charts page).
+    void newPage(bool continuation = true);
     // The footer of the last page.
     void finish();
 

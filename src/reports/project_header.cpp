@@ -1,14 +1,40 @@
 #include "reports/project_header.h"
 
+#include "core/blanks.h"
+#include "reports/text_placement.h"
+
 namespace cn3 {
 
+namespace {
+
+// Prints the text from x, shrunk to end before `right`, without ending the line.
+void PrintInField(ui::Surface& surface, const std::string& text, double x, double right) {
+    const double size = surface.fontSize();
+    surface.setFontSize(FitText(surface, text, right - x));
+    surface.setCurrentX(x);
+    surface.print(text, false);
+    surface.setFontSize(size);
+}
+
+}  // namespace
+
 void PrintProjectLine(const MainForm& form, ui::Surface& surface, double left) {
-    surface.setCurrentX(left);
-    surface.print(form.Text1.text(), false);
-    surface.setCurrentX(kDateX);
-    surface.print(form.Text2.text(), false);
-    surface.setCurrentX(kSpanIdX);
-    surface.print(form.Text3.text());
+    const double top = surface.currentY();
+    const double pageRight = surface.scaleLeft() + surface.scaleWidth();
+    PrintInField(surface, form.Text1.text(), left, kDateX - kFieldGap);
+    PrintInField(surface, form.Text2.text(), kDateX, kSpanIdX - kFieldGap);
+    PrintInField(surface, form.Text3.text(), kSpanIdX, pageRight);
+    surface.setCurrentX(0);
+    surface.setCurrentY(top + surface.textHeight());
+}
+
+std::string ContinuationTitle(const MainForm& form, std::string_view title) {
+    std::string line(title);
+    for (const std::string* text : {&form.Text1.text(), &form.Text3.text()}) {
+        const std::string_view trimmed = TrimBlanks(*text);
+        if (!trimmed.empty()) line += " - " + std::string(trimmed);
+    }
+    return line;
 }
 
 }  // namespace cn3

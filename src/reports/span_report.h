@@ -23,8 +23,8 @@ namespace cn3 {
 inline constexpr std::string_view kReportTitle = "Catenova  Release 3.1 Sag / Tension Computations";
 
 // The logo centred at the top of the page at its own size; the current y goes 700 twips
-// below it. A logo that cannot be read takes no room.
-void PrintLogoHeading(Program& program, ui::Surface& surface);
+// below it. A logo that cannot be read takes no room. Gives back the logo's width.
+double PrintLogoHeading(Program& program, ui::Surface& surface);
 
 // Prints the report (and the charts page when asked for); the host ends the document.
 void PrintSpanReport(Program& program, ui::Surface& surface);

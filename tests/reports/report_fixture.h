@@ -111,14 +111,32 @@ struct Placed {
     int page = 1;
 };
 
-// The non-empty texts in order, with their pages.
+// The page footer, "Page n of m" (or "Page n" without a count).
+inline bool IsFooter(const RecordedOp& op) {
+    if (op.kind != RecordedOp::Kind::Text || !op.text.starts_with("Page ")) return false;
+    return op.text.find_first_not_of("0123456789 of", 5) == std::string::npos;
+}
+
+// The non-empty texts of the page bodies in order, with their pages; the footers are left
+// out (tests of the footer look at the operations).
 inline std::vector<Placed> Placements(const std::vector<RecordedOp>& ops) {
     std::vector<Placed> out;
     int page = 1;
     for (const auto& op : ops) {
         if (op.kind == RecordedOp::Kind::NewPage) ++page;
-        if (op.kind == RecordedOp::Kind::Text && !op.text.empty())
+        if (op.kind == RecordedOp::Kind::Text && !op.text.empty() && !IsFooter(op))
             out.push_back({op.text, op.x, op.y, page});
+    }
+    return out;
+}
+
+// The footers in order, with their pages.
+inline std::vector<Placed> Footers(const std::vector<RecordedOp>& ops) {
+    std::vector<Placed> out;
+    int page = 1;
+    for (const auto& op : ops) {
+        if (op.kind == RecordedOp::Kind::NewPage) ++page;
+        if (IsFooter(op)) out.push_back({op.text, op.x, op.y, page});
     }
     return out;
 }
