@@ -36,10 +36,13 @@ void PrintCatalogueRow(const Program& program, ui::Surface& surface, const Colum
     // A long name shrinks to end short of the first value instead of running over it.
     const double room = (row ? stops[2] - surface.textWidth(values[1]) : surface.scaleWidth()) -
                         kNameGap - surface.currentX();
-    const double size = surface.fontSize();
+    const double size = surface.fontSize(), top = surface.currentY();
+    const double lineHeight = surface.textHeight();
     surface.setFontSize(FitText(surface, name, room));
+    surface.setCurrentY(top + lineHeight - surface.textHeight());  // on the line's foot
     surface.print(name, false);
     surface.setFontSize(size);
+    surface.setCurrentY(top);
     if (row)
         for (size_t c = 1; c <= kLastColumn; ++c) PrintRightAligned(surface, stops[c + 1], values[c]);
     EndLine(surface);

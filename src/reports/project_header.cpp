@@ -7,13 +7,17 @@ namespace cn3 {
 
 namespace {
 
-// Prints the text from x, shrunk to end before `right`, without ending the line.
+// Prints the text from x, shrunk to end before `right`, without ending the line; a shrunk
+// text stands on the line's foot, as its neighbours do, not hanging from its top.
 void PrintInField(ui::Surface& surface, const std::string& text, double x, double right) {
-    const double size = surface.fontSize();
+    const double size = surface.fontSize(), top = surface.currentY();
+    const double lineHeight = surface.textHeight();
     surface.setFontSize(FitText(surface, text, right - x));
     surface.setCurrentX(x);
+    surface.setCurrentY(top + lineHeight - surface.textHeight());
     surface.print(text, false);
     surface.setFontSize(size);
+    surface.setCurrentY(top);
 }
 
 }  // namespace
