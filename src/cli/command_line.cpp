@@ -43,6 +43,9 @@ struct Options {
     QCommandLineOption temperature{
         QStringLiteral("temperature"),
         QStringLiteral("With --report: tick \"Show 'Effect of Temperature Change'\".")};
+    QCommandLineOption charts{
+        QStringLiteral("charts"),
+        QStringLiteral("With --report: tick \"Show Charts\" (a second page with the charts).")};
     QCommandLineOption cableList{QStringLiteral("cable-list"),
                                  QStringLiteral("Write the cable listing as a PDF.")};
     QCommandLineOption families{
@@ -123,7 +126,7 @@ std::optional<std::vector<QString>> ReportPaths(const QStringList& files, const 
 }
 
 int RunReports(const QStringList& files, const QString& pdf, bool nesc, bool temperature,
-               const QString& dataFolder) {
+               bool charts, const QString& dataFolder) {
     const auto paths = ReportPaths(files, pdf);
     if (!paths)
         return UsageError(QStringLiteral("two span files of the same name would write one report"));
@@ -143,6 +146,7 @@ int RunReports(const QStringList& files, const QString& pdf, bool nesc, bool tem
         if (!outcome.results) continue;  // no report of another file's numbers
         program.main.Check3.setChecked(nesc);
         program.main.Check4.setChecked(temperature);
+        program.main.ShowCharts.setChecked(charts);
         if (!WritePdf(program, PrintSpanReport, (*paths)[static_cast<std::size_t>(i)]))
             status = kSomeMessage;
     }
@@ -217,7 +221,7 @@ int RunHeadless(const QStringList& arguments) {
                        "message, 1 when some file gave one, 2 for a usage error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({o.results, o.format, o.report, o.nesc, o.temperature, o.cableList,
+    parser.addOptions({o.results, o.format, o.report, o.nesc, o.temperature, o.charts, o.cableList,
                        o.families, o.helpText, o.pdf, o.data});
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Span files."),
                                  QStringLiteral("[FILE.cn3...]"));
@@ -244,8 +248,9 @@ int RunHeadless(const QStringList& arguments) {
     };
     if (!onlyWith(o.format, o.results))
         return UsageError(QStringLiteral("--format goes with --results"));
-    if (!onlyWith(o.nesc, o.report) || !onlyWith(o.temperature, o.report))
-        return UsageError(QStringLiteral("--nesc and --temperature go with --report"));
+    if (!onlyWith(o.nesc, o.report) || !onlyWith(o.temperature, o.report) ||
+        !onlyWith(o.charts, o.report))
+        return UsageError(QStringLiteral("--nesc, --temperature and --charts go with --report"));
     if (!onlyWith(o.families, o.cableList))
         return UsageError(QStringLiteral("--families goes with --cable-list"));
 
@@ -263,7 +268,8 @@ int RunHeadless(const QStringList& arguments) {
     const QString pdf = parser.value(o.pdf);
     if (parser.isSet(o.report)) {
         if (files.isEmpty()) return UsageError(QStringLiteral("--report needs span files"));
-        return RunReports(files, pdf, parser.isSet(o.nesc), parser.isSet(o.temperature), data);
+        return RunReports(files, pdf, parser.isSet(o.nesc), parser.isSet(o.temperature),
+                          parser.isSet(o.charts), data);
     }
     if (!files.isEmpty())
         return UsageError(QStringLiteral("span files go with --results or --report"));

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/blanks.h"
 #include "core/unit_table.h"
 #include "engine/loading_conditions.h"
 #include "engine/span_inputs.h"
 #include "engine/shown_loadings.h"
+#include "ui/text_fit.h"
 
 namespace cn3 {
 
@@ -18,7 +20,8 @@ constexpr int kIceLoadColumn = 2;  // centred on 700 twips whatever its gap
 constexpr int kIceLoadWidth = 700;
 constexpr int kTitleSize = 12, kHeadingSize = 6, kRowSize = 10;
 constexpr int kRowGap = 60;  // twips under the headings, and above the user loadings
-constexpr int kLabelGap = 60;  // twips kept clear between a row's label and its temperature
+constexpr int kLabelGap = 60;    // twips kept clear between a row's label and its temperature
+constexpr double kCellGap = 50;  // twips kept between printed figures
 
 const std::array<int, 21> kGaps = {0,   1600, 500, 700, 600, 700, 500, 700, 700, 1200, 500,
                                    500, 500,  0,   0,   0,   0,   0,   650, 650, 650};
@@ -118,28 +121,37 @@ std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& targe
         const double yr = target.currentY() + (r == 4 ? kRowGap : 0);
         target.setCurrentY(yr);
         drawn.push_back({r, yr});
-        // Printed as it is: a user loading's name may hold any character, a bar too.
-        // Shrunk when its visible text would run into the temperature printed after it.
+        // Printed as it is: a user loading's name may hold any character, a bar too. A label
+        // that would run into the temperature printed after it ("Rule 251 - Medium" in
+        // metric) shrinks to end short of it; its padding blanks leave no ink and do not count.
+        const std::string label = LoadingRowLabel(program, r);
         const std::string temperature = LoadingCellText(program, r, 0);
         const double temperatureStart =
             table.at[1] + std::max(0.0, (table.width(1) - target.textWidth(temperature)) / 2.0);
-        PrintFittedLine(target, table.at[0], temperatureStart - kLabelGap - table.at[0],
-                        LoadingRowLabel(program, r), false);
+        target.setFontSize(
+            ui::FitText(target, TrimBlanks(label), temperatureStart - kLabelGap - table.at[0]));
+        target.setCurrentX(table.at[0]);
+        target.print(label);
+        target.setFontSize(kRowSize);
 
         std::vector<int> fields;
         for (int k = 0; k < last; ++k)
             if (k != kPointColumn - 1 || point) fields.push_back(k);
-        for (int k : fields) {
+        // A figure wider than its column (on paper: its column less a gap, as from a sag of
+        // 10 ft) shrinks, so that neighbouring figures never touch.
+        const auto cell = [&](int column, int field) {
+            const std::string text = LoadingCellText(program, r, field);
+            const double width = table.width(column);
+            target.setFontSize(ui::FitText(target, text, printed ? width - kCellGap : width));
             target.setCurrentY(yr);
-            PrintFittedStack(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
-                             LoadingCellText(program, r, k));
-        }
+            PrintStackedHeading(target, table.at[static_cast<size_t>(column)], width, text);
+            target.setFontSize(kRowSize);
+        };
+        for (int k : fields) cell(k + 1, k);
         if (printed)
-            for (int k : {18, 19}) {
-                target.setCurrentY(yr);
-                PrintFittedStack(target, table.at[static_cast<size_t>(k)], table.width(k),
-                                 LoadingCellText(program, r, k));
-            }
+            for (int k : {18, 19}) cell(k, k);
+        // The next row goes one line of the row size lower, whatever size a figure took.
+        target.setCurrentY(yr + target.textHeight());
     }
     return drawn;
 }

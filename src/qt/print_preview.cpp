@@ -18,9 +18,10 @@ namespace {
 
 constexpr double kMarginInches = 0.25;
 
-// Runs the job on pages and keeps the first failure.
+// Runs the job on pages (measured first, so that it knows its page count), ends the document
+// whatever happened, and keeps the first failure.
 void PrintPages(const PrintJob& job, ui::Surface& pages, std::optional<std::string>& failure) {
-    RunGuarded([&] { job(pages); });
+    RunGuarded([&] { ui::MeasureAndPrint(job, pages); });
     pages.endDoc();
     if (pages.failed() && !failure) failure = pages.error();
 }

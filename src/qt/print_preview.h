@@ -15,11 +15,11 @@
 #include <optional>
 #include <string>
 
-#include "ui/surface.h"
+#include "ui/print_job.h"
 
 namespace cn3::qt {
 
-using PrintJob = std::function<void(ui::Surface&)>;
+using PrintJob = ui::PrintJob;
 
 // The page of every print: the given page size, portrait, and quarter-inch margins, which is
 // where printers start their printable page.

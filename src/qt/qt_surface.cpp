@@ -32,8 +32,7 @@ int StretchToLayoutWidths(const QFont& font) {
     return std::clamp(qRound(100.0 * 556.0 / figures), 50, 100);
 }
 
-QFont QtSurface::baseFont(bool fixedPitch) const {
-    if (fixedPitch) return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+Faces ScreenFaces() {
     static const QFont type = [] {
         const QString family = DrawingFontFamily();
         QFont font = family.isEmpty() ? QGuiApplication::font() : QFont(family);
@@ -43,36 +42,59 @@ QFont QtSurface::baseFont(bool fixedPitch) const {
         font.setHintingPreference(QFont::PreferVerticalHinting);
         return font;
     }();
-    return type;
+    return {type, QFontDatabase::systemFont(QFontDatabase::FixedFont)};
 }
 
-QFont QtSurface::fontFor(double points, bool bold) const {
-    QFont font = baseFont(fixedPitch());
+// The printed layout is set in fixed twips (catalogue columns 1100 wide, temperature columns
+// 1000) for a face of Arial's widths: in the wider DejaVu Sans a value like "0.0000064" at 10
+// points fills its whole column and runs into the next one.
+Faces PageFaces() {
+    Faces faces = ScreenFaces();
+    const auto face = [](const char* name, QFont::StyleHint hint, QFont& into) {
+        const QString family = QString::fromLatin1(name);
+        if (!QFontDatabase::hasFamily(family)) return;
+        into = QFont(family);
+        into.setStyleHint(hint);
+    };
+    face("Liberation Sans", QFont::SansSerif, faces.proportional);
+    face("Liberation Mono", QFont::Monospace, faces.fixedPitch);
+    return faces;
+}
+
+const QtSurface::Font& QtSurface::font(double points, bool bold) const {
+    const bool fixed = fixedPitch();
+    const auto key = std::tuple(points, bold, fixed);
+    if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+    QFont font = fixed ? faces_.fixedPitch : faces_.proportional;
     font.setPointSizeF(points > 0 ? points : 8.0);
     font.setBold(bold);
-    return font;
+    return fonts_.emplace(key, Font{font, QFontMetricsF(font, device_)}).first->second;
 }
 
 void QtSurface::deviceText(double x, double y, std::string_view text, double fontSize, bool bold) {
-    const QFont font = fontFor(fontSize, bold);
+    const Font& type = font(fontSize, bold);
+    const QFont qfont = type.font;
     const QString s = toQ(text);
     // The current position is the top left of the text; QPainter wants the baseline.
-    const QPointF baseline(toDeviceX(x), toDeviceY(y) + QFontMetricsF(font, device_).ascent());
-    paint([font, s, baseline](QPainter& p) {
-        p.setFont(font);
+    const QPointF baseline(toDeviceX(x), toDeviceY(y) + type.metrics.ascent());
+    paint([qfont, s, baseline](QPainter& p) {
+        p.setFont(qfont);
         p.setPen(Qt::black);
         p.drawText(baseline, s);
     });
 }
 
 double QtSurface::deviceTextWidth(std::string_view text, double fontSize, bool bold) const {
-    const QFontMetricsF metrics(fontFor(fontSize, bold), device_);
-    return metrics.horizontalAdvance(toQ(text)) * ui::kTwipsPerInch / dpiX();
+    return font(fontSize, bold).metrics.horizontalAdvance(toQ(text)) * ui::kTwipsPerInch / dpiX();
 }
 
 double QtSurface::deviceTextHeight(double fontSize, bool bold) const {
-    const QFontMetricsF metrics(fontFor(fontSize, bold), device_);
-    return metrics.height() * ui::kTwipsPerInch / dpiY();
+    return font(fontSize, bold).metrics.height() * ui::kTwipsPerInch / dpiY();
+}
+
+const QImage& QtSurface::pictureFile(const std::string& path) const {
+    if (const auto found = pictures_.find(path); found != pictures_.end()) return found->second;
+    return pictures_.emplace(path, QImage(toQ(path))).first->second;
 }
 
 void QtSurface::deviceCircle(double x, double y, double radius, ui::Rgb colour) {
@@ -140,7 +162,7 @@ void QtSurface::devicePolyline(const std::vector<ui::Point>& points, ui::Rgb col
 }
 
 ui::Size QtSurface::devicePictureSize(const std::string& path) const {
-    const QImage picture(toQ(path));
+    const QImage& picture = pictureFile(path);
     if (picture.isNull()) return {};
     // Qt gives an image whose file states no resolution that of a new image.
     const QImage unstated(1, 1, QImage::Format_ARGB32);
@@ -156,14 +178,14 @@ ui::Size QtSurface::devicePictureSize(const std::string& path) const {
 }
 
 void QtSurface::devicePicture(const std::string& path, double x, double y, double w, double h) {
-    const QImage picture(toQ(path));
+    const QImage& picture = pictureFile(path);
     if (picture.isNull()) return;  // a missing picture leaves its place empty
     const QRectF target(toDeviceX(x), toDeviceY(y), toDeviceX(w), toDeviceY(h));
     paint([target, picture](QPainter& p) { p.drawImage(target, picture); });
 }
 
 ImageSurface::ImageSurface(int widthPx, int heightPx, double dpi, double pixelRatio)
-    : QtSurface(nullptr), dpi_(dpi), pixelRatio_(pixelRatio) {
+    : QtSurface(nullptr, ScreenFaces()), dpi_(dpi), pixelRatio_(pixelRatio) {
     makeImage(widthPx, heightPx);
 }
 
@@ -213,24 +235,16 @@ void ImageSurface::deviceClear() {
 }
 
 PageSurface::PageSurface(std::unique_ptr<QPagedPaintDevice> device, QString pdfPath)
-    : QtSurface(device.get()),
+    : QtSurface(device.get(), PageFaces()),
       owned_(std::move(device)),
       pages_(owned_.get()),
       pdfPath_(std::move(pdfPath)) {}
 
-PageSurface::PageSurface(QPagedPaintDevice& device) : QtSurface(&device), pages_(&device) {}
+PageSurface::PageSurface(QPagedPaintDevice& device)
+    : QtSurface(&device, PageFaces()), pages_(&device) {}
 
 PageSurface::~PageSurface() {
     if (painter_.isActive()) painter_.end();
-}
-
-QFont PageSurface::baseFont(bool fixedPitch) const {
-    const QString family =
-        fixedPitch ? QStringLiteral("Liberation Mono") : QStringLiteral("Liberation Sans");
-    if (!QFontDatabase::hasFamily(family)) return QtSurface::baseFont(fixedPitch);
-    QFont font(family);
-    font.setStyleHint(fixedPitch ? QFont::Monospace : QFont::SansSerif);
-    return font;
 }
 
 double PageSurface::areaWidthTwips() const {

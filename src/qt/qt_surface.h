@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,8 +14,11 @@
 #include <QPointF>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/surface.h"
@@ -31,17 +35,33 @@ QString DrawingFontFamily();
 // font whose figures are no wider.
 int StretchToLayoutWidths(const QFont& font);
 
+// The two faces a surface draws text in, before size and weight: one for ordinary text and
+// one of even widths (fixed pitch).
+struct Faces {
+    QFont proportional;
+    QFont fixedPitch;
+};
+
+// On screen: the drawing family (or the application's font narrowed to its widths) and the
+// system's fixed-pitch font.
+Faces ScreenFaces();
+// On paper: Liberation Sans and Liberation Mono, whose widths are Arial's and Courier's, when
+// they are installed; the screen's faces otherwise.
+Faces PageFaces();
+
+// Fonts and pictures are resolved once per surface, that is once per print job or picture
+// area: the faces when the surface is made, a font and its metrics the first time a size,
+// weight and pitch is asked for, a picture file the first time it is drawn or measured.
 class QtSurface : public ui::Surface {
   public:
-    QFont fontFor(double points, bool bold) const;
+    QFont fontFor(double points, bool bold) const { return font(points, bold).font; }
 
   protected:
-    // The face every text is drawn in, before size and weight: the application's font, or
-    // the system's fixed-pitch font when the surface asks for even widths.
-    virtual QFont baseFont(bool fixedPitch) const;
-
-    explicit QtSurface(QPaintDevice* device) : device_(device) {}
-    void setDevice(QPaintDevice* device) { device_ = device; }
+    QtSurface(QPaintDevice* device, Faces faces) : device_(device), faces_(std::move(faces)) {}
+    void setDevice(QPaintDevice* device) {
+        device_ = device;
+        fonts_.clear();  // metrics belong to a device
+    }
 
     double dpiX() const { return device_->logicalDpiX(); }
     double dpiY() const { return device_->logicalDpiY(); }
@@ -67,8 +87,18 @@ class QtSurface : public ui::Surface {
     QPaintDevice* device_;
 
   private:
+    struct Font {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const Font& font(double points, bool bold) const;
+    const QImage& pictureFile(const std::string& path) const;
     QPointF toDevice(ui::Point twips) const { return {toDeviceX(twips.x), toDeviceY(twips.y)}; }
     QPen penFor(ui::Rgb colour, double widthTwips) const;
+
+    Faces faces_;
+    mutable std::map<std::tuple<double, bool, bool>, Font> fonts_;  // size, bold, fixed pitch
+    mutable std::map<std::string, QImage> pictures_;
 };
 
 // A white image in logical pixels, drawn on screen by a PictureView. Each step opens its own
@@ -129,11 +159,6 @@ class PageSurface : public QtSurface {
     double areaHeightTwips() const override;
 
   protected:
-    // Liberation Sans (Liberation Mono for even widths), whose widths are Arial's, when it
-    // is installed. The printed layout is set in fixed twips (catalogue columns 1100 wide,
-    // temperature columns 1000) for a face of that width: in the wider DejaVu Sans a value
-    // like "0.0000064" at 10 points fills its whole column and runs into the next one.
-    QFont baseFont(bool fixedPitch) const override;
     void paint(const std::function<void(QPainter&)>& step) override;
     void deviceClear() override {}
     void deviceNewPage() override;

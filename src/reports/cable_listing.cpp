@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/cable_kind.h"
 #include "reports/catalogue_table.h"
+#include "reports/pager.h"
 #include "reports/span_report.h"
 
 namespace cn3 {
@@ -18,17 +20,24 @@ bool OnPrinter(const ui::Surface& surface) {
     return surface.typeName() == "Printer";
 }
 
-// Whether less than two line heights remain below the current position.
-bool PageFull(const ui::Surface& surface) {
-    return surface.currentY() + 2 * surface.textHeight("X") > surface.scaleHeight();
+// The section a cable row is listed in. The user-defined cables (the rows after the
+// separator) are listed in "User Defined", whatever their names, and there only, as the
+// "User Defined" tab of the catalogue does; the others in the family their name gives, an
+// integrated messenger (11 to 13) in the family it belongs to (P 500 M with K5, LX 540 M with
+// LX, ORF 24 SS with Fiber). A name of no kind is listed nowhere.
+int SectionOf(const CableTable& table, int row) {
+    if (row > table.userSeparatorRow) return kUserDefinedKind;
+    const CableKind kind = CableKindOf(table.rows[static_cast<size_t>(row)][field::kName]);
+    return IsSelfSupporting(kind) && kind != kNoKind ? kind - 10 : kind;
 }
 
-// The family sections hold the cables whose names give their kind; the "User Defined"
-// section, a kind no name gives, holds the user-defined cables (the rows after the
-// separator), as the "User Defined" tab of the catalogue does.
-bool InSection(const CableTable& table, int row, int family) {
-    if (family == kUserDefinedKind) return row > table.userSeparatorRow;
-    return CableKindOf(table.rows[static_cast<size_t>(row)][field::kName]) == family;
+// The logo, "Cable Listing" and the column headings from the top of the page.
+void PrintListingTop(Program& program, ui::Surface& surface, const ColumnStops& stops) {
+    PrintLogoHeading(program, surface);
+    surface.setFontSize(kTitleSize);
+    PrintCentred(surface, "Cable Listing");
+    surface.setFontSize(kBodySize);
+    PrintCatalogueHeadings(program, surface, stops, "Cable Description");
 }
 
 }  // namespace
@@ -38,13 +47,7 @@ void PrintListingHeading(Program& program, ui::Surface& surface, const ColumnSto
         surface.clear();
     else if (surface.currentY() > 0)
         surface.newPage();
-
-    PrintLogoHeading(program, surface);
-    surface.setFontSize(kTitleSize);
-    PrintCentred(surface, "Cable Listing");
-    surface.setFontSize(kBodySize);
-
-    PrintCatalogueHeadings(program, surface, stops, "Cable Description");
+    PrintListingTop(program, surface, stops);
 }
 
 void PrintCableListing(Program& program, ui::Surface& surface) {
@@ -52,28 +55,44 @@ void PrintCableListing(Program& program, ui::Surface& surface) {
     const CableTable& table = program.cables;
     const int last = std::min<int>(table.lastCableRow, kCableRows - 1);
     surface.setScaleTwips(0, 0);
+    std::string continued;  // the title of the section that goes on, while one does
+    Pager pager(surface, {[&](ui::Surface& s) {
+                              PrintListingTop(program, s, stops);
+                              if (continued.empty()) return;
+                              EndLine(s);
+                              s.print(continued + " (continued)");
+                          },
+                          PageNumberFooter});
     bool firstSection = true;
 
     for (int f = 0; f < static_cast<int>(program.main.Check5.size()); ++f) {
         const ui::CheckBox& box = program.main.Check5[static_cast<size_t>(f)];
         if (!box.checked()) continue;
-        if (firstSection || PageFull(surface)) {
+        std::vector<int> rows;
+        for (int j = 1; j <= last; ++j)
+            if (SectionOf(table, j) == f) rows.push_back(j);
+        if (rows.empty()) continue;  // no title over nothing
+        if (firstSection) {
             firstSection = false;
             PrintListingHeading(program, surface, stops);
+        } else if (!pager.roomForLines(1)) {
+            pager.newPage();
         }
+        const std::string title = box.caption() + " Cables";
         EndLine(surface);
-        surface.print(box.caption() + " Cables");
+        surface.print(title);
+        continued = title;
 
         int rowsPrinted = 0;
-        for (int j = 1; j <= last; ++j) {
-            if (!InSection(table, j, f)) continue;
+        for (int j : rows) {
             if (rowsPrinted++ % 5 == 0) surface.setCurrentY(surface.currentY() + kGroupGap);
-            if (PageFull(surface)) PrintListingHeading(program, surface, stops);
+            if (!pager.roomForLines(1)) pager.newPage();
             PrintCatalogueRow(program, surface, stops,
                               program.cables.rows[static_cast<size_t>(j)][field::kName], j);
         }
+        continued.clear();
     }
-    if (OnPrinter(surface)) surface.endDoc();
+    if (!firstSection) pager.finish();
 }
 
 }  // namespace cn3

@@ -17,7 +17,8 @@ void PrintCatalogueHeadings(const Program& program, ui::Surface& surface, const 
                             std::string_view title);
 
 // The name at the left margin and, when the cable table holds the cable (`row`), its fields 1
-// to 7 shown in display units; the line is ended.
+// to 7 shown in display units; the line is ended. A name that would run into the first value
+// shrinks to end short of it.
 void PrintCatalogueRow(const Program& program, ui::Surface& surface, const ColumnStops& stops,
                        std::string_view name, std::optional<int> row);
 

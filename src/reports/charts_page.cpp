@@ -5,6 +5,7 @@
 #include "engine/chart_parts.h"
 #include "engine/span_charts.h"
 #include "engine/temperature_chart.h"
+#include "reports/project_header.h"
 
 namespace cn3 {
 
@@ -17,19 +18,14 @@ constexpr double kTitleSize = 14, kBodySize = 10;
 }  // namespace
 
 void PrintChartsPage(const Program& program, ui::Surface& surface) {
-    const MainForm& form = program.main;
-    surface.newPage();
     surface.setBold(false);
     surface.setFontSize(kTitleSize);
     const double width = surface.scaleWidth();
     PlaceText(surface, kChartsPageTitle, width / 2, 0, Align::Centre);
     surface.setFontSize(kBodySize);
-    double y = surface.textHeight() * 2;
-    // Name, date and span id, as the report's header puts them.
-    PlaceText(surface, form.Text1.text(), kMargin, y, Align::Left);
-    PlaceText(surface, form.Text2.text(), 3000, y, Align::Left);
-    PlaceText(surface, form.Text3.text(), 4000, y, Align::Left);
-    y += surface.textHeight() * 2;
+    surface.setCurrentY(surface.textHeight() * 2);
+    PrintProjectLine(program.main, surface, kMargin);
+    double y = surface.currentY() + surface.textHeight();
 
     if (!program.shownSolution) {
         PlaceText(surface, "There are no results to chart.", kMargin, y, Align::Left);

@@ -11,7 +11,8 @@ namespace cn3 {
 
 inline constexpr const char* kChartsPageTitle = "Span Charts";
 
-// Starts a new page and prints the charts on it; the surface stays in its twips scale.
+// Prints the charts from the top of the current page (the report starts a new one for it);
+// the surface stays in its twips scale.
 void PrintChartsPage(const Program& program, ui::Surface& surface);
 
 }  // namespace cn3

@@ -1,8 +1,10 @@
 #include "reports/help_print.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "reports/pager.h"
+#include "reports/text_placement.h"
 
 namespace cn3 {
 
@@ -11,31 +13,34 @@ namespace {
 constexpr double kHelpSize = 10;
 constexpr double kSmallestSize = 6;
 
-double WidestLine(const ui::Surface& surface, const std::vector<std::string>& lines) {
-    double widest = 0;
-    for (const std::string& line : lines) widest = std::max(widest, surface.textWidth(line));
-    return widest;
-}
-
 // 10 points, or a little less when the widest line would not end on the page at 10 (the
 // help text is some 90 characters wide, which at 10 points fixed pitch fills a Letter page
-// inside the margin and runs past the edge of an A4 page).
+// inside the margin and runs past the edge of an A4 page). The lines print in even widths,
+// so the widest at 10 points is the widest at any size.
 void SetHelpFontSize(ui::Surface& surface, const std::vector<std::string>& lines, double room) {
     surface.setFontSize(kHelpSize);
-    const double widest = WidestLine(surface, lines);
-    if (widest <= room) return;
-    double size = kHelpSize * room / widest;
-    surface.setFontSize(size);
-    while (size > kSmallestSize && WidestLine(surface, lines) > room) {
-        size -= 0.1;
-        surface.setFontSize(size);
-    }
+    const std::string* widest = nullptr;
+    double widestWidth = -1;
+    for (const std::string& line : lines)
+        if (const double w = surface.textWidth(line); w > widestWidth) {
+            widestWidth = w;
+            widest = &line;
+        }
+    if (widest) surface.setFontSize(FitText(surface, *widest, room, kSmallestSize));
 }
 
 }  // namespace
 
 void PrintHelpText(Program& program, ui::Surface& surface) {
     surface.setScaleTwips(-kHelpMargin);
+    const std::vector<std::string>& lines = program.main.List1.items();
+    // Later pages start with the help's own first line, its title, and an empty line.
+    Pager pager(surface, {[&](ui::Surface& s) {
+                              s.setCurrentX(0);
+                              s.print(lines.front());
+                              EndLine(s);
+                          },
+                          PageNumberFooter});
     const ui::Size logo =
         program.logoPath.empty() ? ui::Size{} : surface.pictureSize(program.logoPath);
     const double logoLeft = (surface.scaleWidth() - logo.width) / 2;
@@ -43,7 +48,6 @@ void PrintHelpText(Program& program, ui::Surface& surface) {
         surface.picture(program.logoPath, logoLeft, 0, logo.width, logo.height);
     surface.setCurrentY(logo.height);
 
-    const std::vector<std::string>& lines = program.main.List1.items();
     const double pageRight = surface.scaleLeft() + surface.scaleWidth();
     surface.setFixedPitch(true);
     SetHelpFontSize(surface, lines, pageRight);
@@ -51,11 +55,10 @@ void PrintHelpText(Program& program, ui::Surface& surface) {
         !lines.empty() && logoLeft + surface.textWidth(lines.front()) <= pageRight;
     surface.setCurrentX(firstFits ? logoLeft : 0);
     for (const std::string& line : lines) {
-        if (surface.currentY() + 2 * surface.textHeight("X") > surface.scaleHeight())
-            surface.newPage();
+        if (!pager.roomForLines(1)) pager.newPage();
         surface.print(line);
     }
-    surface.endDoc();
+    pager.finish();
 }
 
 }  // namespace cn3

@@ -1,6 +1,7 @@
 // The printed help text: the lines of the help list (List1) at 10 points with a 700-twip left
 // margin, the logo at the top of the first page, and a new page whenever less than two line
-// heights remain. The lines keep their blanks, so the text prints in even-width characters,
+// heights remain (the last is the footer's, "Page n of m"). Later pages start with the help's
+// first line, its title, and an empty line. The lines keep their blanks, so the text prints in even-width characters,
 // as the list shows it; a text whose widest line would run past the page's right edge at 10
 // points prints as much smaller as it needs to end on the page.
 //
@@ -17,7 +18,7 @@ namespace cn3 {
 
 inline constexpr double kHelpMargin = 700;
 
-// Prints the help text and ends the document.
+// Prints the help text; the host ends the document.
 void PrintHelpText(Program& program, ui::Surface& surface);
 
 }  // namespace cn3

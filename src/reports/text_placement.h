@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ui/surface.h"
+#include "ui/text_fit.h"  // FitText and WrapText: a text made to fit its field
 
 namespace cn3 {
 
@@ -29,5 +30,9 @@ void PrintColumnText(ui::Surface& surface, double x, double width, std::string_v
 
 // Ends the current line: the next print starts one line lower at the left margin.
 void EndLine(ui::Surface& surface);
+
+using ui::FitText;
+using ui::kSmallestFitSize;
+using ui::WrapText;
 
 }  // namespace cn3

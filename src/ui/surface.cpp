@@ -104,6 +104,7 @@ Size Surface::pictureSize(const std::string& path) const {
 
 void Surface::newPage() {
     if (!failed_) deviceNewPage();
+    ++page_;
     x_ = lineStartX();
     y_ = homeY();
 }

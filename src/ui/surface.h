@@ -85,6 +85,13 @@ class Surface {
     // Text extent in scale units, with the current font.
     double textWidth(std::string_view text) const;
     double textHeight(std::string_view text = "X") const;
+    // The same and a picture's own size in twips whatever the scale, for a surface that
+    // measures on behalf of another.
+    double textWidthTwips(std::string_view text) const {
+        return deviceTextWidth(text, fontSize_, bold_);
+    }
+    double textHeightTwips() const { return deviceTextHeight(fontSize_, bold_); }
+    Size pictureSizeTwips(const std::string& path) const { return devicePictureSize(path); }
 
     void print(std::string_view text, bool endLine = true);
     void circle(double x, double y, double radius, Rgb colour);
@@ -100,6 +107,13 @@ class Surface {
     Size pictureSize(const std::string& path) const;
     void newPage();
     void endDoc();
+
+    // Pages of a print job: the number of the page being drawn, from 1 (every newPage() adds
+    // one), and the job's page count once the host knows it (it measures a job before it
+    // prints it), else 0.
+    int pageNumber() const { return page_; }
+    int pageCount() const { return pageCount_; }
+    void setPageCount(int pages) { pageCount_ = pages; }
 
     // Size of the drawing area or page in twips.
     virtual double areaWidthTwips() const = 0;
@@ -149,6 +163,8 @@ class Surface {
     bool fixedPitch_ = false;
     bool failed_ = false;
     std::string error_;
+    int page_ = 1;
+    int pageCount_ = 0;
 };
 
 }  // namespace cn3::ui

@@ -378,12 +378,15 @@ TEST(batch_run_test, reports_listing_and_help_text_are_written_as_pdf_pages) {
     };
     const Row rows[] = {
         {"one report", "--report strand-coax.cn3 --pdf one.pdf --nesc --temperature", "one.pdf", 1},
+        {"a report with its charts page",
+         "--report strand-coax.cn3 --pdf charts.pdf --nesc --temperature --charts", "charts.pdf", 2},
         {"reports into a folder", "--report strand-coax.cn3 metric.cn3 --pdf out", "out/metric.pdf",
          1},
         {"the strand listing", "--cable-list --families strand --pdf strand.pdf", "strand.pdf", 1},
-        // The shipped catalogue lists on one page; its help text takes two.
+        // The shipped catalogue lists on one page; its help text takes three, the later two
+        // headed by the help's title.
         {"the whole listing", "--cable-list --pdf all.pdf", "all.pdf", 1},
-        {"the help text", "--help-text --pdf help.pdf", "help.pdf", 2},
+        {"the help text", "--help-text --pdf help.pdf", "help.pdf", 3},
     };
     for (const Row& row : rows) {
         const Ran ran = data.run(row.arguments);
@@ -467,6 +470,7 @@ TEST(batch_run_test, usage_errors_exit_with_status_2) {
         {"a report without --pdf", "--report strand-coax.cn3"},
         {"a PDF for results", "--results strand-coax.cn3 --pdf x.pdf"},
         {"report options on results", "--results --nesc strand-coax.cn3"},
+        {"charts on the listing", "--cable-list --charts --pdf x.pdf"},
         {"an unknown family", "--cable-list --families strand,coax --pdf x.pdf"},
         {"span files for the help text", "--help-text strand-coax.cn3 --pdf x.pdf"},
         {"an unknown option", "--resluts strand-coax.cn3"},
@@ -485,7 +489,7 @@ TEST(batch_run_test, help_and_version_need_no_display) {
     const Ran help = data.run("--help", "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY");
     EXPECT_EQ(help.status, 0);
     for (const char* option :
-         {"--results", "--format", "--report", "--pdf", "--nesc", "--temperature", "--cable-list",
+         {"--results", "--format", "--report", "--pdf", "--nesc", "--temperature", "--charts", "--cable-list",
           "--families", "--help-text", "--data", "--version"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     const Ran version = data.run("--version", "-u DISPLAY -u QT_QPA_PLATFORM");

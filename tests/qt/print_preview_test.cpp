@@ -24,11 +24,12 @@
 namespace cn3 {
 namespace {
 
-// Two pages with a line on each; it notes the page size it was given.
+// Two pages with a line on each; it notes the page size it was printed on. The host measures
+// a job before it prints it: that run knows no page count yet and is not noted.
 struct TwoPages {
     std::vector<std::pair<std::string, double>> runs;  // surface type and width, per run
     void operator()(ui::Surface& pages) {
-        runs.emplace_back(pages.typeName(), pages.areaWidthTwips());
+        if (pages.pageCount() == 2) runs.emplace_back(pages.typeName(), pages.areaWidthTwips());
         pages.setFontSize(12);
         pages.print("First page");
         pages.newPage();

@@ -39,7 +39,7 @@ class ChartsPageTest : public ReportTest {
         program.main.Check4.setChecked(true);
         program.main.ShowCharts.setChecked(charts);
         auto surface = page();
-        PrintSpanReport(program, surface);
+        Host(PrintSpanReport, surface);
         return surface.ops();
     }
 };
@@ -104,8 +104,15 @@ TEST_F(ChartsPageTest, show_charts_adds_a_page_with_both_pictures_and_the_check_
     for (const Row& r : rows) {
         program.spanRecord.selectedDistrict = 2;
         solution(r.row1, r.row2);
-        const auto plain = report(true, false);
+        // The page bodies: the footers say "Page 1 of 1" and "Page 1 of 2" and are checked
+        // apart.
+        std::vector<RecordedOp> plain;
+        for (const auto& op : report(true, false))
+            if (!IsFooter(op)) plain.push_back(op);
         const auto ops = report(true, true);
+        const auto footers = Footers(ops);
+        EXPECT_EQ(footers.size(), 2u) << r.name;
+        EXPECT_EQ(footers.back().text, "Page 2 of 2") << r.name;
         const auto newPage = std::find_if(ops.begin(), ops.end(), [](const RecordedOp& op) {
             return op.kind == RecordedOp::Kind::NewPage;
         });
@@ -113,7 +120,7 @@ TEST_F(ChartsPageTest, show_charts_adds_a_page_with_both_pictures_and_the_check_
         std::vector<RecordedOp> first(ops.begin(), newPage), second(newPage, ops.end());
         std::vector<RecordedOp> firstTexts;
         for (const auto& op : first)
-            if (op.kind != RecordedOp::Kind::Rectangle) firstTexts.push_back(op);
+            if (op.kind != RecordedOp::Kind::Rectangle && !IsFooter(op)) firstTexts.push_back(op);
         EXPECT_EQ(firstTexts.size() + 1, plain.size())
             << "all but the end of the document: " << r.name;
         for (size_t i = 0; i < firstTexts.size() && i < plain.size(); ++i)

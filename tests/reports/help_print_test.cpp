@@ -13,20 +13,22 @@ class HelpPrintTest : public ReportTest {
     std::vector<RecordedOp> help(const std::vector<std::string>& lines, double height) {
         for (const auto& line : lines) program.main.List1.addItem(line);
         auto surface = page(height);
-        PrintHelpText(program, surface);
+        Host(PrintHelpText, surface);
         return surface.ops();
     }
 };
 
-// On a page 2000 high the third line, at 1560, would leave 440 twips: less than two lines.
+// On a page 2000 high the third line, at 1560, would leave 440 twips: less than two lines
+// (the last is the footer's). The next page starts with the help's title and an empty line.
 TEST_F(HelpPrintTest, lines_go_to_a_new_page_when_two_lines_no_longer_fit) {
     const auto ops = help({"HELP TITLE", "line two", "line three", "line four"}, 2000);
     ASSERT_EQ(ops.front().kind, RecordedOp::Kind::Picture);
     EXPECT_EQ(std::pair(ops.front().x, ops.front().y), std::pair(700 + (12240.0 - 4320) / 2, 0.0));
     const std::vector<Placed> expected = {{"HELP TITLE", 700 + 3960, 1080, 1},
                                           {"line two", 700, 1320, 1},
-                                          {"line three", 700, 0, 2},
-                                          {"line four", 700, 240, 2}};
+                                          {"HELP TITLE", 700, 0, 2},
+                                          {"line three", 700, 480, 2},
+                                          {"line four", 700, 720, 2}};
     const auto placed = Placements(ops);
     ASSERT_EQ(placed.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i)
@@ -38,6 +40,11 @@ TEST_F(HelpPrintTest, lines_go_to_a_new_page_when_two_lines_no_longer_fit) {
             EXPECT_TRUE(op.fixedPitch && op.fontSize == 10) << op.text;
         }
     EXPECT_EQ(ops.back().kind, RecordedOp::Kind::EndDoc);
+    const auto footers = Footers(ops);
+    ASSERT_EQ(footers.size(), 2u);
+    EXPECT_EQ(std::tuple(footers[1].text, footers[1].x, footers[1].y),
+              std::tuple("Page 2 of 2", (12240 - 1100) / 2, 2000 - 240))
+        << "centred on the page, in the help's type";
 }
 
 TEST_F(HelpPrintTest, help_pages_edge_cases) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/program.h"
+#include "ui/print_job.h"
 #include "ui/recording_surface.h"
 
 namespace cn3::test {
@@ -86,6 +87,12 @@ class ReportTest : public ::testing::Test {
         grid.setText(bundle, 3, "0.601");
     }
 
+    // Prints a job as a print host does: measured for its page count, printed, and the
+    // document ended.
+    void Host(void (*job)(Program&, ui::Surface&), ui::Surface& surface) {
+        ui::RunPrintJob([&](ui::Surface& s) { job(program, s); }, surface);
+    }
+
     ui::RecordingSurface page(double height = 15840) {
         ui::RecordingSurface surface("Printer", 12240, height);
         surface.setPictureSize("logo.png", 4320, 1080);
@@ -104,14 +111,32 @@ struct Placed {
     int page = 1;
 };
 
-// The non-empty texts in order, with their pages.
+// The page footer, "Page n of m" (or "Page n" without a count).
+inline bool IsFooter(const RecordedOp& op) {
+    if (op.kind != RecordedOp::Kind::Text || !op.text.starts_with("Page ")) return false;
+    return op.text.find_first_not_of("0123456789 of", 5) == std::string::npos;
+}
+
+// The non-empty texts of the page bodies in order, with their pages; the footers are left
+// out (tests of the footer look at the operations).
 inline std::vector<Placed> Placements(const std::vector<RecordedOp>& ops) {
     std::vector<Placed> out;
     int page = 1;
     for (const auto& op : ops) {
         if (op.kind == RecordedOp::Kind::NewPage) ++page;
-        if (op.kind == RecordedOp::Kind::Text && !op.text.empty())
+        if (op.kind == RecordedOp::Kind::Text && !op.text.empty() && !IsFooter(op))
             out.push_back({op.text, op.x, op.y, page});
+    }
+    return out;
+}
+
+// The footers in order, with their pages.
+inline std::vector<Placed> Footers(const std::vector<RecordedOp>& ops) {
+    std::vector<Placed> out;
+    int page = 1;
+    for (const auto& op : ops) {
+        if (op.kind == RecordedOp::Kind::NewPage) ++page;
+        if (IsFooter(op)) out.push_back({op.text, op.x, op.y, page});
     }
     return out;
 }

@@ -16,7 +16,7 @@ class SpanReportTest : public ReportTest {
         program.main.Check3.setChecked(nesc);
         program.main.Check4.setChecked(temperature);
         auto surface = page(height);
-        PrintSpanReport(program, surface);
+        Host(PrintSpanReport, surface);
         return surface.ops();
     }
 };
@@ -132,8 +132,26 @@ TEST_F(SpanReportTest, a_cable_missing_from_the_table_prints_its_name_with_empty
     EXPECT_EQ(Line(ops, 4326), "P 500|0.5|0.0|0.570|0.0000128|0.0900|0|0");
 }
 
+// The installed temperature, the sag mode and the creep, at 9 points right-aligned at the
+// page's edge beside the logo, where nothing else prints; the rest of the page is unmoved.
+TEST_F(SpanReportTest, the_report_states_what_its_numbers_rest_on_beside_the_logo) {
+    program.units.table[1] = {"F", "C", 0.5555556f, 32};
+    program.main.Label1.setCaption("Installed Temperature 60");
+    program.main.Text9[1].setText("2");
+    program.main.Text9[4].setText("0.05");
+    program.main.Option1.select(1);
+    const auto ops = report(false, false);
+    ExpectPlaced(ops, kTop);
+    ExpectPlaced(ops, {{"26 characters", "Installed Temperature 60 F", 12240 - 26 * 90, 0},
+                       {"percent mode", "Sag Mode Percent: 2 % of Span", 12240 - 29 * 90, 216},
+                       {"creep entry as a fraction", "Creep 5.00 %", 12240 - 12 * 90, 432}});
+    program.main.Option1.select(0);
+    EXPECT_EQ(Find(report(false, false), "Sag Mode Absolute").y, 216);
+}
+
 // Twenty cables with both blocks reach 16200 twips: the results block moves whole to a new
-// page, and nothing is printed past the bottom of the first.
+// page, and nothing is printed past the bottom of the first. The new page starts with one
+// line that says whose it is, then an empty line; both carry "Page n of 2" at the foot.
 TEST_F(SpanReportTest, a_report_longer_than_the_page_goes_on_on_a_new_page) {
     select(std::vector<std::string>(20, "P 500"));
     const auto ops = report(true, true);
@@ -145,14 +163,20 @@ TEST_F(SpanReportTest, a_report_longer_than_the_page_goes_on_on_a_new_page) {
     const Placed table = Find(ops, "NESC RESULTS");
     EXPECT_EQ(std::pair(table.y, table.page), std::pair(9126.0, 1));
     const std::vector<std::pair<std::string, Placed>> moved = {
-        {"results text", {"Span Length = 150.00 ft", 500, 240, 2}},
-        {"temperature heading", {"Temp", 5300, 0, 2}},
-        {"last temperature row", {"140.0", 5250, 720 + 18 * 240 + 150, 2}}};
+        {"identification", {std::string(kReportTitle) + " - Tower Road - Span 7", 0, 0, 2}},
+        {"results text", {"Span Length = 150.00 ft", 500, 480 + 240, 2}},
+        {"temperature heading", {"Temp", 5300, 480, 2}},
+        {"last temperature row", {"140.0", 5250, 480 + 720 + 18 * 240 + 150, 2}}};
     for (const auto& [what, expected] : moved) {
         const Placed p = Find(ops, expected.text);
         EXPECT_EQ(std::tuple(p.x, p.y, p.page), std::tuple(expected.x, expected.y, expected.page))
             << what;
     }
+    const auto footers = Footers(ops);
+    ASSERT_EQ(footers.size(), 2u);
+    EXPECT_EQ(std::tuple(footers[0].text, footers[0].y, footers[0].page),
+              std::tuple("Page 1 of 2", 15840 - 240, 1));
+    EXPECT_EQ(std::tuple(footers[1].text, footers[1].page), std::tuple("Page 2 of 2", 2));
 }
 
 }  // namespace
