@@ -1,6 +1,8 @@
 // The command line of `catenova`. Without options (or with one span file) the program opens
 // its window; with any option it runs headless and exits:
 //   catenova --results [--format text|csv|json] FILE.cn3...
+//   catenova --line FILE.cnl|POLES.csv [--worksheet SPAN.cn3] [--clearance FT]
+//            [--format text|csv|json]
 //   catenova --report FILE.cn3... --pdf OUT.pdf|FOLDER [--nesc] [--temperature]
 //   catenova --cable-list [--families strand,k5,lx,fiber,drop,user] --pdf OUT.pdf
 //   catenova --help-text --pdf OUT.pdf
