@@ -5,7 +5,8 @@
 
 #include "batch/batch_dialogs.h"
 #include "core/unit_table.h"
-#include "engine/loading_conditions.h"
+#include "core/blanks.h"
+#include "engine/shown_loadings.h"
 #include "engine/results_notes.h"
 #include "engine/solve_worksheet.h"
 #include "files/files_commands.h"
@@ -31,22 +32,6 @@ std::vector<std::string> SplitAtBreaks(const std::string& text) {
     return pieces;
 }
 
-std::string ConditionLabel(const Program& program, int record) {
-    const auto& name = program.loadings.at(static_cast<std::size_t>(record)).name;
-    return record < 3 ? "Rule 251 - " + name : name;
-}
-
-// The rows the table draws: the district and record 3, then the ticked user loadings;
-// condition 3 (record 4) is worked out but never drawn.
-std::vector<int> DrawnConditions(const Program& program) {
-    const auto& user = program.loading.Check1;
-    const int rows = user[0].checked() ? (user[1].checked() ? 5 : 4) : 2;
-    std::vector<int> drawn;
-    for (int r = 1; r <= rows; ++r)
-        if (r != 3) drawn.push_back(r);
-    return drawn;
-}
-
 // "The results shown are not for the current entries: the span length is 0." gives the
 // reason after the colon.
 std::string NoResultsText(const SolveStopped& stop) {
@@ -58,9 +43,7 @@ std::string NoResultsText(const SolveStopped& stop) {
 }  // namespace
 
 std::string TrimCell(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return std::string(TrimSpaces(text));
 }
 
 SpanResults ReadShownResults(const Program& program) {
@@ -87,16 +70,12 @@ SpanResults ReadShownResults(const Program& program) {
         shown.temperature.push_back(std::move(row));
     }
 
-    const LoadingResults& table = program.loadingResults;
-    for (const int r : DrawnConditions(program)) {
+    for (const int r : DrawnLoadingRows(program)) {
         NescRow row;
         row.condition = r;
-        row.label = TrimCell(
-            ConditionLabel(program, ConditionRecord(r, program.spanRecord.selectedDistrict)));
+        row.label = TrimCell(LoadingRowLabel(program, r));
         for (int k = 0; k < kShownFields; ++k) {
-            const int kind = static_cast<int>(table.at(0, k));
-            row.cells.push_back(TrimCell(program.units.toDisplay(
-                kind, table.at(r, k), table.formats.at(static_cast<std::size_t>(k)))));
+            row.cells.push_back(TrimCell(LoadingCellText(program, r, k)));
         }
         shown.nesc.push_back(std::move(row));
     }

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/number_format.h"
 #include "engine/solver.h"
+#include "engine/span_state.h"
 
 namespace cn3 {
 
@@ -17,17 +19,17 @@ inline constexpr int kTemperature = 0, kIceLoad = 1, kWind = 2, kResultant = 3, 
 
 namespace {
 
-// The ice thickness and wind cells of a condition's row in the loading window, as numbers.
-void ReadShownNumbers(const Program& program, int condition, LoadingCondition& c) {
+// The ice thickness and wind cells of a condition's row in the loading window, as numbers:
+// what the drawn table's last two columns show. The cell shows display units and the column
+// is shown through the small-length conversion, so it holds the thickness in inches: metric
+// figures are not converted twice.
+std::pair<float, float> ShownNumbers(const Program& program, int condition) {
     const auto& cells = program.loading.Cells;
     const auto ice = static_cast<float>(
         LeadingNumber(cells.at(static_cast<size_t>(5 * condition - 3)).caption()));
     const auto wind = static_cast<float>(
         LeadingNumber(cells.at(static_cast<size_t>(5 * condition - 2)).caption()));
-    // The cell shows display units and the column is shown through the small-length
-    // conversion, so it holds the thickness in inches: metric figures are not converted twice.
-    c.shownIceThickness = program.units.fromInputValue(unit::kSmallLength, ice, "0.000000");
-    c.shownWindPressure = wind;
+    return {program.units.fromInputValue(unit::kSmallLength, ice, "0.000000"), wind};
 }
 
 }  // namespace
@@ -36,19 +38,16 @@ int ConditionRecord(int condition, int selectedDistrict) {
     return condition == 1 ? std::clamp(selectedDistrict, 0, 2) : condition + 1;
 }
 
-std::array<LoadingCondition, kConditions> SolveLoadingConditions(const Program& program,
-                                                                 const SpanSolution& solution) {
-    const auto& in = solution.inputs;
-    const auto& st = solution.installed;
-    const float L = in.span, S = st.cableLength, EA = solution.support.stiffness;
-    const float w = solution.cables.totalWeight, d = solution.bundleDiameter;
-    const double alpha = solution.support.thermalCoefficient;
+std::array<LoadingCondition, kConditions> SolveLoadingConditions(const SpanProblem& problem,
+                                                                 const InstalledState& installed) {
+    const auto& in = problem.inputs;
+    const float w = problem.cables.totalWeight, d = problem.bundleDiameter;
 
     std::array<LoadingCondition, kConditions> conditions{};
-    for (int i = 1; i <= kConditions; ++i) {
-        LoadingCondition& c = conditions.at(static_cast<size_t>(i - 1));
-        c.record = ConditionRecord(i, program.spanRecord.selectedDistrict);
-        const auto& record = program.loadings.at(static_cast<size_t>(c.record));
+    for (size_t i = 0; i < conditions.size(); ++i) {
+        LoadingCondition& c = conditions[i];
+        const LoadingRecord& record = problem.conditionRecords[i];
+        c.record = problem.conditionRecordIndex[i];
         c.temperature = record.temperature;
         c.windPressure = record.windPressure;
         c.iceThickness = record.iceThickness;
@@ -60,25 +59,18 @@ std::array<LoadingCondition, kConditions> SolveLoadingConditions(const Program& 
         c.resultant = R;
         c.iceLoad = load.vertical - w;
 
-        // Creep is a fraction: 0.05 lengthens by 5 %.
-        const float S0c = static_cast<float>(
-            double(st.stressFree) *
-            (1.0 + alpha * double(record.temperature - in.installedTemperature)) *
-            (double(in.creep) + 1.0));
-        const float Dc = SolveSag(L, S0c, R, EA);
-        const float Hc = ParabolicTension(R, S0c, Dc);
+        const SpanState state =
+            StateAt(in, installed, problem.support, record.temperature, R, in.creep);
+        const float Dc = state.sag, Hc = state.tension;
         const double x = in.pointDistance;
         const double theta = load.angle;
-
         c.sag = Dc;
         c.tension = Hc;
-        c.lengthChange =
-            static_cast<float>((double(CableLength(L, Dc)) - double(S)) * 100.0 / double(S));
+        c.lengthChange = state.lengthChange;
         c.pointSag = static_cast<float>(double(R) * x * x / (2.0 * double(Hc)));
         c.angle = static_cast<float>(theta * 180.0 / kPi);
         c.horizontalSag = static_cast<float>(double(Dc) * std::sin(theta));
         c.verticalSag = static_cast<float>(double(Dc) * std::cos(theta));
-        ReadShownNumbers(program, i, c);
     }
     return conditions;
 }
@@ -100,8 +92,9 @@ void WriteLoadingResults(Program& program, const SpanSolution& solution) {
         results.at(i, col::kAngle) = c.angle;
         results.at(i, col::kIceThickness) = c.iceThickness;
         results.at(i, col::kLoadConstant) = c.loadConstant;
-        results.at(i, col::kShownIce) = c.shownIceThickness;
-        results.at(i, col::kShownWind) = c.shownWindPressure;
+        const auto [ice, wind] = ShownNumbers(program, i);
+        results.at(i, col::kShownIce) = ice;
+        results.at(i, col::kShownWind) = wind;
     }
     results.at(0, col::kShownIce) = unit::kSmallLength;
     results.formats.at(col::kShownIce) = "##.00";

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "engine/span_solution.h"
+#include "engine/span_problem.h"
 #include "forms/program.h"
 
 namespace cn3 {
@@ -14,13 +14,13 @@ namespace cn3 {
 // The loading record behind condition 1..5.
 int ConditionRecord(int condition, int selectedDistrict);
 
-// The five conditions of a solution whose installed state and bundle diameter are worked out;
-// the loading records and the loading window's cells come from the program.
-std::array<LoadingCondition, kConditions> SolveLoadingConditions(const Program& program,
-                                                                 const SpanSolution& solution);
+// The five conditions of the problem's cable as installed.
+std::array<LoadingCondition, kConditions> SolveLoadingConditions(const SpanProblem& problem,
+                                                                 const InstalledState& installed);
 
 // LoadingResults rows 1..5 from the conditions: columns 0..12, and 18 and 19 (the ice
-// thickness and wind numbers of the loading window) with their unit kind and patterns.
+// thickness and wind numbers as the loading window's cells show them) with their unit kind
+// and patterns.
 void WriteLoadingResults(Program& program, const SpanSolution& solution);
 
 }  // namespace cn3

@@ -6,7 +6,7 @@
 #include "core/unit_table.h"
 #include "engine/loading_conditions.h"
 #include "engine/span_inputs.h"
-#include "engine/usable_load_check.h"
+#include "engine/shown_loadings.h"
 
 namespace cn3 {
 
@@ -64,14 +64,6 @@ std::string Heading(const Program& program, int c) {
         default:
             return {};
     }
-}
-
-// The number in row r, field k, as its column shows it (no unit label).
-std::string Cell(const Program& program, int r, int k) {
-    const auto& results = program.loadingResults;
-    const int kind = static_cast<int>(results.at(0, k));
-    return program.units.toDisplay(kind, results.at(r, k),
-                                   results.formats.at(static_cast<size_t>(k)));
 }
 
 }  // namespace
@@ -134,13 +126,13 @@ std::vector<DrawnTableRow> DrawLoadingTable(Program& program, ui::Surface& targe
         for (int k : fields) {
             target.setCurrentY(yr);
             PrintStackedHeading(target, table.at[static_cast<size_t>(k + 1)], table.width(k + 1),
-                                Cell(program, r, k));
+                                LoadingCellText(program, r, k));
         }
         if (printed)
             for (int k : {18, 19}) {
                 target.setCurrentY(yr);
                 PrintStackedHeading(target, table.at[static_cast<size_t>(k)], table.width(k),
-                                    Cell(program, r, k));
+                                    LoadingCellText(program, r, k));
             }
     }
     return drawn;

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/bundle_cell.h"
 #include "core/number_format.h"
 
 namespace cn3 {
@@ -21,8 +22,7 @@ std::vector<std::string> SelectedCableNames(const MainForm& main) {
 float OverallDiameter(const Program& program) {
     const auto& grid = program.main.Grid2;
     if (grid.rows() < 1) return 0.0f;
-    std::string_view text = grid.text(grid.rows() - 1, kDiameterColumn);
-    if (text.starts_with("Ovr")) text = text.size() > 4 ? text.substr(4) : std::string_view{};
+    const std::string_view text = DiameterCellNumber(grid.text(grid.rows() - 1, kDiameterColumn));
     return program.units.fromInputValue(unit::kSmallLength, static_cast<float>(LeadingNumber(text)),
                                         "###.000");
 }

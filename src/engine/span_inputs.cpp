@@ -26,4 +26,8 @@ SpanInputs ReadSpanInputs(const Program& program) {
     return in;
 }
 
+bool ClearanceGiven(const MainForm& main) {
+    return LeadingGroupedNumber(main.Text9[entry::kClearance].text()) != 0.0;
+}
+
 }  // namespace cn3

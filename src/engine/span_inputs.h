@@ -28,4 +28,8 @@ float ReadLengthEntry(const Program& program, int index);
 // In percent mode the sag entry is a plain percentage of the span: 2 on 150 ft is 3 ft.
 SpanInputs ReadSpanInputs(const Program& program);
 
+// A clearance is given when its entry reads as a number other than 0; the temperature table
+// then shows the clearance column and heads it with the entry.
+bool ClearanceGiven(const MainForm& main);
+
 }  // namespace cn3

@@ -46,8 +46,6 @@ struct LoadingCondition {
     float angle = 0.0f;              // deg from the vertical
     float iceThickness = 0.0f;       // in
     float loadConstant = 0.0f;       // lb/ft
-    float shownIceThickness = 0.0f;  // in, as the loading window's cell shows it
-    float shownWindPressure = 0.0f;  // the loading window's wind cell, as shown
 };
 
 struct SpanSolution {

@@ -2,7 +2,7 @@
 
 #include "core/cable_table.h"
 #include "core/number_format.h"
-#include "engine/solver.h"
+#include "engine/span_state.h"
 
 namespace cn3 {
 
@@ -10,24 +10,18 @@ namespace {
 constexpr int kColumns = 5;
 }  // namespace
 
-std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanSolution& solution) {
-    const auto& in = solution.inputs;
-    const auto& st = solution.installed;
-    const float L = in.span, S = st.cableLength, S0 = st.stressFree;
-    const float w = solution.cables.totalWeight, EA = solution.support.stiffness;
-    const double alpha = solution.support.thermalCoefficient;
-
+std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanProblem& problem,
+                                                               const InstalledState& installed) {
+    const auto& in = problem.inputs;
     std::array<TemperatureRow, kTemperatureRows> rows{};
     int T = kTableLowTemperature;
     for (auto& row : rows) {
-        const float S0T = static_cast<float>(
-            double(S0) * (1.0 + alpha * double(float(T) - in.installedTemperature)));
+        const SpanState state = StateAt(in, installed, problem.support, float(T),
+                                        problem.cables.totalWeight, 0.0f);
         row.temperature = T;
-        row.sag = SolveSag(L, S0T, w, EA);
-        // The stress-free length stands in for the span, as the loading conditions do it.
-        row.tension = ParabolicTension(w, S0T, row.sag);
-        row.lengthChange =
-            static_cast<float>((double(CableLength(L, row.sag)) - double(S)) * 100.0 / double(S));
+        row.sag = state.sag;
+        row.tension = state.tension;
+        row.lengthChange = state.lengthChange;
         row.clearance = in.clearance + in.sag - row.sag;
         T += kTableTemperatureStep;
     }
@@ -59,7 +53,7 @@ void FillTemperatureTable(Program& program, const SpanSolution& solution) {
 void WriteClearanceHeading(Program& program) {
     std::string heading = "Clearance";
     heading += kHeaderBreak;
-    if (LeadingGroupedNumber(program.main.Text9[entry::kClearance].text()) != 0.0)
+    if (ClearanceGiven(program.main))
         heading +=
             program.main.Text9[entry::kClearance].text() + " " + program.units.label(unit::kLength);
     program.main.GridTemp.setText(0, 4, std::move(heading));

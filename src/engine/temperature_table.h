@@ -5,13 +5,14 @@
 
 #include <array>
 
-#include "engine/span_solution.h"
+#include "engine/span_problem.h"
 #include "forms/program.h"
 
 namespace cn3 {
 
-// The 19 rows, from the installed state, inputs, load and carrier of the solution.
-std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanSolution& solution);
+// The 19 rows: the installed cable brought to each temperature under its own weight.
+std::array<TemperatureRow, kTemperatureRows> SweepTemperatures(const SpanProblem& problem,
+                                                               const InstalledState& installed);
 
 // Rows 1..19, columns 0..4, from the solution's sweep.
 void FillTemperatureTable(Program& program, const SpanSolution& solution);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/blanks.h"
 #include "core/unit_table.h"
-#include "engine/loading_conditions.h"
 #include "engine/loading_table_drawing.h"
 
 namespace cn3 {
@@ -15,31 +15,11 @@ constexpr double kRowSize = 10;    // the table's row type, points
 constexpr ui::Rgb kOverColour{200, 0, 0};
 constexpr double kMarkWidth = 20;  // twips
 
-std::string Trimmed(std::string text) {
-    const auto last = text.find_last_not_of(' ');
-    text.erase(last == std::string::npos ? 0 : last + 1);
-    return text;
-}
-
 std::string Force(const Units& units, float pounds) {
     return units.toDisplay(unit::kForce, pounds, "##,##0 ") + units.label(unit::kForce);
 }
 
 }  // namespace
-
-std::vector<int> DrawnLoadingRows(const Program& program) {
-    const auto& user = program.loading.Check1;
-    std::vector<int> rows = {1, 2};
-    if (user[0].checked()) rows.push_back(4);
-    if (user[0].checked() && user[1].checked()) rows.push_back(5);
-    return rows;
-}
-
-std::string LoadingRowLabel(const Program& program, int row) {
-    const int record = ConditionRecord(row, program.spanRecord.selectedDistrict);
-    const auto& name = program.loadings.at(static_cast<size_t>(record)).name;
-    return record < 3 ? "Rule 251 - " + name : name;
-}
 
 bool UsableLoadCheck::anyOver() const {
     return std::any_of(rows.begin(), rows.end(), [](const RowCheck& r) { return r.over(); });
@@ -77,7 +57,7 @@ std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& c
         if (!r.over()) continue;
         line += first ? " " : ", ";
         first = false;
-        line += Trimmed(LoadingRowLabel(program, r.row));
+        line += TrimEndSpaces(LoadingRowLabel(program, r.row));
         line += " by ";
         line += Force(units, r.excess);
     }

@@ -9,18 +9,12 @@
 #include <vector>
 
 #include "engine/loading_table_drawing.h"
+#include "engine/shown_loadings.h"
 #include "engine/span_solution.h"
 #include "forms/program.h"
 #include "ui/surface.h"
 
 namespace cn3 {
-
-// The rows of the loading table that are drawn, in order: 1 and 2, then 4 while the first
-// user loading is ticked and 5 while the second is ticked as well (row 3 never shows).
-std::vector<int> DrawnLoadingRows(const Program& program);
-
-// The label of a row as the table prints it: "Rule 251 - Heavy        " for a district.
-std::string LoadingRowLabel(const Program& program, int row);
 
 struct RowCheck {
     int row = 0;           // loading table row, 1..5

@@ -7,6 +7,7 @@
 
 #include "bundle/bundle_diameter.h"
 #include "core/blanks.h"
+#include "core/bundle_cell.h"
 #include "engine/recompute.h"
 #include "files/new_worksheet.h"
 #include "files/span_file.h"
@@ -130,7 +131,7 @@ std::string Capture(Program& program) {
     if (!diameter) return "The bundle diameter \"" + cell + "\" is not a number.";
     r.bundleDiameter = *diameter;
     // A diameter typed by hand is kept as it is when the file is opened again.
-    if (TrimBlanks(cell).starts_with("Ovr")) r.fixedDiameterFlag = 1;
+    if (IsTypedDiameterCell(cell)) r.fixedDiameterFlag = 1;
 
     r.sagMode = main.Option1.selected() == 0 ? 0 : 1;
     for (size_t i = 0; i < r.spanEntries.size(); ++i) r.spanEntries[i] = main.Text9[i].text();
@@ -163,8 +164,7 @@ SpanFileOutcome AskSave(Program& program) {
 }  // namespace
 
 std::optional<float> CapturedBundleDiameter(std::string_view cell) {
-    std::string_view text = TrimBlanks(cell);
-    if (text.starts_with("Ovr")) text = TrimBlanks(text.size() > 4 ? text.substr(4) : "");
+    const std::string_view text = DiameterCellNumber(cell);
     if (text.empty()) return 0.0f;
     float value = 0.0f;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

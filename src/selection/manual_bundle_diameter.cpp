@@ -5,17 +5,11 @@
 
 #include "bundle/bundle_diameter.h"
 #include "core/blanks.h"
+#include "core/bundle_cell.h"
 #include "core/number_format.h"
 #include "selection/selection.h"
 
 namespace cn3 {
-
-namespace {
-
-// The prefix the computation skips (four characters) before it reads the bundle number.
-constexpr std::string_view kManualPrefix = "Ovr ";
-
-}  // namespace
 
 bool ShowManualBundleDiameter(Program& program) {
     const std::string_view typed = TrimBlanks(program.main.Text5.text());
@@ -23,7 +17,7 @@ bool ShowManualBundleDiameter(Program& program) {
     ui::Grid& selected = program.main.Grid2;
     if (selected.rows() < 2) return true;
     // The typed number is already in display units; the cell keeps display units too.
-    std::string cell(kManualPrefix);
+    std::string cell(kTypedDiameterPrefix);
     cell += FormatNumber(LeadingNumber(typed), "##0.000");
     selected.setText(selected.rows() - 1, 2, std::move(cell));
     return true;
