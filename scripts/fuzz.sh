@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 shift || true
-all=(catalogue user_cables settings number_format recompute span_file)
+all=(catalogue user_cables settings number_format recompute span_file line_file)
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=("${all[@]}")
 
@@ -42,6 +42,9 @@ printf '\x02\x00\x02\x00\x01\x01\x00\x06150.00\x031.5\x0250\x00\x00\x01\x01\x05\
   >"$corpus/recompute/strand-and-coax"
 for f in data/examples/*.cn3; do
   [ -e "$f" ] && cp "$f" "$corpus/span_file/$(basename "$f")"
+done
+for f in data/examples/*.cnl data/examples/*.csv; do
+  [ -e "$f" ] && cp "$f" "$corpus/line_file/$(basename "$f")"
 done
 
 failed=()
