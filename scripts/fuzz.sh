@@ -43,7 +43,7 @@ printf '\x02\x00\x02\x00\x01\x01\x00\x06150.00\x031.5\x0250\x00\x00\x01\x01\x05\
 for f in data/examples/*.cn3; do
   [ -e "$f" ] && cp "$f" "$corpus/span_file/$(basename "$f")"
 done
-for f in data/examples/*.cnl data/examples/*.csv; do
+for f in data/lines/*.cnl data/lines/*.csv; do
   [ -e "$f" ] && cp "$f" "$corpus/line_file/$(basename "$f")"
 done
 

@@ -21,10 +21,10 @@ SpanProblem Problem() {
     p.inputs.installedTemperature = 60.0f;
     p.bundleDiameter = 0.85f;
     const LoadingRecord records[kConditions] = {{"Light        ", 30, 0, 9, 0.05f},
-                                                 {"Ice 32F      ", 32, 0.5f, 0, 0},
-                                                 {"Never Shown  ", 90, 1, 0, 0},
-                                                 {"Ice+Wind     ", 15, 0.25f, 2.3f, 0},
-                                                 {"Hot 120F     ", 120, 0, 0, 0}};
+                                                {"Ice 32F      ", 32, 0.5f, 0, 0},
+                                                {"Never Shown  ", 90, 1, 0, 0},
+                                                {"Ice+Wind     ", 15, 0.25f, 2.3f, 0},
+                                                {"Hot 120F     ", 120, 0, 0, 0}};
     for (int i = 0; i < kConditions; ++i) {
         p.conditionRecords[static_cast<size_t>(i)] = records[i];
         p.conditionRecordIndex[static_cast<size_t>(i)] = i == 0 ? 2 : i + 1;
@@ -34,9 +34,11 @@ SpanProblem Problem() {
 
 line::PoleLine Run(int spans) {
     line::PoleLine line;
-    for (int i = 0; i <= spans; ++i)
-        line.poles.push_back({"P" + std::to_string(i + 1),
-                              100.0f + 15.0f * static_cast<float>((i * 7) % 5), 25.0f});
+    for (int i = 0; i <= spans; ++i) {
+        std::string id = "P";
+        id += std::to_string(i + 1);
+        line.poles.push_back({id, 100.0f + 15.0f * static_cast<float>((i * 7) % 5), 25.0f});
+    }
     for (int i = 0; i < spans; ++i)
         line.spans.push_back({120.0f + 10.0f * static_cast<float>((i * 3) % 9), std::nullopt});
     return line;

@@ -1,7 +1,6 @@
 #include "batch/results_formats.h"
 
 #include <cmath>
-
 #include <nlohmann/json.hpp>
 
 #include "core/json_number.h"
@@ -55,11 +54,12 @@ Json Values(const SpanSolution& s) {
 
     Json& temperature = v["temperature"] = Json::array();
     for (const TemperatureRow& t : s.temperatures)
-        temperature.push_back({{"temperature_f", t.temperature},
-                               {"sag_ft", JsonFloat(t.sag)},
-                               {"tension_lb", JsonFloat(t.tension)},
-                               {"length_change_percent", JsonFloat(t.lengthChange)},
-                               {"clearance_ft", s.clearanceGiven ? JsonFloat(t.clearance) : Json()}});
+        temperature.push_back(
+            {{"temperature_f", t.temperature},
+             {"sag_ft", JsonFloat(t.sag)},
+             {"tension_lb", JsonFloat(t.tension)},
+             {"length_change_percent", JsonFloat(t.lengthChange)},
+             {"clearance_ft", s.clearanceGiven ? JsonFloat(t.clearance) : Json()}});
 
     Json& conditions = v["conditions"] = Json::array();
     int number = 1;
@@ -235,7 +235,8 @@ std::string JsonOf(const std::vector<SpanOutcome>& outcomes) {
         o["temperature"] = shown.temperature;
         Json& nesc = o["nesc"] = Json::array();
         for (const auto& row : shown.nesc)
-            nesc.push_back({{"condition", row.condition}, {"label", row.label}, {"cells", row.cells}});
+            nesc.push_back(
+                {{"condition", row.condition}, {"label", row.label}, {"cells", row.cells}});
         if (shown.solution) o["values"] = Values(*shown.solution);
         all.push_back(std::move(o));
     }

@@ -222,9 +222,9 @@ int RunHeadless(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Sag and tension of aerial cable spans. Without options it opens its "
                        "window; with one of --results, --line, --report, --cable-list or "
-                       "--help-text it "
-                       "runs without one and exits: 0 when every file was done without a "
-                       "message, 1 when some file gave one, 2 for a usage error."));
+                       "--help-text it runs without one and exits: 0 when every file was done "
+                       "without a message (with --line: every span passes), 1 when some file "
+                       "gave one (a span or pole fails), 2 for a usage error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({o.results, o.format, o.line, o.worksheet, o.clearance, o.report, o.nesc,

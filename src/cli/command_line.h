@@ -7,7 +7,8 @@
 //   catenova --cable-list [--families strand,k5,lx,fiber,drop,user] --pdf OUT.pdf
 //   catenova --help-text --pdf OUT.pdf
 // each with [--data DIR]; and --help, --version. Exit status 0 when every file was done
-// without a message, 1 when some file gave one, 2 for a usage error.
+// without a message, 1 when some file gave one, 2 for a usage error; --line (cli/line_run.h)
+// says 1 also for a span or pole that fails.
 #pragma once
 
 #include <QStringList>

@@ -9,8 +9,8 @@ namespace cn3::line {
 
 struct InputFault {
     std::string file;
-    int line = 0;        // 1-based in a CSV; 0 when the fault is not on one line
-    std::string field;   // a CSV column or a JSON path; empty for the whole file
+    int line = 0;       // 1-based in a CSV; 0 when the fault is not on one line
+    std::string field;  // a CSV column or a JSON path; empty for the whole file
     std::string reason;
 
     std::string text() const {

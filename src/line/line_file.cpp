@@ -4,10 +4,9 @@
 #include <fstream>
 #include <initializer_list>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
-
-#include <nlohmann/json.hpp>
 
 #include "core/json_number.h"
 
@@ -124,9 +123,8 @@ LoadingRecord ReadLoading(const Json& j, const std::string& path) {
     r.temperature = Float(Need(j, path, "temperature_f"), Member(path, "temperature_f"));
     r.iceThickness = Float(Need(j, path, "ice_thickness_in"), Member(path, "ice_thickness_in"),
                            Range::NotNegative);
-    r.windPressure =
-        Float(Need(j, path, "wind_pressure_lb_per_ft2"), Member(path, "wind_pressure_lb_per_ft2"),
-              Range::NotNegative);
+    r.windPressure = Float(Need(j, path, "wind_pressure_lb_per_ft2"),
+                           Member(path, "wind_pressure_lb_per_ft2"), Range::NotNegative);
     r.loadConstant =
         Float(Need(j, path, "load_constant_lb_per_ft"), Member(path, "load_constant_lb_per_ft"));
     return r;
@@ -156,7 +154,8 @@ LineWorksheet ReadWorksheet(const Json& j, const std::string& path) {
         Fail(Member(sagPath, "mode"), "must be \"absolute\" or \"percent\"");
     w.sagPercent = mode == "percent";
     // A sag in feet is a float, as the worksheet reads it; a percentage is kept as typed.
-    const float value = Float(Need(sag, sagPath, "value"), Member(sagPath, "value"), Range::Positive);
+    const float value =
+        Float(Need(sag, sagPath, "value"), Member(sagPath, "value"), Range::Positive);
     w.sag = w.sagPercent ? Number(sag["value"], Member(sagPath, "value")) : double(value);
 
     w.selectedDistrict = Integer(Need(j, path, "district"), Member(path, "district"), 0, 2);
@@ -200,8 +199,8 @@ LineFile ReadDocument(const Json& doc) {
 
     LineFile file;
     PoleLine& line = file.line;
-    line.defaultClearance = Float(Need(doc, "", "default_clearance_ft"), "default_clearance_ft",
-                                  Range::NotNegative);
+    line.defaultClearance =
+        Float(Need(doc, "", "default_clearance_ft"), "default_clearance_ft", Range::NotNegative);
     line.installation = ReadInstallation(Need(doc, "", "installation"), "installation");
     file.worksheet = ReadWorksheet(Need(doc, "", "worksheet"), "worksheet");
 
@@ -210,7 +209,8 @@ LineFile ReadDocument(const Json& doc) {
     std::set<std::string> ids;
     for (std::size_t i = 0; i < poles.size(); ++i) {
         const std::string path = Element("poles", i);
-        const Json& p = Object(poles[i], path, {"id", "ground_elevation_ft", "attachment_height_ft"});
+        const Json& p =
+            Object(poles[i], path, {"id", "ground_elevation_ft", "attachment_height_ft"});
         Pole pole;
         pole.id = String(Need(p, path, "id"), Member(path, "id"));
         if (pole.id.empty()) Fail(Member(path, "id"), "must not be empty");

@@ -1,7 +1,6 @@
 #include "line/line_output.h"
 
 #include <cstdio>
-
 #include <nlohmann/json.hpp>
 
 #include "core/json_number.h"
@@ -53,10 +52,11 @@ std::vector<std::string> RulingSpanNotes(const PoleLine& line, const LineSolutio
     for (std::size_t i = 0; i < solution.spans.size(); ++i) {
         const SpanResult& s = solution.spans[i];
         if (!s.rulingSpanNote) continue;
-        notes.push_back("Note - Span " + SpanName(line, i) + " (" + Feet(s.length) + " ft) is " +
-                        (s.length < solution.rulingSpan ? "shorter than half" : "longer than 1.5 times") +
-                        " the ruling span of " + Feet(solution.rulingSpan) +
-                        " ft; the ruling-span assumption loses accuracy there.");
+        notes.push_back(
+            "Note - Span " + SpanName(line, i) + " (" + Feet(s.length) + " ft) is " +
+            (s.length < solution.rulingSpan ? "shorter than half" : "longer than 1.5 times") +
+            " the ruling span of " + Feet(solution.rulingSpan) +
+            " ft; the ruling-span assumption loses accuracy there.");
     }
     return notes;
 }
@@ -83,8 +83,8 @@ std::vector<std::string> FailureReasons(const PoleLine& line, const LineSolution
     for (const Overload& o : solution.overloads)
         reasons.push_back("The line tension " + Pounds(solution.conditions[o.condition].tension) +
                           " lb (" + ConditionName(solution, o.condition) +
-                          ") is over the usable load of " + Pounds(solution.usableLoad) + " lb by " +
-                          Pounds(o.excess) + " lb.");
+                          ") is over the usable load of " + Pounds(solution.usableLoad) +
+                          " lb by " + Pounds(o.excess) + " lb.");
     return reasons;
 }
 
@@ -96,8 +96,9 @@ std::string LineText(const PoleLine& line, const LineSolution& s) {
     out += s.rated ? "Usable load (60 % of rated strength): " + Pounds(s.usableLoad) + " lb\n"
                    : std::string("Usable load: the support has no rated breaking strength\n");
     out += "-- spans\n";
-    out += "span\tlength ft\tinstalled sag ft\ttension lb\tinstalled clearance ft\t"
-           "lowest clearance ft\tat ft\tcondition\trequired ft\tmargin ft\tclearance\n";
+    out +=
+        "span\tlength ft\tinstalled sag ft\ttension lb\tinstalled clearance ft\t"
+        "lowest clearance ft\tat ft\tcondition\trequired ft\tmargin ft\tclearance\n";
     for (std::size_t i = 0; i < s.spans.size(); ++i) {
         const SpanResult& r = s.spans[i];
         out += SpanName(line, i) + '\t' + Feet(r.length) + '\t' + Feet(r.installedSag) + '\t' +
@@ -131,8 +132,9 @@ std::string LineText(const PoleLine& line, const LineSolution& s) {
         out += "every condition within " + Pounds(s.usableLoad) + " lb\n";
     else
         for (const Overload& o : s.overloads)
-            out += ConditionName(s, o.condition) + '\t' + Pounds(s.conditions[o.condition].tension) +
-                   " lb\tover by " + Pounds(o.excess) + " lb\n";
+            out += ConditionName(s, o.condition) + '\t' +
+                   Pounds(s.conditions[o.condition].tension) + " lb\tover by " + Pounds(o.excess) +
+                   " lb\n";
     return out;
 }
 
@@ -150,7 +152,8 @@ std::string LineCsv(const PoleLine& line, const LineSolution& s) {
     record("line", "", "", "tension_installed_lb", number(s.ruling.installed.tension));
     record("line", "", "", "usable_load_lb", s.rated ? number(s.usableLoad) : "");
     for (std::size_t c = 0; c < s.conditions.size(); ++c) {
-        record("condition", s.conditions[c].name, "", "tension_lb", number(s.conditions[c].tension));
+        record("condition", s.conditions[c].name, "", "tension_lb",
+               number(s.conditions[c].tension));
         bool over = false;
         for (const Overload& o : s.overloads) over = over || o.condition == c;
         record("condition", s.conditions[c].name, "", "over_usable_load", flag(over));

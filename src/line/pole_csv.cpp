@@ -96,8 +96,8 @@ PoleLine Parse(std::string_view text, float defaultClearance) {
     for (std::size_t i = 0; headerOk && i < header.size(); ++i)
         headerOk = Trimmed(header[i]) == kColumns[i];
     if (!headerOk)
-        throw Fault{lines.front().first, {},
-                    "the header row must be " + std::string(kPoleCsvHeader)};
+        throw Fault{
+            lines.front().first, {}, "the header row must be " + std::string(kPoleCsvHeader)};
 
     PoleLine out;
     out.defaultClearance = defaultClearance;
@@ -106,7 +106,8 @@ PoleLine Parse(std::string_view text, float defaultClearance) {
         const int at = lines[r].first;
         const auto fields = Fields(lines[r].second, at);
         if (fields.size() != kColumns.size())
-            throw Fault{at, {},
+            throw Fault{at,
+                        {},
                         std::to_string(fields.size()) + " fields; a pole row has " +
                             std::to_string(kColumns.size())};
         Pole pole;
@@ -124,7 +125,8 @@ PoleLine Parse(std::string_view text, float defaultClearance) {
         const bool last = r + 1 == lines.size();
         if (last) {
             if (r < 2) throw Fault{at, {}, "a line needs at least two poles"};
-            if (span) throw Fault{at, "span_ft", "the last pole has no span after it: leave it empty"};
+            if (span)
+                throw Fault{at, "span_ft", "the last pole has no span after it: leave it empty"};
             if (clearance)
                 throw Fault{at, "required_clearance_ft",
                             "the last pole has no span after it: leave it empty"};
@@ -137,7 +139,8 @@ PoleLine Parse(std::string_view text, float defaultClearance) {
         }
         out.poles.push_back(std::move(pole));
     }
-    if (out.poles.size() < 2) throw Fault{lines.back().first, {}, "a line needs at least two poles"};
+    if (out.poles.size() < 2)
+        throw Fault{lines.back().first, {}, "a line needs at least two poles"};
     return out;
 }
 

@@ -53,15 +53,15 @@ struct PoleLine {
 // What the line takes from a worksheet: its cables and their bundle, creep, installed
 // temperature, sag entry and loading settings.
 struct LineWorksheet {
-    std::vector<std::string> cables;   // selected names, in grid order
-    float bundleDiameter = 0.0f;       // in
-    float creep = 0.0f;                // a fraction: 0.05 is 5 %
+    std::vector<std::string> cables;     // selected names, in grid order
+    float bundleDiameter = 0.0f;         // in
+    float creep = 0.0f;                  // a fraction: 0.05 is 5 %
     float installedTemperature = 60.0f;  // deg F
-    bool sagPercent = false;           // the sag entry is a percentage of the span
-    double sag = 0.0;                  // ft, or percent with sagPercent
-    int selectedDistrict = 2;          // 0 Heavy, 1 Medium, 2 Light
-    int userLoadingsDrawn = 0;         // 0, 1 or 2: the user loadings the table draws
-    LoadingTable loadings{};           // the seven loading records
+    bool sagPercent = false;             // the sag entry is a percentage of the span
+    double sag = 0.0;                    // ft, or percent with sagPercent
+    int selectedDistrict = 2;            // 0 Heavy, 1 Medium, 2 Light
+    int userLoadingsDrawn = 0;           // 0, 1 or 2: the user loadings the table draws
+    LoadingTable loadings{};             // the seven loading records
 
     bool operator==(const LineWorksheet&) const = default;
 };

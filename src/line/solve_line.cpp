@@ -42,8 +42,8 @@ std::vector<LineCondition> Conditions(const SpanSolution& s, const LineWorksheet
     for (const int row : DrawnRows(worksheet)) {
         const LoadingCondition& c = s.conditions.at(static_cast<size_t>(row - 1));
         // Under wind the strand swings out; its clearance is that of the vertical sag.
-        out.push_back({LineCondition::Kind::Loading, ConditionLabel(worksheet, row),
-                       c.temperature, c.tension, c.verticalSag, row});
+        out.push_back({LineCondition::Kind::Loading, ConditionLabel(worksheet, row), c.temperature,
+                       c.tension, c.verticalSag, row});
     }
     return out;
 }
@@ -75,7 +75,8 @@ float InstalledRulingSag(const Installation& installation, const LineWorksheet& 
 std::variant<LineSolution, std::string> SolveLine(const PoleLine& line,
                                                   const LineWorksheet& worksheet,
                                                   const SpanProblem& base) {
-    if (std::string fault = LineFault(line); !fault.empty()) return "No line results: " + fault + ".";
+    if (std::string fault = LineFault(line); !fault.empty())
+        return "No line results: " + fault + ".";
 
     LineSolution out;
     std::vector<float> lengths;
@@ -116,9 +117,9 @@ std::variant<LineSolution, std::string> SolveLine(const PoleLine& line,
         r.lowest = r.installed;
         for (std::size_t c = 1; c < out.conditions.size(); ++c) {
             if (!ChecksClearance(out.conditions[c], c, out.hottest)) continue;
-            const LowestClearance at = MinimumClearance(
-                a.attachmentHeight, b.attachmentHeight,
-                ScaledSag(out.conditions[c].rulingSag, L, RS), L);
+            const LowestClearance at =
+                MinimumClearance(a.attachmentHeight, b.attachmentHeight,
+                                 ScaledSag(out.conditions[c].rulingSag, L, RS), L);
             if (at.height < r.lowest.height) {
                 r.lowest = at;
                 r.governing = c;
@@ -129,8 +130,9 @@ std::variant<LineSolution, std::string> SolveLine(const PoleLine& line,
         r.rulingSpanNote = L < 0.5f * RS || L > 1.5f * RS;
         for (std::size_t t = 0; t < r.stringing.size(); ++t)
             r.stringing[t] = ScaledSag(s.temperatures[t].sag, L, RS);
-        lowPoints[i] = LowPoint(a.groundElevation + a.attachmentHeight,
-                                b.groundElevation + b.attachmentHeight, ScaledSag(coldSag, L, RS), L);
+        lowPoints[i] =
+            LowPoint(a.groundElevation + a.attachmentHeight, b.groundElevation + b.attachmentHeight,
+                     ScaledSag(coldSag, L, RS), L);
     }
 
     // A pole carries the strand from each neighbouring span's low point to itself.
@@ -142,8 +144,7 @@ std::variant<LineSolution, std::string> SolveLine(const PoleLine& line,
         PoleResult& r = out.poles[p];
         r.weightSpan = static_cast<float>(weightSpan);
         r.uplift = r.weightSpan < 0.0f;
-        if (r.uplift)
-            r.upliftLoad = static_cast<float>(-weightSpan * double(s.cables.totalWeight));
+        if (r.uplift) r.upliftLoad = static_cast<float>(-weightSpan * double(s.cables.totalWeight));
     }
     return out;
 }

@@ -56,10 +56,10 @@ struct LineSolution {
     SpanSolution ruling;      // the ruling span as the worksheet solves it
     // Installed, then the 19 temperatures from -40 deg F, then the drawn loadings.
     std::vector<LineCondition> conditions;
-    std::size_t coldest = 1;               // -40 deg F: the weight spans
+    std::size_t coldest = 1;                 // -40 deg F: the weight spans
     std::size_t hottest = kTemperatureRows;  // 140 deg F
-    bool rated = false;                    // the carrier has a rated breaking strength
-    float usableLoad = 0.0f;               // lb, 60 % of it
+    bool rated = false;                      // the carrier has a rated breaking strength
+    float usableLoad = 0.0f;                 // lb, 60 % of it
     std::vector<Overload> overloads;
     std::vector<SpanResult> spans;
     std::vector<PoleResult> poles;

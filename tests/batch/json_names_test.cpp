@@ -121,8 +121,10 @@ TEST(json_names_test, every_described_name_is_written_in_its_object_and_no_other
     }
     EXPECT_EQ(described.size(), found.size());
     // Every row of the arrays has the same names.
-    for (const auto& row : values.at("temperature")) EXPECT_EQ(Keys(row), found.at("values.temperature[]"));
-    for (const auto& row : values.at("conditions")) EXPECT_EQ(Keys(row), found.at("values.conditions[]"));
+    for (const auto& row : values.at("temperature"))
+        EXPECT_EQ(Keys(row), found.at("values.temperature[]"));
+    for (const auto& row : values.at("conditions"))
+        EXPECT_EQ(Keys(row), found.at("values.conditions[]"));
 }
 
 TEST(json_names_test, floats_are_written_as_their_shortest_decimals) {

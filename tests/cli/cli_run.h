@@ -20,7 +20,6 @@ namespace cn3::test {
 
 namespace fs = std::filesystem;
 
-
 struct Ran {
     int status = -1;
     std::string out, err;
@@ -48,7 +47,7 @@ inline std::string ReadWhole(const fs::path& path) {
 // Runs catenova in the folder. `env` is given to env(1) first: by default the display is taken
 // away.
 inline Ran RunCatenova(const fs::path& folder, const std::string& arguments,
-                const std::string& env = "-u DISPLAY") {
+                       const std::string& env = "-u DISPLAY") {
     const fs::path out = folder / "stdout.txt", err = folder / "stderr.txt";
     std::string command = "cd " + Quoted(folder.string());
     command += " && env " + env + " " + Quoted(CN3_CATENOVA) + " " + arguments;

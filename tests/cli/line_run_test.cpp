@@ -14,8 +14,8 @@
 namespace cn3::test {
 namespace {
 
-const std::string kFivePoles = std::string(CN3_SHIPPED_DATA_DIR) + "/examples/five-poles.csv";
-const std::string kFivePolesLine = std::string(CN3_SHIPPED_DATA_DIR) + "/examples/five-poles.cnl";
+const std::string kFivePoles = std::string(CN3_SHIPPED_DATA_DIR) + "/lines/five-poles.csv";
+const std::string kFivePolesLine = std::string(CN3_SHIPPED_DATA_DIR) + "/lines/five-poles.cnl";
 
 class LineRun : public ::testing::Test {
   protected:
@@ -34,14 +34,15 @@ QJsonObject Json(const Ran& ran) {
 }
 
 TEST_F(LineRun, a_five_pole_csv_gives_ruling_span_sags_clearances_uplift_and_stringing) {
-    const Ran ran = data.run("--line " + Quoted(kFivePoles) +
-                             " --worksheet strand-coax.cn3 --format json");
+    const Ran ran =
+        data.run("--line " + Quoted(kFivePoles) + " --worksheet strand-coax.cn3 --format json");
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(ran.err, "");
     const QJsonObject o = Json(ran);
     // 150, 175, 160, 140 ft.
-    const double RS = std::sqrt((150.0 * 150 * 150 + 175.0 * 175 * 175 + 160.0 * 160 * 160 +
-                                 140.0 * 140 * 140) / (150.0 + 175 + 160 + 140));
+    const double RS =
+        std::sqrt((150.0 * 150 * 150 + 175.0 * 175 * 175 + 160.0 * 160 * 160 + 140.0 * 140 * 140) /
+                  (150.0 + 175 + 160 + 140));
     EXPECT_NEAR(o["ruling_span_ft"].toDouble(), RS, 1e-3);
     EXPECT_GT(o["tension_installed_lb"].toDouble(), 0.0);
     const QJsonArray poles = o["poles"].toArray();
@@ -79,8 +80,8 @@ TEST_F(LineRun, a_five_pole_csv_gives_ruling_span_sags_clearances_uplift_and_str
     EXPECT_NE(text.out.find("Ruling span: 157.86 ft\n"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("-- stringing chart (sag ft)\n"), std::string::npos);
     EXPECT_NE(text.out.find("P3-P4\t160.00\t"), std::string::npos);
-    const Ran csv = data.run("--line " + Quoted(kFivePoles) +
-                             " --worksheet strand-coax.cn3 --format csv");
+    const Ran csv =
+        data.run("--line " + Quoted(kFivePoles) + " --worksheet strand-coax.cn3 --format csv");
     EXPECT_EQ(csv.status, 0);
     EXPECT_TRUE(csv.out.starts_with("section,from,to,name,value\nline,,,ruling_span_ft,157.85"))
         << csv.out.substr(0, 200);
@@ -108,8 +109,8 @@ TEST_F(LineRun, failures_are_said_on_standard_error_with_status_1) {
         << sunk.err;
     EXPECT_EQ(Json(sunk)["poles"].toArray()[2].toObject()["uplift"], QJsonValue(true));
 
-    const Ran high = data.run("--line " + Quoted(kFivePoles) +
-                              " --worksheet strand-coax.cn3 --clearance 30");
+    const Ran high =
+        data.run("--line " + Quoted(kFivePoles) + " --worksheet strand-coax.cn3 --clearance 30");
     EXPECT_EQ(high.status, 1);
     EXPECT_NE(high.err.find(": Span P1-P2: the lowest clearance is "), std::string::npos)
         << high.err;
@@ -129,9 +130,10 @@ TEST_F(LineRun, usage_errors_exit_with_2) {
     const std::string csv = Quoted(kFivePoles);
     for (const std::string& arguments : std::vector<std::string>{
              "--line " + csv, "--line " + csv + " --worksheet strand-coax.cn3 --clearance abc",
-          "--line " + csv + " --worksheet strand-coax.cn3 --format xml",
-          "--line poles.txt --worksheet strand-coax.cn3", "--results strand-coax.cn3 --clearance 3",
-          "--line " + csv + " --results strand-coax.cn3"}) {
+             "--line " + csv + " --worksheet strand-coax.cn3 --format xml",
+             "--line poles.txt --worksheet strand-coax.cn3",
+             "--results strand-coax.cn3 --clearance 3",
+             "--line " + csv + " --results strand-coax.cn3"}) {
         const Ran ran = data.run(arguments);
         EXPECT_EQ(ran.status, 2) << arguments << "\n" << ran.err;
         EXPECT_EQ(ran.out, "") << arguments;

@@ -33,17 +33,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto file = line::ParseLineFile(text, "fuzzed.cnl");
     if (const auto* read = std::get_if<line::LineFile>(&file)) {
-        fuzz::Check(read->line.poles.size() >= 2 &&
-                        read->line.spans.size() + 1 == read->line.poles.size(),
-                    "a line file that reads is a run of spans between poles");
+        fuzz::Check(
+            read->line.poles.size() >= 2 && read->line.spans.size() + 1 == read->line.poles.size(),
+            "a line file that reads is a run of spans between poles");
         const auto again = line::ParseLineFile(line::LineFileText(*read), "again.cnl");
         const auto* back = std::get_if<line::LineFile>(&again);
         fuzz::Check(back != nullptr, "a written line file reads back");
         // Pole names of broken UTF-8 are written with U+FFFD; everything else comes back.
-        if (back) fuzz::Check(back->line.spans == read->line.spans &&
-                                  back->worksheet.loadings == read->worksheet.loadings &&
-                                  back->line.installation == read->line.installation,
-                              "a written line file reads back the same");
+        if (back)
+            fuzz::Check(back->line.spans == read->line.spans &&
+                            back->worksheet.loadings == read->worksheet.loadings &&
+                            back->line.installation == read->line.installation,
+                        "a written line file reads back the same");
     }
 
     const auto csv = line::ParsePoleCsv(text, "fuzzed.csv");
@@ -52,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         worksheet.sag = 2.0;
         const auto solved = line::SolveLine(*line, worksheet, Strand());
         if (const auto* s = std::get_if<line::LineSolution>(&solved))
-            fuzz::Check(s->spans.size() == line->spans.size() &&
-                            s->poles.size() == line->poles.size(),
-                        "every span and pole has its result");
+            fuzz::Check(
+                s->spans.size() == line->spans.size() && s->poles.size() == line->poles.size(),
+                "every span and pole has its result");
     }
     return 0;
 }

@@ -23,9 +23,12 @@ LineFile Sample() {
     f.worksheet.sag = 1.3;  // a percentage as typed, kept as a double
     f.worksheet.selectedDistrict = 0;
     f.worksheet.userLoadingsDrawn = 2;
-    f.worksheet.loadings = {{{"Heavy        ", 0, 0.5f, 4, 0.31f}, {"Medium       ", 15, 0.25f, 4, 0.22f},
-                             {"Light        ", 30, 0, 9, 0.05f},   {"Ice 32F      ", 32, 0.5f, 0, 0},
-                             {"Ice+Wind     ", 15, 0.25f, 2.3f, 0}, {"Hot 120F     ", 120, 0, 0, 0},
+    f.worksheet.loadings = {{{"Heavy        ", 0, 0.5f, 4, 0.31f},
+                             {"Medium       ", 15, 0.25f, 4, 0.22f},
+                             {"Light        ", 30, 0, 9, 0.05f},
+                             {"Ice 32F      ", 32, 0.5f, 0, 0},
+                             {"Ice+Wind     ", 15, 0.25f, 2.3f, 0},
+                             {"Hot 120F     ", 120, 0, 0, 0},
                              {"Glaze        ", 32, 0.75f, 2, 0.1f}}};
     return f;
 }
@@ -69,7 +72,8 @@ TEST(line_file_test, faults_name_the_file_the_field_and_the_reason) {
         {"not JSON", "{\"format\": ", "run.cnl: not JSON: parse error at line 1, column 12"},
         {"a misspelt name", Replaced(good, "\"required_clearance_ft\"", "\"requred_clearance_ft\""),
          "run.cnl: spans[1].requred_clearance_ft: is not a name this file may hold"},
-        {"a text for a number", Replaced(good, "\"ground_elevation_ft\": 97.25", "\"ground_elevation_ft\": \"97\""),
+        {"a text for a number",
+         Replaced(good, "\"ground_elevation_ft\": 97.25", "\"ground_elevation_ft\": \"97\""),
          "run.cnl: poles[1].ground_elevation_ft: a number is needed"},
         {"a missing field", Replaced(good, "\"span_ft\": 212.7,", ""),
          "run.cnl: spans[1].span_ft: is missing"},
@@ -79,7 +83,8 @@ TEST(line_file_test, faults_name_the_file_the_field_and_the_reason) {
          "run.cnl: spans: 3 poles need 2 spans, not 3"},
         {"one pole named twice", Replaced(good, "\"id\": \"C\"", "\"id\": \"A-1\""),
          "run.cnl: poles[2].id: \"A-1\" names an earlier pole too"},
-        {"a number out of a float's range", Replaced(good, "\"tension_lb\": 1234.5", "\"tension_lb\": 1e300"),
+        {"a number out of a float's range",
+         Replaced(good, "\"tension_lb\": 1234.5", "\"tension_lb\": 1e300"),
          "run.cnl: installation.tension_lb: the number is out of range"},
         {"an unknown district", Replaced(good, "\"district\": 0", "\"district\": 3"),
          "run.cnl: worksheet.district: must be 0 to 2"},
@@ -131,7 +136,8 @@ TEST(pole_csv_test, faults_name_their_line_and_field) {
          "poles.csv: line 3: span_ft: the last pole has no span after it"},
         {"too few fields", h + "P1,100,25\nP2,100,25,,\n",
          "poles.csv: line 2: 3 fields; a pole row has 5"},
-        {"a zero span", h + "P1,100,25,0,\nP2,100,25,,\n", "poles.csv: line 2: span_ft: must be more than 0"},
+        {"a zero span", h + "P1,100,25,0,\nP2,100,25,,\n",
+         "poles.csv: line 2: span_ft: must be more than 0"},
         {"a negative height", h + "P1,100,-2,150,\nP2,100,25,,\n",
          "poles.csv: line 2: attachment_height_ft: must not be below 0"},
         {"no ground", h + "P1,,25,150,\nP2,100,25,,\n",

@@ -3,6 +3,11 @@
 // the worksheet itself, number for number.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <variant>
 
 #include "engine/engine_fixture.h"
@@ -81,7 +86,18 @@ class LineTest : public test::EngineTest {
     }
 };
 
-void ExpectSameSolution(const SpanSolution& a, const SpanSolution& b) {
+// `entries`: the worksheet's point of interest and clearance too, which a line file does not
+// keep (the line has clearances of its own).
+void ExpectSameSolution(const SpanSolution& a, const SpanSolution& b, bool entries) {
+    if (entries) {
+        EXPECT_EQ(a.inputs.pointDistance, b.inputs.pointDistance);
+        EXPECT_EQ(a.inputs.clearance, b.inputs.clearance);
+        EXPECT_EQ(a.clearanceGiven, b.clearanceGiven);
+        for (std::size_t t = 0; t < a.temperatures.size(); ++t)
+            EXPECT_EQ(a.temperatures[t].clearance, b.temperatures[t].clearance) << t;
+        for (std::size_t c = 0; c < a.conditions.size(); ++c)
+            EXPECT_EQ(a.conditions[c].pointSag, b.conditions[c].pointSag) << c;
+    }
     EXPECT_EQ(a.inputs.span, b.inputs.span);
     EXPECT_EQ(a.inputs.sag, b.inputs.sag);
     EXPECT_EQ(a.inputs.creep, b.inputs.creep);
@@ -103,12 +119,12 @@ void ExpectSameSolution(const SpanSolution& a, const SpanSolution& b) {
     }
     for (std::size_t c = 0; c < a.conditions.size(); ++c) {
         const auto &p = a.conditions[c], &q = b.conditions[c];
-        EXPECT_EQ(std::tuple(p.record, p.temperature, p.iceLoad, p.windPressure, p.resultant,
-                             p.sag, p.tension, p.lengthChange, p.horizontalSag, p.verticalSag,
-                             p.angle, p.iceThickness, p.loadConstant),
-                  std::tuple(q.record, q.temperature, q.iceLoad, q.windPressure, q.resultant,
-                             q.sag, q.tension, q.lengthChange, q.horizontalSag, q.verticalSag,
-                             q.angle, q.iceThickness, q.loadConstant))
+        EXPECT_EQ(std::tuple(p.record, p.temperature, p.iceLoad, p.windPressure, p.resultant, p.sag,
+                             p.tension, p.lengthChange, p.horizontalSag, p.verticalSag, p.angle,
+                             p.iceThickness, p.loadConstant),
+                  std::tuple(q.record, q.temperature, q.iceLoad, q.windPressure, q.resultant, q.sag,
+                             q.tension, q.lengthChange, q.horizontalSag, q.verticalSag, q.angle,
+                             q.iceThickness, q.loadConstant))
             << c;
     }
 }
@@ -116,7 +132,7 @@ void ExpectSameSolution(const SpanSolution& a, const SpanSolution& b) {
 TEST_F(LineTest, a_line_of_one_span_is_the_worksheet_to_the_digit) {
     for (const int percent : {0, 1}) {
         program.main.Option1.select(percent);
-        strand("163.7", percent ? "1.3" : "2.37");
+        worksheet({"P 500", "1/4 EHS"}, "163.7", percent ? "1.3" : "2.37", "21.5", "0.02");
         program.loading.Check1[0].setChecked(true);
         const auto worksheet = SolveWorksheet(program);
         ASSERT_TRUE(std::holds_alternative<SpanSolution>(worksheet));
@@ -126,12 +142,13 @@ TEST_F(LineTest, a_line_of_one_span_is_the_worksheet_to_the_digit) {
         // (as a line file opens alone).
         const auto fromFile = ProblemOf(lineWorksheet(), program.cables);
         ASSERT_TRUE(std::holds_alternative<SpanProblem>(fromFile));
-        for (const SpanProblem& base : {problem(), std::get<SpanProblem>(fromFile)}) {
+        for (const bool opened : {true, false}) {
+            const SpanProblem base = opened ? problem() : std::get<SpanProblem>(fromFile);
             const auto solved = SolveLine(Line({163.7f}), lineWorksheet(), base);
             ASSERT_TRUE(std::holds_alternative<LineSolution>(solved));
             const LineSolution& line = std::get<LineSolution>(solved);
             EXPECT_EQ(line.rulingSpan, w.inputs.span);
-            ExpectSameSolution(line.ruling, w);
+            ExpectSameSolution(line.ruling, w, opened);
             const SpanResult& span = line.spans.at(0);
             EXPECT_EQ(span.installedSag, w.inputs.sag);
             for (std::size_t t = 0; t < span.stringing.size(); ++t)
@@ -227,6 +244,40 @@ TEST_F(LineTest, tension_over_the_usable_load_and_spans_far_from_the_ruling_span
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_NE(notes[0].find("Span P1-P2 (50.00 ft) is shorter than half the ruling span"),
               std::string::npos);
+}
+
+void KeysOf(const nlohmann::json& j, std::set<std::string>& keys) {
+    if (j.is_object())
+        for (const auto& item : j.items()) {
+            keys.insert(item.key());
+            KeysOf(item.value(), keys);
+        }
+    if (j.is_array())
+        for (const auto& element : j) KeysOf(element, keys);
+}
+
+TEST_F(LineTest, the_json_writes_every_name_the_readme_describes_and_no_other) {
+    std::ifstream in(std::string(CN3_SOURCE_DIR) + "/README.md");
+    std::ostringstream text;
+    text << in.rdbuf();
+    const std::string readme = text.str();
+    const std::size_t section = readme.find("### Pole lines");
+    const std::size_t from = readme.find("**json**:", section);
+    const std::size_t to = readme.find("Exit status:", from);
+    ASSERT_NE(to, std::string::npos);
+    const std::string described = readme.substr(from, to - from);
+    std::set<std::string> names;
+    const std::regex name("`([a-z_0-9]+)`");
+    for (auto it = std::sregex_iterator(described.begin(), described.end(), name);
+         it != std::sregex_iterator(); ++it)
+        if ((*it)[1] != "null") names.insert((*it)[1]);
+
+    strand();
+    program.loading.Check1[0].setChecked(true);
+    const PoleLine line = Line({150.0f, 180.0f});
+    std::set<std::string> written;
+    KeysOf(nlohmann::json::parse(LineJson(line, solve(line))), written);
+    EXPECT_EQ(written, names);
 }
 
 TEST_F(LineTest, a_line_the_solver_cannot_take_says_why) {
