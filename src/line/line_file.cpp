@@ -3,7 +3,6 @@
 #include <cmath>
 #include <fstream>
 #include <initializer_list>
-#include <limits>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -99,8 +98,10 @@ enum class Range { Any, NotNegative, Positive };
 
 float Float(const Json& j, const std::string& path, Range range = Range::Any) {
     const double v = Number(j, path);
-    if (!std::isfinite(v) || std::fabs(v) > double(std::numeric_limits<float>::max()))
-        Fail(path, "the number is out of range");
+    // Halfway between the largest float and the next power of two: beyond it a value rounds
+    // to infinity. The largest float itself is written as 3.4028235e+38, a little above it.
+    constexpr double kFloatLimit = 3.4028235677973366e+38;
+    if (!(std::fabs(v) < kFloatLimit)) Fail(path, "the number is out of range");
     if (range == Range::NotNegative && v < 0.0) Fail(path, "must not be below 0");
     if (range == Range::Positive && !(v > 0.0)) Fail(path, "must be more than 0");
     return static_cast<float>(v);

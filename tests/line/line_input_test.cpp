@@ -1,6 +1,7 @@
 // The line's inputs: the line file's round trip and its refusals, and the pole CSV.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <variant>
 
 #include "line/line_file.h"
@@ -53,6 +54,8 @@ TEST(line_file_test, what_is_written_reads_back_the_same_with_short_decimals) {
     sag.line.installation = {};
     sag.worksheet.sagPercent = false;
     sag.worksheet.sag = double(2.3f);
+    sag.line.poles[0].groundElevation = std::numeric_limits<float>::max();  // 3.4028235e+38
+    sag.line.poles[1].groundElevation = std::numeric_limits<float>::denorm_min();
     const auto again = ParseLineFile(LineFileText(sag), "run.cnl");
     ASSERT_TRUE(std::holds_alternative<LineFile>(again));
     EXPECT_EQ(std::get<LineFile>(again), sag);
