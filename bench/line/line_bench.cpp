@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "line/line_output.h"
 #include "line/solve_line.h"
 
 namespace {
@@ -58,5 +59,20 @@ void BM_SolveLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SolveLine)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The same line solved and written as JSON, as `catenova --line --format json` writes it.
+void BM_SolveAndWriteJson(benchmark::State& state) {
+    const line::PoleLine line = Run(static_cast<int>(state.range(0)));
+    line::LineWorksheet worksheet;
+    worksheet.sagPercent = true;
+    worksheet.sag = 1.5;
+    worksheet.userLoadingsDrawn = 2;
+    const SpanProblem problem = Problem();
+    for (auto _ : state) {
+        const auto solved = line::SolveLine(line, worksheet, problem);
+        benchmark::DoNotOptimize(line::LineJson(line, std::get<line::LineSolution>(solved)));
+    }
+}
+BENCHMARK(BM_SolveAndWriteJson)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
