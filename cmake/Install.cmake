@@ -1,7 +1,8 @@
 # Installing Catenova like a desktop program, and its Debian package:
 #   bin/catenova                         the launcher (packaging/catenova.in)
 #   libexec/catenova/catenova            the program, started by the launcher in the data folder
-#   share/catenova/                      the shipped data files (and examples/, when there are any)
+#   share/catenova/                      the shipped data files (and examples/, when there are
+#                                        any, and lines/, the example pole lines)
 #   share/applications/catenova.desktop  the menu entry, opening *.cn3 span files
 #   share/mime/packages/catenova.xml     the span file type application/x-catenova-span
 #   share/icons/hicolor/.../catenova.*   the icon, scalable and 256x256
@@ -20,6 +21,7 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/data/examples)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/examples
           DESTINATION ${CMAKE_INSTALL_DATADIR}/catenova)
 endif()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/lines DESTINATION ${CMAKE_INSTALL_DATADIR}/catenova)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/catenova.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -5,7 +5,8 @@ set -euo pipefail
 
 # clang and its runtime libraries build the fuzzers (scripts/fuzz.sh).
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core fonts-liberation clang libclang-rt-dev "$@")
+          libbenchmark-dev nlohmann-json3-dev fonts-dejavu-core fonts-liberation clang
+          libclang-rt-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 shift || true
-all=(catalogue user_cables settings number_format recompute span_file)
+all=(catalogue user_cables settings number_format recompute span_file line_file)
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=("${all[@]}")
 
@@ -47,6 +47,9 @@ done
 first=$(ls data/examples/*.cn3 | head -n 1)
 head -c 939 "$first" >"$corpus/span_file/short-939"
 { cat "$first"; printf '\x00'; } >"$corpus/span_file/long-941"
+for f in data/lines/*.cnl data/lines/*.csv; do
+  [ -e "$f" ] && cp "$f" "$corpus/line_file/$(basename "$f")"
+done
 
 failed=()
 for name in "${harnesses[@]}"; do

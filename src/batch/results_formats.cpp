@@ -1,8 +1,9 @@
 #include "batch/results_formats.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "core/json_number.h"
 
 namespace cn3::batch {
 
@@ -17,137 +18,77 @@ void AppendJoined(std::string& out, const auto& cells, char separator) {
     }
 }
 
-// The JSON writer: a small builder of members and values, written in order.
-class Json {
-  public:
-    std::string text;
-
-    void open(char bracket) {
-        comma();
-        text += bracket;
-    }
-    void close(char bracket) { text += bracket; }
-    void key(std::string_view name) {
-        comma();
-        text += JsonString(name);
-        text += ':';
-    }
-    void raw(std::string_view value) {
-        comma();
-        text += value;
-    }
-    void string(std::string_view value) { raw(JsonString(value)); }
-    void number(float value) { raw(JsonNumber(value)); }
-    void member(std::string_view name, float value) {
-        key(name);
-        number(value);
-    }
-    void member(std::string_view name, std::string_view value) {
-        key(name);
-        string(value);
-    }
-    void memberInt(std::string_view name, int value) {
-        key(name);
-        raw(std::to_string(value));
-    }
-    void memberBool(std::string_view name, bool value) {
-        key(name);
-        raw(value ? "true" : "false");
-    }
-    template <typename Range>
-    void strings(std::string_view name, const Range& values) {
-        key(name);
-        open('[');
-        for (const auto& v : values) string(v);
-        close(']');
-    }
-
-  private:
-    // A value or key after another one is separated from it.
-    void comma() {
-        if (!text.empty() && text.back() != '[' && text.back() != '{' && text.back() != ':')
-            text += ',';
-    }
-};
+using Json = nlohmann::ordered_json;
 
 // The solution's numbers, internal (English) units, under the names the README lists.
-void WriteValues(Json& json, const SpanSolution& s) {
-    json.key("values");
-    json.open('{');
-    json.member("span_ft", s.inputs.span);
-    json.member("sag_ft", s.inputs.sag);
-    json.member("point_distance_ft", s.inputs.pointDistance);
-    json.member("clearance_ft", s.inputs.clearance);
-    json.memberBool("clearance_given", s.clearanceGiven);
-    json.member("creep_fraction", s.inputs.creep);
-    json.member("installed_temperature_f", s.inputs.installedTemperature);
-    json.member("bundle_diameter_in", s.bundleDiameter);
-    json.memberInt("cables", s.cables.count);
-    json.member("total_weight_lb_per_ft", s.cables.totalWeight);
-    json.memberBool("integrated", s.cables.integrated);
-    json.memberBool("drop", s.cables.drop);
+Json Values(const SpanSolution& s) {
+    Json v;
+    v["span_ft"] = JsonFloat(s.inputs.span);
+    v["sag_ft"] = JsonFloat(s.inputs.sag);
+    v["point_distance_ft"] = JsonFloat(s.inputs.pointDistance);
+    v["clearance_ft"] = JsonFloat(s.inputs.clearance);
+    v["clearance_given"] = s.clearanceGiven;
+    v["creep_fraction"] = JsonFloat(s.inputs.creep);
+    v["installed_temperature_f"] = JsonFloat(s.inputs.installedTemperature);
+    v["bundle_diameter_in"] = JsonFloat(s.bundleDiameter);
+    v["cables"] = s.cables.count;
+    v["total_weight_lb_per_ft"] = JsonFloat(s.cables.totalWeight);
+    v["integrated"] = s.cables.integrated;
+    v["drop"] = s.cables.drop;
 
-    json.key("support");
-    json.open('{');
-    json.member("name", s.support.name);
-    json.member("weight_lb_per_ft", s.support.weight);
-    json.member("stiffness_lb", s.support.stiffness);
-    json.member("breaking_strength_lb", s.support.breakingStrength);
-    json.member("thermal_coefficient_per_f", s.support.thermalCoefficient);
-    json.close('}');
+    Json& support = v["support"];
+    support["name"] = s.support.name;
+    support["weight_lb_per_ft"] = JsonFloat(s.support.weight);
+    support["stiffness_lb"] = JsonFloat(s.support.stiffness);
+    support["breaking_strength_lb"] = JsonFloat(s.support.breakingStrength);
+    support["thermal_coefficient_per_f"] = JsonFloat(s.support.thermalCoefficient);
 
-    json.key("installed");
-    json.open('{');
-    json.member("tension_lb", s.installed.tension);
-    json.member("cable_length_ft", s.installed.cableLength);
-    json.member("stress_free_length_ft", s.installed.stressFree);
-    json.member("usable_load_lb", s.installed.usableLoad);
-    json.member("bare_sag_ft", s.installed.bareSag);
-    json.member("bare_sag_percent", s.installed.barePercent);
-    json.member("bare_tension_lb", s.installed.bareTension);
-    json.close('}');
+    Json& installed = v["installed"];
+    installed["tension_lb"] = JsonFloat(s.installed.tension);
+    installed["cable_length_ft"] = JsonFloat(s.installed.cableLength);
+    installed["stress_free_length_ft"] = JsonFloat(s.installed.stressFree);
+    installed["usable_load_lb"] = JsonFloat(s.installed.usableLoad);
+    installed["bare_sag_ft"] = JsonFloat(s.installed.bareSag);
+    installed["bare_sag_percent"] = JsonFloat(s.installed.barePercent);
+    installed["bare_tension_lb"] = JsonFloat(s.installed.bareTension);
 
-    json.key("temperature");
-    json.open('[');
-    for (const TemperatureRow& t : s.temperatures) {
-        json.open('{');
-        json.memberInt("temperature_f", t.temperature);
-        json.member("sag_ft", t.sag);
-        json.member("tension_lb", t.tension);
-        json.member("length_change_percent", t.lengthChange);
-        json.key("clearance_ft");
-        if (s.clearanceGiven)
-            json.number(t.clearance);
-        else
-            json.raw("null");
-        json.close('}');
-    }
-    json.close(']');
+    Json& temperature = v["temperature"] = Json::array();
+    for (const TemperatureRow& t : s.temperatures)
+        temperature.push_back(
+            {{"temperature_f", t.temperature},
+             {"sag_ft", JsonFloat(t.sag)},
+             {"tension_lb", JsonFloat(t.tension)},
+             {"length_change_percent", JsonFloat(t.lengthChange)},
+             {"clearance_ft", s.clearanceGiven ? JsonFloat(t.clearance) : Json()}});
 
-    json.key("conditions");
-    json.open('[');
+    Json& conditions = v["conditions"] = Json::array();
     int number = 1;
     for (const LoadingCondition& c : s.conditions) {
-        json.open('{');
-        json.memberInt("condition", number++);
-        json.memberInt("record", c.record);
-        json.member("temperature_f", c.temperature);
-        json.member("ice_load_lb_per_ft", c.iceLoad);
-        json.member("wind_pressure_lb_per_ft2", c.windPressure);
-        json.member("resultant_lb_per_ft", c.resultant);
-        json.member("sag_ft", c.sag);
-        json.member("tension_lb", c.tension);
-        json.member("length_change_percent", c.lengthChange);
-        json.member("point_sag_ft", c.pointSag);
-        json.member("horizontal_sag_ft", c.horizontalSag);
-        json.member("vertical_sag_ft", c.verticalSag);
-        json.member("angle_deg", c.angle);
-        json.member("ice_thickness_in", c.iceThickness);
-        json.member("load_constant_lb_per_ft", c.loadConstant);
-        json.close('}');
+        Json o;
+        o["condition"] = number++;
+        o["record"] = c.record;
+        o["temperature_f"] = JsonFloat(c.temperature);
+        o["ice_load_lb_per_ft"] = JsonFloat(c.iceLoad);
+        o["wind_pressure_lb_per_ft2"] = JsonFloat(c.windPressure);
+        o["resultant_lb_per_ft"] = JsonFloat(c.resultant);
+        o["sag_ft"] = JsonFloat(c.sag);
+        o["tension_lb"] = JsonFloat(c.tension);
+        o["length_change_percent"] = JsonFloat(c.lengthChange);
+        o["point_sag_ft"] = JsonFloat(c.pointSag);
+        o["horizontal_sag_ft"] = JsonFloat(c.horizontalSag);
+        o["vertical_sag_ft"] = JsonFloat(c.verticalSag);
+        o["angle_deg"] = JsonFloat(c.angle);
+        o["ice_thickness_in"] = JsonFloat(c.iceThickness);
+        o["load_constant_lb_per_ft"] = JsonFloat(c.loadConstant);
+        conditions.push_back(std::move(o));
     }
-    json.close(']');
-    json.close('}');
+    return v;
+}
+
+// Texts that are not valid UTF-8 (a span file's name or notes) are written with U+FFFD in
+// place of the broken bytes, so that the output stays JSON.
+std::string Dump(const Json& json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace
@@ -268,87 +209,38 @@ std::string CsvOf(const SpanOutcome& outcome) {
 
 std::string JsonNumber(float value) {
     if (!std::isfinite(value)) return "null";
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end.ptr);
+    return ShortestDecimal(value);
 }
 
 std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-    return out;
+    return Dump(Json(std::string(text)));
 }
 
 std::string JsonOf(const std::vector<SpanOutcome>& outcomes) {
-    Json json;
-    json.open('[');
+    Json all = Json::array();
     for (const SpanOutcome& outcome : outcomes) {
-        json.open('{');
-        json.member("file", outcome.file);
-        json.strings("messages", outcome.messages);
+        Json o;
+        o["file"] = outcome.file;
+        o["messages"] = outcome.messages;
         if (!outcome.results) {
-            json.key("units");
-            json.raw("null");
-            json.key("results");
-            json.raw("null");
-            json.close('}');
+            o["units"] = nullptr;
+            o["results"] = nullptr;
+            all.push_back(std::move(o));
             continue;
         }
         const SpanResults& shown = *outcome.results;
-        json.member("units", shown.metric ? "metric" : "english");
-        json.strings("results", shown.results);
-        json.strings("temperature_headings", shown.temperatureHeadings);
-        json.key("temperature");
-        json.open('[');
-        for (const auto& row : shown.temperature) {
-            json.open('[');
-            for (const auto& cell : row) json.string(cell);
-            json.close(']');
-        }
-        json.close(']');
-        json.key("nesc");
-        json.open('[');
-        for (const auto& row : shown.nesc) {
-            json.open('{');
-            json.memberInt("condition", row.condition);
-            json.member("label", row.label);
-            json.strings("cells", row.cells);
-            json.close('}');
-        }
-        json.close(']');
-        if (shown.solution) WriteValues(json, *shown.solution);
-        json.close('}');
+        o["units"] = shown.metric ? "metric" : "english";
+        o["results"] = shown.results;
+        o["temperature_headings"] = shown.temperatureHeadings;
+        o["temperature"] = shown.temperature;
+        Json& nesc = o["nesc"] = Json::array();
+        for (const auto& row : shown.nesc)
+            nesc.push_back(
+                {{"condition", row.condition}, {"label", row.label}, {"cells", row.cells}});
+        if (shown.solution) o["values"] = Values(*shown.solution);
+        all.push_back(std::move(o));
     }
-    json.close(']');
-    json.text += '\n';
-    return json.text;
+    return Dump(all) + "\n";
 }
 
 }  // namespace cn3::batch

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "cli/line_run.h"
 #include "qt/print_preview.h"
 #include "qt/resources.h"
 #include "reports/cable_listing.h"
@@ -58,6 +59,20 @@ struct Options {
                            QStringLiteral("The PDF file written; with several span files, the "
                                           "folder of their <name>.pdf reports."),
                            QStringLiteral("path")};
+    QCommandLineOption line{QStringLiteral("line"),
+                            QStringLiteral("Work out a pole line: a .cnl line file or a .csv list "
+                                           "of poles."),
+                            QStringLiteral("FILE.cnl|POLES.csv")};
+    QCommandLineOption worksheet{
+        QStringLiteral("worksheet"),
+        QStringLiteral("With --line: the span file whose cables, installation and loadings the "
+                       "line takes (needed with a .csv)."),
+        QStringLiteral("SPAN.cn3")};
+    QCommandLineOption clearance{
+        QStringLiteral("clearance"),
+        QStringLiteral("With --line: the required ground clearance of a span that names none "
+                       "(default 15.5 ft)."),
+        QStringLiteral("FT")};
     QCommandLineOption data{QStringLiteral("data"),
                             QStringLiteral("The data folder (catalogue, user cables, settings); "
                                            "default the current folder."),
@@ -216,13 +231,14 @@ int RunHeadless(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Sag and tension of aerial cable spans. Without options it opens its "
-                       "window; with one of --results, --report, --cable-list or --help-text it "
-                       "runs without one and exits: 0 when every file was done without a "
-                       "message, 1 when some file gave one, 2 for a usage error."));
+                       "window; with one of --results, --line, --report, --cable-list or "
+                       "--help-text it runs without one and exits: 0 when every file was done "
+                       "without a message (with --line: every span passes), 1 when some file "
+                       "gave one (a span or pole fails), 2 for a usage error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({o.results, o.format, o.report, o.nesc, o.temperature, o.charts, o.cableList,
-                       o.families, o.helpText, o.pdf, o.data});
+    parser.addOptions({o.results, o.format, o.line, o.worksheet, o.clearance, o.report, o.nesc,
+                       o.temperature, o.charts, o.cableList, o.families, o.helpText, o.pdf, o.data});
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Span files."),
                                  QStringLiteral("[FILE.cn3...]"));
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
@@ -236,18 +252,21 @@ int RunHeadless(const QStringList& arguments) {
         return kAllDone;
     }
 
-    const int actions = int{parser.isSet(o.results)} + int{parser.isSet(o.report)} +
-                        int{parser.isSet(o.cableList)} + int{parser.isSet(o.helpText)};
+    const int actions = int{parser.isSet(o.results)} + int{parser.isSet(o.line)} +
+                        int{parser.isSet(o.report)} + int{parser.isSet(o.cableList)} +
+                        int{parser.isSet(o.helpText)};
     if (actions != 1)
-        return UsageError(
-            QStringLiteral("choose one of --results, --report, --cable-list and --help-text"));
+        return UsageError(QStringLiteral(
+            "choose one of --results, --line, --report, --cable-list and --help-text"));
     const QStringList files = parser.positionalArguments();
     const QString data = parser.value(o.data);
     const auto onlyWith = [&](const QCommandLineOption& option, const QCommandLineOption& action) {
         return !parser.isSet(option) || parser.isSet(action);
     };
-    if (!onlyWith(o.format, o.results))
-        return UsageError(QStringLiteral("--format goes with --results"));
+    if (!onlyWith(o.format, o.results) && !onlyWith(o.format, o.line))
+        return UsageError(QStringLiteral("--format goes with --results or --line"));
+    if (!onlyWith(o.worksheet, o.line) || !onlyWith(o.clearance, o.line))
+        return UsageError(QStringLiteral("--worksheet and --clearance go with --line"));
     if (!onlyWith(o.nesc, o.report) || !onlyWith(o.temperature, o.report) ||
         !onlyWith(o.charts, o.report))
         return UsageError(QStringLiteral("--nesc, --temperature and --charts go with --report"));
@@ -262,6 +281,17 @@ int RunHeadless(const QStringList& arguments) {
                                   .arg(parser.value(o.format)));
         if (files.isEmpty()) return UsageError(QStringLiteral("--results needs span files"));
         return RunResults(files, *format, data);
+    }
+    if (parser.isSet(o.line)) {
+        if (parser.isSet(o.pdf)) return UsageError(QStringLiteral("--line writes no PDF"));
+        if (!files.isEmpty()) return UsageError(QStringLiteral("--line takes no span files"));
+        LineRequest request;
+        request.input = parser.value(o.line).toStdString();
+        if (parser.isSet(o.worksheet)) request.worksheet = parser.value(o.worksheet).toStdString();
+        if (parser.isSet(o.clearance)) request.clearance = parser.value(o.clearance).toStdString();
+        request.format = parser.value(o.format).toStdString();
+        request.dataFolder = data.toStdString();
+        return RunLine(request);
     }
     if (!parser.isSet(o.pdf) || parser.value(o.pdf).isEmpty())
         return UsageError(QStringLiteral("the PDF to write is named with --pdf"));

@@ -14,6 +14,8 @@ struct LoadingRecord {
     float iceThickness = 0.0f;  // in (kind 3)
     float windPressure = 0.0f;  // lb/ft2 (kind 7)
     float loadConstant = 0.0f;  // lb/ft (kind 8)
+
+    bool operator==(const LoadingRecord&) const = default;
 };
 
 using LoadingTable = std::array<LoadingRecord, 7>;

@@ -18,6 +18,7 @@
 #include "app/start_up.h"
 #include "files/files_commands.h"
 #include "files/span_file.h"
+#include "cli/cli_run.h"
 #include "support/odd_files.h"
 #include "support/temp_folder.h"
 
@@ -25,77 +26,6 @@ namespace cn3::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Ran {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    quoted += '\'';
-    return quoted;
-}
-
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// Runs catenova in the folder. `env` is given to env(1) first: by default the display is taken
-// away.
-Ran RunCatenova(const fs::path& folder, const std::string& arguments,
-                const std::string& env = "-u DISPLAY") {
-    const fs::path out = folder / "stdout.txt", err = folder / "stderr.txt";
-    std::string command = "cd " + Quoted(folder.string());
-    command += " && env " + env + " " + Quoted(CN3_CATENOVA) + " " + arguments;
-    command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string()) + " </dev/null";
-    const int raw = std::system(command.c_str());
-    Ran ran;
-    ran.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    ran.out = ReadWhole(out);
-    ran.err = ReadWhole(err);
-    fs::remove(out);
-    fs::remove(err);
-    return ran;
-}
-
-// A data folder with the shipped catalogue and settings file.
-class DataFolder : public TempFolder {
-  public:
-    DataFolder() {
-        copyShipped("CABLEDAT.TXT");
-        copyShipped("CN3NESC.TXT");
-    }
-
-    Ran run(const std::string& arguments, const std::string& env = "-u DISPLAY") const {
-        return RunCatenova(path(), arguments, env);
-    }
-
-    // A span file from the shipped strand example with other cables and entries.
-    void writeSpan(const std::string& name, const std::vector<std::string>& cables,
-                   const std::array<std::string, 5>& entries, bool metric, std::uint8_t sagMode,
-                   std::array<std::uint8_t, 2> userLoadings) const {
-        SpanRecord record =
-            ReadSpanFile(std::string(CN3_SHIPPED_DATA_DIR) + "/examples/strand-three-coax.cn3")
-                .value();
-        record.metricUnits = metric ? 1 : 0;
-        for (auto& entry : record.cableNames) entry.clear();
-        for (std::size_t i = 0; i < cables.size(); ++i) record.cableNames[i] = cables[i];
-        record.spanEntries = entries;
-        record.sagMode = sagMode;
-        record.userLoadings = userLoadings;
-        write(name, PackSpanRecord(record));
-    }
-};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -1,0 +1,25 @@
+// `catenova --line FILE.cnl|POLES.csv [--worksheet SPAN.cn3] [--clearance FT]
+// [--format text|csv|json]`: a pole line worked out without a window. A line file opens
+// alone; a pole CSV takes its cables, installation and loadings from the span file of
+// --worksheet, opened as "Open" opens it (with a line file, --worksheet replaces the file's
+// worksheet). Exit status 0 when every span passes, 1 when a span is short of its clearance,
+// a pole is pulled up or the line tension exceeds the usable load (the reasons on standard
+// error), or the line cannot be worked out; 2 for a usage error.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace cn3::cli {
+
+struct LineRequest {
+    std::string input;                     // FILE.cnl or POLES.csv
+    std::optional<std::string> worksheet;  // SPAN.cn3
+    std::optional<std::string> clearance;  // ft, as typed
+    std::string format = "text";
+    std::string dataFolder = ".";
+};
+
+int RunLine(const LineRequest& request);
+
+}  // namespace cn3::cli
