@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "files/files_commands.h"
+#include "files/undo_history.h"
 #include "reports/print_commands.h"
 
 namespace cn3 {
@@ -74,8 +75,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::ExportReportPdf, "ExportReportPdf", "&Export Report as PDF...", "", nullptr,
      ExportReport, "Write the span report into a PDF file"},
     {Command::Exit, "Exit", "E&xit", "Ctrl+Q", nullptr, ExitProgram, "Close Catenova"},
-    {Command::Undo, "Undo", "&Undo", "Ctrl+Z", nullptr, nullptr, "Undo the last edit"},
-    {Command::Redo, "Redo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", nullptr, nullptr,
+    {Command::Undo, "Undo", "&Undo", "Ctrl+Z", nullptr, UndoEdit, "Undo the last edit"},
+    {Command::Redo, "Redo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", nullptr, RedoEdit,
      "Redo the edit undone last"},
     {Command::HelpPage, "HelpPage", "Catenova &Help", "F1", nullptr, ShowHelpPage,
      "Show the help page"},

@@ -1,5 +1,7 @@
 #include "files/crash_recovery.h"
 
+#include "files/undo_history.h"
+
 #include <signal.h>
 
 #include <algorithm>
@@ -145,6 +147,7 @@ bool OfferRecovery(Program& program, const std::function<bool(long)>& running) {
         if (!name.empty()) SetCurrentFileName(program, name);
         RestoreSpanRecord(program, record, RestoreMode::Open);
         program.savedRecord.clear();  // differs from its file whatever it holds
+        StartUndoHistory(program);
         // It is this process's worksheet now: its recovery file, until saved or discarded.
         std::error_code error;
         Program::Recovery& r = program.recovery;

@@ -1,6 +1,7 @@
 #include "files/worksheet_state.h"
 
 #include "files/new_worksheet.h"
+#include "files/undo_history.h"
 
 #include "files/crash_recovery.h"
 #include "files/span_file.h"
@@ -37,6 +38,7 @@ void NoteWorksheetSaved(Program& program, std::string writtenBytes) {
 }
 
 void NoteWorksheetUnchanged(Program& program) {
+    StartUndoHistory(program);
     NoteWorksheetSaved(program, CapturedBytes(program));
 }
 

@@ -98,6 +98,12 @@ struct Program {
         std::string written;
         std::chrono::steady_clock::time_point writtenAt{};
     } recovery;
+    // Undo and redo: the captured record after each finished edit, oldest first, and the step
+    // the worksheet shows. New and Open start it afresh.
+    struct UndoSteps {
+        std::vector<std::string> steps;
+        std::size_t at = 0;
+    } undo;
     // The message a stopped recomputation last said, with the selection it was said for: a
     // stop ("Unknown Cable", "Axial stiffness ... is 0") is said once per selection, not on
     // every keystroke that recomputes.

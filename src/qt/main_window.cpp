@@ -1,6 +1,10 @@
 #include "qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -16,6 +20,7 @@
 
 #include "files/crash_recovery.h"
 #include "files/files_commands.h"
+#include "files/undo_history.h"
 #include "qt/bind.h"
 #include "qt/command_actions.h"
 #include "qt/control_tips_view.h"
@@ -33,6 +38,12 @@
 namespace cn3::qt {
 
 namespace {
+// A field the designer types into: its edits are one undo step until the focus leaves it.
+bool IsTypingField(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QTextEdit*>(widget);
+}
+
 template <class W>
 W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
@@ -99,11 +110,19 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     // A few times a second: " (modified)" in the status bar, and the recovery file (written
     // at most once a second, and only while the program keeps one).
+    // The same tick finishes an edit for undo, unless the designer is still typing in a field:
+    // typing in one field is one step, finished when the focus leaves it.
     keeper_ = new QTimer(this);
     connect(keeper_, &QTimer::timeout, this, [self] {
-        RunGuarded([&] { KeepWorksheet(self->program_, std::chrono::steady_clock::now()); });
+        RunGuarded([&] {
+            if (!IsTypingField(QApplication::focusWidget())) NoteEditFinished(self->program_);
+            KeepWorksheet(self->program_, std::chrono::steady_clock::now());
+        });
     });
     keeper_->start(250);
+    connect(qApp, &QApplication::focusChanged, this, [self](QWidget* old, QWidget*) {
+        if (self && IsTypingField(old)) RunGuarded([&] { NoteEditFinished(self->program_); });
+    });
 
     resize(kPreferredSize);
 }
