@@ -4,6 +4,7 @@
 
 #include "engine/span_profile.h"
 #include "engine/temperature_chart.h"
+#include "ui/text_fit.h"
 
 namespace cn3 {
 
@@ -21,6 +22,8 @@ void DrawProfileWithCheck(const Program& program, const SpanSolution& solution, 
     target.setFontSize(kCheckSize);
     const std::string line = UsableLoadCheckLine(program, check);
     const double height = target.textHeight();
+    // A long line (several cases over the limit) shrinks to the picture's width.
+    target.setFontSize(ui::FitText(target, line, box.width - 240));
     if (check.anyOver()) {
         target.rectangle(box.left, box.top, box.left + target.textWidth(line) + 240,
                          box.top + height + 60, kRed, 25);

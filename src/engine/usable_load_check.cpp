@@ -57,24 +57,34 @@ std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& c
 
     // Every case checked, with its name: the installed tension, the table's highest row, then
     // the drawn loadings in the table's order.
-    const std::string temperature =
-        "the temperature table at " +
-        std::string(TrimSpaces(units.toDisplay(unit::kTemperature,
-                                               static_cast<float>(check.coldestTemperature), "##0"))) +
-        " " + std::string(TrimSpaces(units.label(unit::kTemperature)));
-    std::vector<std::pair<std::string, RowCheck>> cases = {{"the installed tension", check.installed},
-                                                           {temperature, check.coldest}};
+    const auto temperature = [&](int degrees) {
+        std::string text(TrimSpaces(
+            units.toDisplay(unit::kTemperature, static_cast<float>(degrees), "##0")));
+        const std::string_view label = TrimSpaces(units.label(unit::kTemperature));
+        if (!label.empty()) {
+            text += ' ';
+            text += label;
+        }
+        return text;
+    };
+    std::vector<std::pair<std::string, RowCheck>> cases = {
+        {"installed", check.installed}, {temperature(check.coldestTemperature), check.coldest}};
     for (const RowCheck& r : check.rows)
         cases.emplace_back(TrimEndSpaces(LoadingRowLabel(program, r.row)), r);
     const auto worst = std::max_element(cases.begin(), cases.end(), [](const auto& a, const auto& b) {
         return a.second.tension < b.second.tension;
     });
 
-    if (!check.anyOver())
-        return "All shown loadings, the installed tension and the temperature table are within "
-               "the usable load of " +
-               usable + "; the highest is " + worst->first + " at " +
-               Force(units, worst->second.tension) + ".";
+    if (!check.anyOver()) {
+        std::string line = "Installed, ";
+        line += std::string(TrimSpaces(units.toDisplay(
+                    unit::kTemperature, static_cast<float>(kTableLowTemperature), "##0"))) +
+                " to " + temperature(kTableHighTemperature);
+        line += " and every shown loading are within the usable load of " + usable +
+                "; the highest tension is " + Force(units, worst->second.tension) + " (" +
+                worst->first + ").";
+        return line;
+    }
     std::string line = "Over the usable load of ";
     line += usable;
     line += ':';
@@ -86,8 +96,9 @@ std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& c
         line += name;
         line += " by ";
         line += Force(units, r.excess);
+        if (&name == &worst->first) line += " (the worst)";
     }
-    line += "; the worst is " + worst->first + ".";
+    line += '.';
     return line;
 }
 

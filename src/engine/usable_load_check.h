@@ -35,10 +35,10 @@ struct UsableLoadCheck {
 
 UsableLoadCheck CheckUsableLoad(const Program& program, const SpanSolution& solution);
 
-// "All shown loadings, the installed tension and the temperature table are within the usable
-// load of 3,990 lbs; the highest is Rule 251 - Heavy at 2,345 lbs." or "Over the usable load of
-// 3,990 lbs: the installed tension by 10 lbs, Rule 251 - Heavy by 1,234 lbs; the worst is
-// Rule 251 - Heavy." in display units.
+// "Installed, -40 to 140 F and every shown loading are within the usable load of 3,990 lbs;
+// the highest tension is 2,345 lbs (Rule 251 - Heavy)." or "Over the usable load of 3,990
+// lbs: installed by 10 lbs, -40 F by 25 lbs, Rule 251 - Heavy by 1,234 lbs (the worst)." in
+// display units.
 std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& check);
 
 // Frames the tension of every row over the usable load with a red box, which a printer in

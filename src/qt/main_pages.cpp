@@ -122,8 +122,11 @@ QWidget* captioned(QLabel* caption, QWidget* field, QWidget* entry = nullptr) {
 // does not widen the window for a long text.
 QLabel* resultsNote(ui::Label& model, const QString& name) {
     auto* note = label(model, name);
+    // Several notes may stand together (entries read in part, values out of range): they wrap
+    // onto further lines rather than run off the window.
+    note->setWordWrap(true);
     note->setMinimumHeight(note->fontMetrics().height() + 4);
-    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
     note->setPalette(palette);

@@ -169,6 +169,17 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_) return;
     shownOnce_ = true;
     fitToScreen();
+    // Before the window manager has framed the window, some managers place the client area
+    // where the frame was meant to go, so the title bar ends above the screen: once the frame
+    // is known, the window moves down and right until the frame is inside the screen.
+    QPointer<MainWindow> self(this);
+    QTimer::singleShot(150, this, [self] {
+        if (!self || !self->screen()) return;
+        const QRect area = self->screen()->availableGeometry();
+        const QRect frame = self->frameGeometry();
+        const QPoint shift(std::max(0, area.left() - frame.left()), std::max(0, area.top() - frame.top()));
+        if (!shift.isNull()) self->move(self->pos() + shift);
+    });
     // The units are settled by start-up, after the window was made.
     showTips();
     // The keyboard starts on the first control of the page shown, framed from the start.

@@ -96,11 +96,11 @@ TEST_F(ChartsPageTest, show_charts_adds_a_page_with_both_pictures_and_the_check_
     };
     const Row rows[] = {
         {"within", 2000, 1500, 0,
-         "All shown loadings, the installed tension and the temperature table are within the "
-         "usable load of 3,990 lbs; the highest is Rule 251 - Light at 2,000 lbs."},
+         "Installed, -40 to 140 and every shown loading are within the usable load of 3,990 "
+         "lbs; the highest tension is 2,000 lbs (Rule 251 - Light)."},
         {"over", 5000, 4200, 2,
-         "Over the usable load of 3,990 lbs: Rule 251 - Light by 1,010 lbs, Ice 32F by 210 lbs; "
-         "the worst is Rule 251 - Light."}};
+         "Over the usable load of 3,990 lbs: Rule 251 - Light by 1,010 lbs (the worst), Ice 32F "
+         "by 210 lbs."}};
     for (const Row& r : rows) {
         program.spanRecord.selectedDistrict = 2;
         solution(r.row1, r.row2);
