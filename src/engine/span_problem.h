@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "core/loading_table.h"
 #include "engine/span_cables.h"
@@ -24,6 +26,15 @@ struct SpanProblem {
     std::array<LoadingRecord, kConditions> conditionRecords{};
     std::array<int, kConditions> conditionRecordIndex{};
 };
+
+// The cables and loadings of a problem: the named cables read from the table (their count,
+// carrier, load and kinds, and the carrier's properties) and the loading records behind the
+// five conditions for the district; or the stop the selection gives (a name not in the table,
+// no cable, no carrier). The span entries are left for the caller to fill.
+std::variant<SpanProblem, SolveStopped> ProblemForCables(const CableTable& table,
+                                                         const std::vector<std::string>& names,
+                                                         int selectedDistrict,
+                                                         const LoadingTable& loadings);
 
 // The physics of one span: installed state, the 19-row temperature sweep and the five
 // loading conditions, or the reason there is none. Pure: it reads only the problem.

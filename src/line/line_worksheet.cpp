@@ -33,23 +33,13 @@ std::variant<LineWorksheet, SolveStopped> LineWorksheetOf(const Program& program
 
 std::variant<SpanProblem, SolveStopped> ProblemOf(const LineWorksheet& worksheet,
                                                   const CableTable& table) {
-    const auto read = ReadSpanCables(table, worksheet.cables);
-    if (const auto* unknown = std::get_if<UnknownCable>(&read))
-        return SolveStopped{SolveStop::UnknownCable, unknown->name};
-    SpanProblem p;
-    p.cables = std::get<SpanCables>(read);
-    if (p.cables.count == 0) return SolveStopped{SolveStop::NoCable, {}};
-    if (p.cables.supportRow == 0) return SolveStopped{SolveStop::NoCarrier, {}};
-    p.support = ReadSupportCable(table, p.cables.supportRow);
+    auto read = ProblemForCables(table, worksheet.cables, worksheet.selectedDistrict,
+                                 worksheet.loadings);
+    if (auto* stop = std::get_if<SolveStopped>(&read)) return std::move(*stop);
+    SpanProblem& p = std::get<SpanProblem>(read);
     p.inputs.creep = worksheet.creep;
     p.inputs.installedTemperature = worksheet.installedTemperature;
     p.bundleDiameter = worksheet.bundleDiameter;
-    for (int i = 1; i <= kConditions; ++i) {
-        const int record = ConditionRecord(i, worksheet.selectedDistrict);
-        p.conditionRecordIndex.at(static_cast<size_t>(i - 1)) = record;
-        p.conditionRecords.at(static_cast<size_t>(i - 1)) =
-            worksheet.loadings.at(static_cast<size_t>(record));
-    }
     return p;
 }
 
