@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/blanks.h"
 #include "core/number_format.h"
 
 namespace cn3 {
@@ -91,10 +92,7 @@ ChartAxis AlignedAxis(double low, double high, int intervals) {
 }
 
 std::string UnitText(const Units& units, int kind) {
-    std::string label = units.label(kind);
-    const auto first = label.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return label.substr(first, label.find_last_not_of(' ') - first + 1);
+    return std::string(TrimSpaces(units.label(kind)));
 }
 
 std::string TemperatureText(const Units& units, float temperature) {

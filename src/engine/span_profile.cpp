@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/blanks.h"
 #include "core/unit_table.h"
 #include "engine/span_inputs.h"
 
@@ -14,12 +15,6 @@ constexpr int kSegments = 40;  // even, so that the middle of the span is a draw
 constexpr std::array<ui::Rgb, 5> kCurveColours = {ui::Rgb{0, 0, 0}, ui::Rgb{0, 70, 200},
                                                   ui::Rgb{0, 130, 0}, ui::Rgb{130, 0, 160},
                                                   ui::Rgb{150, 90, 0}};
-
-std::string Trimmed(std::string text) {
-    const auto last = text.find_last_not_of(' ');
-    text.erase(last == std::string::npos ? 0 : last + 1);
-    return text;
-}
 
 std::string WithUnit(const Units& units, int kind, float value, const char* pattern) {
     return units.toDisplay(kind, value, pattern) + units.label(kind);
@@ -51,7 +46,7 @@ std::vector<ProfileCurve> ProfileCurves(const Program& program, const SpanSoluti
         curve.row = r.row;
         curve.sag = units.displayNumber(unit::kLength, c.sag);
         curve.over = r.over();
-        curve.caption = Trimmed(LoadingRowLabel(program, r.row)) + ": " +
+        curve.caption = TrimEndSpaces(LoadingRowLabel(program, r.row)) + ": " +
                         WithUnit(units, unit::kLength, c.sag, "##0.00 ") + ", " +
                         WithUnit(units, unit::kForce, c.tension, "##,##0 ");
         if (curve.over) curve.caption += " (over usable)";

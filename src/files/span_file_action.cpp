@@ -24,8 +24,9 @@ constexpr int kNameColumn = 1, kDiameterColumn = 2, kWeightColumn = 3;
 constexpr int kMaxCables = SpanRecord::kCableNames - 1;
 const std::string kBlankName(20, ' ');
 
+// A text as its field in the file holds it, without the blanks that fill the field.
 std::string WithoutFill(const std::string& text) {
-    return text.substr(0, text.find_last_not_of(' ') + 1);
+    return TrimEndSpaces(text);
 }
 
 // The shortest text that reads back as the float, with a leading blank when it is not
