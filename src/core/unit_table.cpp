@@ -23,7 +23,7 @@ std::string UnitConvert(const UnitTable& table, std::uint8_t metricUnits, int mo
                 if (row.factor != 0.0f) value = value / row.factor;
                 if (kind == unit::kTemperature) value = value + table[unit::kTemperature].offset;
             }
-            return FormatNumber(value, pattern);
+            return FormatNumber(static_cast<double>(value), pattern);
         default:
             return {};
     }

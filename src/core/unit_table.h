@@ -76,8 +76,9 @@ struct Units {
     // A value as the display shows it, as an unrounded number for drawing; a kind outside
     // 0..20 is left as it is.
     double displayNumber(int kind, float value) const {
-        if (kind < 0 || kind >= static_cast<int>(table.size())) return value;
-        return ToDisplayValue<double>(table, metricUnits != 0, kind, value);
+        const auto v = static_cast<double>(value);
+        if (kind < 0 || kind >= static_cast<int>(table.size())) return v;
+        return ToDisplayValue<double>(table, metricUnits != 0, kind, v);
     }
 };
 

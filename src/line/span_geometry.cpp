@@ -8,7 +8,7 @@ namespace cn3::line {
 float RulingSpan(const std::vector<float>& lengths) {
     double cubes = 0.0, sum = 0.0;
     for (const float L : lengths) {
-        const double l = L;
+        const auto l = static_cast<double>(L);
         cubes += l * l * l;
         sum += l;
     }
@@ -32,11 +32,14 @@ double Clearance(double hA, double hB, double D, double L, double x) {
 }  // namespace
 
 float ClearanceAt(float hA, float hB, float D, float L, float x) {
-    return static_cast<float>(Clearance(hA, hB, D, L, x));
+    return static_cast<float>(Clearance(static_cast<double>(hA), static_cast<double>(hB),
+                                        static_cast<double>(D), static_cast<double>(L),
+                                        static_cast<double>(x)));
 }
 
 LowestClearance MinimumClearance(float hA, float hB, float D, float L) {
-    const double l = L, d = D, a = hA, b = hB;
+    const auto l = static_cast<double>(L), d = static_cast<double>(D);
+    const auto a = static_cast<double>(hA), b = static_cast<double>(hB);
     double x;
     if (d > 0.0)
         x = std::clamp(l / 2.0 - (b - a) * l / (8.0 * d), 0.0, l);
@@ -46,7 +49,7 @@ LowestClearance MinimumClearance(float hA, float hB, float D, float L) {
 }
 
 float LowPoint(float zA, float zB, float D, float L) {
-    const double l = L;
+    const auto l = static_cast<double>(L);
     return static_cast<float>(l / 2.0 - (double(zB) - double(zA)) * l / (8.0 * double(D)));
 }
 
