@@ -60,7 +60,7 @@ std::string UsableLoadCheckLine(const Program& program, const UsableLoadCheck& c
     const auto temperature = [&](int degrees) {
         std::string text(TrimSpaces(
             units.toDisplay(unit::kTemperature, static_cast<float>(degrees), "##0")));
-        const std::string_view label = TrimSpaces(units.label(unit::kTemperature));
+        const std::string label(TrimSpaces(units.label(unit::kTemperature)));
         if (!label.empty()) {
             text += ' ';
             text += label;
