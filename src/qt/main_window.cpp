@@ -120,7 +120,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
         });
     });
     keeper_->start(250);
-    connect(qApp, &QApplication::focusChanged, this, [self](QWidget* old, QWidget*) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [self](QWidget* old, QWidget*) {
         if (self && IsTypingField(old)) RunGuarded([&] { NoteEditFinished(self->program_); });
     });
 
@@ -211,6 +211,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     RunGuarded([&] { OpenChosenSpanFile(program_, QFileInfo(path).absoluteFilePath().toStdString()); });
+}
+
+MainWindow::~MainWindow() {
+    disconnect(focusWatch_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -21,6 +21,9 @@ class PlotWindow;
 class MainWindow : public QMainWindow {
   public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    // Stops listening to the application's focus changes before the widgets go: their
+    // destruction moves the focus, and the window is no MainWindow any more by then.
+    ~MainWindow() override;
 
     QTabWidget* pages() const { return pages_; }
     LoadingDialog* loadingWindow() const { return loading_; }
@@ -46,6 +49,7 @@ class MainWindow : public QMainWindow {
     LoadingDialog* loading_;
     PlotWindow* plot_;
     QTimer* keeper_;
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace cn3::qt
