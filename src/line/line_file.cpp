@@ -276,8 +276,9 @@ std::variant<LineFile, InputFault> ParseLineFile(std::string_view text, const st
     Json doc;
     try {
         doc = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        // "[json.exception.parse_error.101] parse error at line 3, column 5: ..." without the tag.
+    } catch (const Json::exception& e) {
+        // "[json.exception.parse_error.101] parse error at line 3, column 5: ..." without the tag;
+        // a number too large for a double ("1E4444") is an out_of_range error of the parser.
         std::string reason = e.what();
         if (const auto tag = reason.find("] "); tag != std::string::npos) reason.erase(0, tag + 2);
         return InputFault{name, 0, {}, "not JSON: " + reason};

@@ -89,6 +89,9 @@ TEST(line_file_test, faults_name_the_file_the_field_and_the_reason) {
         {"a number out of a float's range",
          Replaced(good, "\"tension_lb\": 1234.5", "\"tension_lb\": 1e300"),
          "run.cnl: installation.tension_lb: the number is out of range"},
+        {"a number no double holds",
+         Replaced(good, "\"tension_lb\": 1234.5", "\"tension_lb\": 4445E4444444"),
+         "run.cnl: not JSON: number overflow"},
         {"an unknown district", Replaced(good, "\"district\": 0", "\"district\": 3"),
          "run.cnl: worksheet.district: must be 0 to 2"},
     };
