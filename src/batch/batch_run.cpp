@@ -26,7 +26,7 @@ void Write(std::FILE* stream, const std::string& text) {
 bool StartHeadless(Program& program, MessageLog& log, const std::string& dataFolder) {
     program.dialogs = &log;
     std::error_code ignored;
-    // "--data ." names the folder in messages as /work/data, not /work/data/.
+    // "--data ." names the folder in messages without a trailing "/.".
     auto absolute = std::filesystem::absolute(dataFolder, ignored).lexically_normal();
     if (!absolute.has_filename() && absolute.has_parent_path() && absolute != absolute.root_path())
         absolute = absolute.parent_path();
