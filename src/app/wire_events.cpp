@@ -99,7 +99,9 @@ void WireFilesEvents(Program& program) {
     Program* p = &program;
     WireCommandButtons(program, {Command::Open, Command::Save, Command::SaveAs});
     program.onSpanFileUsed.connect(
-        [p](const std::string& path) { NoteRecentFile(p->dataFolder, path); });
+        [p](const std::string& path) {
+            if (p->keepsRecentFiles) NoteRecentFile(p->dataFolder, path);
+        });
     program.onUnitSystemChange.connect([p] { ShowUnitSystem(*p); });
 }
 

@@ -25,6 +25,7 @@ void Write(std::FILE* stream, const std::string& text) {
 
 bool StartHeadless(Program& program, MessageLog& log, const std::string& dataFolder) {
     program.dialogs = &log;
+    program.keepsRecentFiles = false;
     std::error_code ignored;
     // "--data ." names the folder in messages without a trailing "/.".
     auto absolute = std::filesystem::absolute(dataFolder, ignored).lexically_normal();

@@ -98,6 +98,9 @@ struct Program {
         std::string written;
         std::chrono::steady_clock::time_point writtenAt{};
     } recovery;
+    // Whether opening and saving span files add them to the recent-files list in the data
+    // folder; runs without a window leave the designer's list alone.
+    bool keepsRecentFiles = true;
     // Undo and redo: the captured record after each finished edit, oldest first, and the step
     // the worksheet shows. New and Open start it afresh.
     struct UndoSteps {

@@ -450,6 +450,7 @@ TEST(batch_run_test, the_units_question_is_never_asked_and_the_settings_file_nev
     data.write("CN3NESC.TXT", settings);
     const Ran first = data.run("--results strand-coax.cn3");
     EXPECT_EQ(std::tuple(first.status, data.read("CN3NESC.TXT")), std::tuple(0, settings));
+    EXPECT_FALSE(data.exists("CN3RECENT.TXT")) << "the window's recent-files list is left alone";
 
     fs::remove(data.path() / "CN3NESC.TXT");
     const Ran missing = data.run("--cable-list --families drop --pdf drop.pdf");
