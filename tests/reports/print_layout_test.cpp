@@ -5,56 +5,12 @@
 #include <algorithm>
 
 #include "report_fixture.h"
+#include "support/printed_boxes.h"
 #include "reports/cable_listing.h"
 #include "reports/span_report.h"
 
 namespace cn3::test {
 namespace {
-
-// The ink of a printed text: blanks at either end leave none.
-struct Box {
-    std::string text;
-    int page;
-    double left, right, top, bottom;
-};
-
-std::vector<Box> Boxes(const std::vector<RecordedOp>& ops) {
-    std::vector<Box> boxes;
-    int page = 1;
-    for (const auto& op : ops) {
-        if (op.kind == RecordedOp::Kind::NewPage) ++page;
-        if (op.kind != RecordedOp::Kind::Text) continue;
-        const size_t first = op.text.find_first_not_of(' ');
-        if (first == std::string::npos) continue;
-        const size_t end = op.text.find_last_not_of(' ') + 1;
-        const double w = ui::RecordingSurface::charWidth(op.fontSize);
-        boxes.push_back({op.text, page, op.x + double(first) * w, op.x + double(end) * w, op.y,
-                         op.y + ui::RecordingSurface::lineHeight(op.fontSize)});
-    }
-    return boxes;
-}
-
-// Pairs of texts whose ink overlaps, and texts not wholly on the page.
-std::vector<std::string> Faults(const std::vector<RecordedOp>& ops, double width, double height) {
-    std::vector<std::string> faults;
-    const auto boxes = Boxes(ops);
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        const Box& a = boxes[i];
-        if (a.left < 0 || a.right > width || a.top < 0 || a.bottom > height)
-            faults.push_back("off the page: " + a.text);
-        for (size_t j = i + 1; j < boxes.size(); ++j) {
-            const Box& b = boxes[j];
-            if (a.page == b.page && a.left < b.right && b.left < a.right && a.top < b.bottom &&
-                b.top < a.bottom)
-                faults.push_back(a.text + " | " + b.text);
-        }
-    }
-    for (const auto& op : ops)
-        for (const auto& p : op.points)
-            if (p.x < 0 || p.x > width || p.y < 0 || p.y > height)
-                faults.push_back("a drawing off the page");
-    return faults;
-}
 
 class PrintLayoutTest : public ReportTest {
   protected:
