@@ -1,10 +1,12 @@
 // The pole line's pictures and pages for a look: for each example line (the hilly five poles,
 // and a forty-span run over hills made here), under English and metric display, the profile
-// as a window's picture box draws it (NAME-UNITS-profile.png, 1000 x 380 pixels at 96 DPI).
+// as a window's picture box draws it (NAME-UNITS-profile.png, 1000 x 380 pixels at 96 DPI)
+// and the line report on Letter pages (NAME-UNITS-report.pdf).
 // Usage: cn3_line_pages OUTPUT_FOLDER. Runs offscreen on the shipped catalogue.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QPageSize>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -15,7 +17,10 @@
 #include "line/line_profile.h"
 #include "line/line_worksheet.h"
 #include "line/solve_line.h"
+#include "line/line_report.h"
+#include "qt/print_preview.h"
 #include "qt/qt_surface.h"
+#include "qt/resources.h"
 
 namespace {
 
@@ -35,7 +40,9 @@ line::LineFile FortySpans(const line::LineFile& like) {
         const float ground = 100.0f + 30.0f * std::sin(0.16f * static_cast<float>(p)) +
                              4.0f * std::sin(1.3f * static_cast<float>(p));
         // P18 stands short by the road crossing of the span after it.
-        file.line.poles.push_back({"P" + std::to_string(p + 1), ground, p == 17 ? 19.0f : 24.0f});
+        std::string id = "P";
+        id += std::to_string(p + 1);
+        file.line.poles.push_back({id, ground, p == 17 ? 19.0f : 24.0f});
         if (p < 40) {
             line::LineSpan span{130.0f + 15.0f * static_cast<float>(p % 5), std::nullopt};
             if (p == 17) span.requiredClearance = 18.0f;
@@ -65,13 +72,30 @@ bool Draw(const Example& example, bool metric, const QString& out) {
     screen.clear();
     DrawLineProfile(screen, 60, 60, screen.areaWidthTwips() - 120, screen.areaHeightTwips() - 120,
                     example.file.line, solution, units);
-    return screen.image().save(stem + QStringLiteral("-profile.png"));
+    if (!screen.image().save(stem + QStringLiteral("-profile.png"))) return false;
+
+    line::LineReport report;
+    report.projectName = "Tower Road rebuild";
+    report.date = "12/06/26";
+    report.notes = "Strand and one 0.750 in coax over the hill; the third span crosses the road.";
+    report.lineName = example.name + ".cnl";
+    report.logoPath = qt::kLogoPath;
+    report.line = example.file.line;
+    report.worksheet = example.file.worksheet;
+    report.solution = solution;
+    report.units = units;
+    const auto failure = qt::SaveJobAsPdf(line::LineReportJob(std::move(report)),
+                                          stem + QStringLiteral("-report.pdf"),
+                                          qt::PrintPageLayout(QPageSize(QPageSize::Letter)));
+    if (failure) std::fprintf(stderr, "%s\n", failure->c_str());
+    return !failure;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    qt::LoadResources();
     if (argc < 2) {
         std::fprintf(stderr, "usage: cn3_line_pages OUTPUT_FOLDER\n");
         return 2;

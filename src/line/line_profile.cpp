@@ -151,7 +151,7 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
     // attachments.
     const double range = std::max(high - low, 1e-3);
     const double poleTop = 0.08 * range;
-    const ChartAxis elevation = NiceAxis(low - 0.12 * range, high + poleTop, 4);
+    const ChartAxis elevation = NiceAxis(low - 0.12 * range, high + poleTop, 5);
     ChartAxis distance = NiceAxis(0, total, 6);
     distance.low = 0;
     distance.high = total;

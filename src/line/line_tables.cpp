@@ -207,8 +207,13 @@ ShownTable StringingTable(const PoleLine& line, const LineSolution& s, const Uni
         }
         return table;
     }
+    // Narrow temperature columns: the number over its unit.
     table.headings = {"Span", "Length\n" + InUnit(units, unit::kLength)};
-    for (const Column& c : temperatures) table.headings.push_back(c.heading);
+    for (const Column& c : temperatures) {
+        std::string heading = c.heading;
+        heading[heading.find(' ')] = '\n';
+        table.headings.push_back(std::move(heading));
+    }
     std::vector<ShownCell> tension{{"Line tension " + force}, {""}};
     for (const Column& c : temperatures)
         tension.push_back({Number(units, unit::kForce, c.tension, kForcePattern), false, c.installed});

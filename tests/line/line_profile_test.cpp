@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/chart_parts.h"
 #include "line/line_profile.h"
@@ -20,20 +19,6 @@ std::vector<std::string> TextsOf(const ui::RecordingSurface& s) {
     std::vector<std::string> texts;
     for (const RecordedOp& op : s.texts()) texts.push_back(op.text);
     return texts;
-}
-
-LineFile Generated(std::size_t spans, bool hills) {
-    LineFile file = std::get<LineFile>(ReadLineFile(CN3_SHIPPED_DATA_DIR "/lines/hilly-five-poles.cnl"));
-    file.line.poles.clear();
-    file.line.spans.clear();
-    for (std::size_t p = 0; p <= spans; ++p) {
-        std::string id = "P";
-        id += std::to_string(p + 1);
-        const float ground = hills ? 100.0f + 12.0f * std::sin(0.4f * static_cast<float>(p)) : 100.0f;
-        file.line.poles.push_back({id, ground, 24.0f});
-        if (p < spans) file.line.spans.push_back({140.0f + 10.0f * static_cast<float>(p % 4), std::nullopt});
-    }
-    return file;
 }
 
 TEST(line_profile_test, the_hilly_example_shows_its_low_span_red_thick_and_in_words) {
@@ -77,7 +62,7 @@ TEST(line_profile_test, two_to_fifty_spans_on_flat_and_hilly_ground_stay_in_thei
     for (const std::size_t spans : {2u, 12u, 50u})
         for (const bool hills : {false, true})
             for (const bool metric : {false, true}) {
-                const auto solved = test::SolveShippedLine(Generated(spans, hills), metric);
+                const auto solved = test::SolveShippedLine(test::GeneratedLine(spans, hills), metric);
                 ui::RecordingSurface page("Printer", 11520, 15120);
                 DrawLineProfile(page, 0, 5000, 11520, 4300, solved.file.line, solved.solution,
                                 solved.units);

@@ -105,8 +105,8 @@ TEST(line_tables_test, the_stringing_chart_marks_the_installed_temperature_both_
     const auto metric = test::SolveShippedLine(longer, true);
     const ShownTable across = StringingTable(longer.line, metric.solution, metric.units, 60.0f);
     ASSERT_EQ(across.headings.size(), 2u + 19u);
-    EXPECT_EQ(across.headings[2], "-40 deg C");
-    EXPECT_EQ(across.headings[12], "15.6 deg C *");
+    EXPECT_EQ(across.headings[2], "-40\ndeg C");
+    EXPECT_EQ(across.headings[12], "15.6\ndeg C *");
     ASSERT_EQ(across.rows.size(), 1u + 12u);
     EXPECT_EQ(across.rows[0][0].text, "Line tension (N)");
     EXPECT_EQ(across.rows[12][0].text, "Q7-Q8");
