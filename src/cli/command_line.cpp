@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "cli/line_report_run.h"
 #include "cli/line_run.h"
 #include "qt/print_preview.h"
 #include "qt/resources.h"
@@ -63,15 +64,20 @@ struct Options {
                             QStringLiteral("Work out a pole line: a .cnl line file or a .csv list "
                                            "of poles."),
                             QStringLiteral("FILE.cnl|POLES.csv")};
+    QCommandLineOption lineReport{
+        QStringLiteral("line-report"),
+        QStringLiteral("Write the line report of a pole line (a .cnl line file or a .csv list "
+                       "of poles) as a PDF."),
+        QStringLiteral("FILE.cnl|POLES.csv")};
     QCommandLineOption worksheet{
         QStringLiteral("worksheet"),
-        QStringLiteral("With --line: the span file whose cables, installation and loadings the "
-                       "line takes (needed with a .csv)."),
+        QStringLiteral("With --line or --line-report: the span file whose cables, installation "
+                       "and loadings the line takes (needed with a .csv)."),
         QStringLiteral("SPAN.cn3")};
     QCommandLineOption clearance{
         QStringLiteral("clearance"),
-        QStringLiteral("With --line: the required ground clearance of a span that names none "
-                       "(default 15.5 ft)."),
+        QStringLiteral("With --line or --line-report: the required ground clearance of a span "
+                       "that names none (default 15.5 ft)."),
         QStringLiteral("FT")};
     QCommandLineOption data{QStringLiteral("data"),
                             QStringLiteral("The data folder (catalogue, user cables, settings); "
@@ -231,13 +237,15 @@ int RunHeadless(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Sag and tension of aerial cable spans. Without options it opens its "
-                       "window; with one of --results, --line, --report, --cable-list or "
-                       "--help-text it runs without one and exits: 0 when every file was done "
-                       "without a message (with --line: every span passes), 1 when some file "
-                       "gave one (a span or pole fails), 2 for a usage error."));
+                       "window; with one of --results, --line, --line-report, --report, "
+                       "--cable-list or --help-text it runs without one and exits: 0 when every "
+                       "file was done without a message (with --line and --line-report: every "
+                       "span passes), 1 when some file gave one (a span or pole fails; the line "
+                       "report is still written), 2 for a usage error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({o.results, o.format, o.line, o.worksheet, o.clearance, o.report, o.nesc,
+    parser.addOptions({o.results, o.format, o.line, o.lineReport, o.worksheet, o.clearance,
+                       o.report, o.nesc,
                        o.temperature, o.charts, o.cableList, o.families, o.helpText, o.pdf, o.data});
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Span files."),
                                  QStringLiteral("[FILE.cn3...]"));
@@ -253,8 +261,11 @@ int RunHeadless(const QStringList& arguments) {
     }
 
     const int actions = int{parser.isSet(o.results)} + int{parser.isSet(o.line)} +
-                        int{parser.isSet(o.report)} + int{parser.isSet(o.cableList)} +
-                        int{parser.isSet(o.helpText)};
+                        int{parser.isSet(o.lineReport)} + int{parser.isSet(o.report)} +
+                        int{parser.isSet(o.cableList)} + int{parser.isSet(o.helpText)};
+    if (actions != 1 && parser.isSet(o.lineReport))
+        return UsageError(QStringLiteral("--line-report goes alone, without --results, --line, "
+                                         "--report, --cable-list or --help-text"));
     if (actions != 1)
         return UsageError(QStringLiteral(
             "choose one of --results, --line, --report, --cable-list and --help-text"));
@@ -265,7 +276,10 @@ int RunHeadless(const QStringList& arguments) {
     };
     if (!onlyWith(o.format, o.results) && !onlyWith(o.format, o.line))
         return UsageError(QStringLiteral("--format goes with --results or --line"));
-    if (!onlyWith(o.worksheet, o.line) || !onlyWith(o.clearance, o.line))
+    const auto withLine = [&](const QCommandLineOption& option) {
+        return onlyWith(option, o.line) || onlyWith(option, o.lineReport);
+    };
+    if (!withLine(o.worksheet) || !withLine(o.clearance))
         return UsageError(QStringLiteral("--worksheet and --clearance go with --line"));
     if (!onlyWith(o.nesc, o.report) || !onlyWith(o.temperature, o.report) ||
         !onlyWith(o.charts, o.report))
@@ -296,6 +310,16 @@ int RunHeadless(const QStringList& arguments) {
     if (!parser.isSet(o.pdf) || parser.value(o.pdf).isEmpty())
         return UsageError(QStringLiteral("the PDF to write is named with --pdf"));
     const QString pdf = parser.value(o.pdf);
+    if (parser.isSet(o.lineReport)) {
+        if (!files.isEmpty()) return UsageError(QStringLiteral("--line-report takes no span files"));
+        LineRequest request;
+        request.option = "--line-report";
+        request.input = parser.value(o.lineReport).toStdString();
+        if (parser.isSet(o.worksheet)) request.worksheet = parser.value(o.worksheet).toStdString();
+        if (parser.isSet(o.clearance)) request.clearance = parser.value(o.clearance).toStdString();
+        request.dataFolder = data.toStdString();
+        return RunLineReport(request, pdf);
+    }
     if (parser.isSet(o.report)) {
         if (files.isEmpty()) return UsageError(QStringLiteral("--report needs span files"));
         return RunReports(files, pdf, parser.isSet(o.nesc), parser.isSet(o.temperature),

@@ -59,10 +59,10 @@ std::string StopText(const SolveStopped& stop) {
 
 }  // namespace
 
-int RunLine(const LineRequest& request) {
+std::variant<WorkedLine, int> WorkOutLine(const LineRequest& request, Program& program) {
     const bool csv = EndsWith(request.input, ".csv");
     if (!csv && !EndsWith(request.input, ".cnl"))
-        return Usage("--line takes a line file (.cnl) or a list of poles (.csv)");
+        return Usage(request.option + " takes a line file (.cnl) or a list of poles (.csv)");
     if (csv && !request.worksheet)
         return Usage("a list of poles takes its cables from a span file: add --worksheet SPAN.cn3");
     std::optional<float> clearance;
@@ -72,8 +72,6 @@ int RunLine(const LineRequest& request) {
             return Usage("--clearance needs a length in feet, 0 or more, not '" +
                          *request.clearance + "'");
     }
-    if (request.format != "text" && request.format != "csv" && request.format != "json")
-        return Usage("unknown format '" + request.format + "' (text, csv or json)");
 
     // The line itself.
     line::LineFile file;
@@ -95,7 +93,6 @@ int RunLine(const LineRequest& request) {
     }
 
     // The worksheet it is strung with, on the catalogue of the data folder.
-    Program program;
     batch::MessageLog log;
     if (!batch::StartHeadless(program, log, request.dataFolder)) {
         for (const auto& text : log.take()) Say("catenova: " + text);
@@ -121,24 +118,36 @@ int RunLine(const LineRequest& request) {
         return kSomeMessage;
     }
 
-    const auto solved = line::SolveLine(file.line, file.worksheet, std::get<SpanProblem>(problem));
+    auto solved = line::SolveLine(file.line, file.worksheet, std::get<SpanProblem>(problem));
     if (const auto* why = std::get_if<std::string>(&solved)) {
         Say(request.input + ": " + *why);
         return kSomeMessage;
     }
-    const line::LineSolution& solution = std::get<line::LineSolution>(solved);
+    return WorkedLine{std::move(file), std::get<line::LineSolution>(std::move(solved))};
+}
+
+bool SayFailures(const LineRequest& request, const WorkedLine& worked) {
+    const auto reasons = line::FailureReasons(worked.file.line, worked.solution);
+    for (const auto& reason : reasons) Say(request.input + ": " + reason);
+    return reasons.empty();
+}
+
+int RunLine(const LineRequest& request) {
+    if (request.format != "text" && request.format != "csv" && request.format != "json")
+        return Usage("unknown format '" + request.format + "' (text, csv or json)");
+    Program program;
+    const auto worked = WorkOutLine(request, program);
+    if (const auto* status = std::get_if<int>(&worked)) return *status;
+    const WorkedLine& line = std::get<WorkedLine>(worked);
     std::string out;
     if (request.format == "json")
-        out = line::LineJson(file.line, solution);
+        out = line::LineJson(line.file.line, line.solution);
     else if (request.format == "csv")
-        out = batch::TerminalText(line::LineCsv(file.line, solution));
+        out = batch::TerminalText(line::LineCsv(line.file.line, line.solution));
     else
-        out = batch::TerminalText(line::LineText(file.line, solution));
+        out = batch::TerminalText(line::LineText(line.file.line, line.solution));
     std::fwrite(out.data(), 1, out.size(), stdout);
-
-    const auto reasons = line::FailureReasons(file.line, solution);
-    for (const auto& reason : reasons) Say(request.input + ": " + reason);
-    return reasons.empty() ? kAllDone : kSomeMessage;
+    return SayFailures(request, line) ? kAllDone : kSomeMessage;
 }
 
 }  // namespace cn3::cli

@@ -9,6 +9,11 @@
 
 #include <optional>
 #include <string>
+#include <variant>
+
+#include "forms/program.h"
+#include "line/line_file.h"
+#include "line/solve_line.h"
 
 namespace cn3::cli {
 
@@ -18,7 +23,22 @@ struct LineRequest {
     std::optional<std::string> clearance;  // ft, as typed
     std::string format = "text";
     std::string dataFolder = ".";
+    std::string option = "--line";  // the option that named the line, for usage errors
 };
+
+// A line read and worked out: the line and the worksheet it is strung with, and its solution.
+struct WorkedLine {
+    line::LineFile file;
+    line::LineSolution solution;
+};
+
+// Reads the request's line (and --worksheet) and works it out on `program`, which it starts
+// headless on the request's data folder (its catalogue, settings and units). Without a line,
+// the exit status: a usage error, or a message already said on standard error.
+std::variant<WorkedLine, int> WorkOutLine(const LineRequest& request, Program& program);
+
+// Each reason the line fails on standard error as "FILE: reason"; true when there is none.
+bool SayFailures(const LineRequest& request, const WorkedLine& worked);
 
 int RunLine(const LineRequest& request);
 

@@ -69,12 +69,6 @@ std::vector<std::string> CsvRecord(const std::string& line) {
     return fields;
 }
 
-int PdfPages(const std::string& bytes) {
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
-                                          std::sregex_iterator()));
-}
-
 const std::array<std::string, 5> kStrandEntries = {"200", "1.5", "50", "20", "0.0000"};
 const std::array<std::string, 5> kMetricEntries = {"60", "1.2", "20", "", "0.0000"};
 

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +44,13 @@ inline std::string ReadWhole(const fs::path& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// The pages of a PDF file's bytes.
+inline int PdfPages(const std::string& bytes) {
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
+                                          std::sregex_iterator()));
 }
 
 // Runs catenova in the folder. `env` is given to env(1) first: by default the display is taken

@@ -1,6 +1,6 @@
-// `catenova --line` as a designer runs it: a five-pole run typed as CSV with a span file for
-// its cables, and a line file alone; the outputs, the reasons on standard error and the exit
-// statuses.
+// `catenova --line` and `--line-report` as a designer runs them: a five-pole run typed as CSV
+// with a span file for its cables, and a line file alone; the outputs, the report's PDF, the
+// reasons on standard error and the exit statuses.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -16,6 +16,7 @@ namespace {
 
 const std::string kFivePoles = std::string(CN3_SHIPPED_DATA_DIR) + "/lines/five-poles.csv";
 const std::string kFivePolesLine = std::string(CN3_SHIPPED_DATA_DIR) + "/lines/five-poles.cnl";
+const std::string kHillyLine = std::string(CN3_SHIPPED_DATA_DIR) + "/lines/hilly-five-poles.cnl";
 
 class LineRun : public ::testing::Test {
   protected:
@@ -126,6 +127,32 @@ TEST_F(LineRun, failures_are_said_on_standard_error_with_status_1) {
     EXPECT_EQ(bad.out, "");
 }
 
+TEST_F(LineRun, the_line_report_is_written_for_a_passing_and_a_failing_line) {
+    // The hilly example's road crossing is too low: the report is written all the same, the
+    // reason said, and the status says it fails.
+    const Ran hilly = data.run("--line-report " + Quoted(kHillyLine) + " --pdf hilly.pdf");
+    EXPECT_EQ(hilly.status, 1);
+    EXPECT_NE(hilly.err.find("hilly-five-poles.cnl: Span P3-P4: the lowest clearance is 16.73 ft"),
+              std::string::npos)
+        << hilly.err;
+    const std::string pdf = ReadWhole(data.path() / "hilly.pdf");
+    EXPECT_TRUE(pdf.starts_with("%PDF"));
+    EXPECT_EQ(PdfPages(pdf), 2);
+
+    // Poles from a CSV strung with a span file: the line passes.
+    const Ran csv = data.run("--line-report " + Quoted(kFivePoles) +
+                             " --worksheet strand-coax.cn3 --pdf five.pdf");
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.err, "");
+    EXPECT_EQ(PdfPages(ReadWhole(data.path() / "five.pdf")), 2);
+
+    // A line that cannot be read writes nothing.
+    data.write("broken.cnl", "{\"format\": \"catenova-line\"");
+    const Ran broken = data.run("--line-report broken.cnl --pdf broken.pdf");
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_FALSE(fs::exists(data.path() / "broken.pdf"));
+}
+
 TEST_F(LineRun, usage_errors_exit_with_2) {
     const std::string csv = Quoted(kFivePoles);
     for (const std::string& arguments : std::vector<std::string>{
@@ -133,11 +160,16 @@ TEST_F(LineRun, usage_errors_exit_with_2) {
              "--line " + csv + " --worksheet strand-coax.cn3 --format xml",
              "--line poles.txt --worksheet strand-coax.cn3",
              "--results strand-coax.cn3 --clearance 3",
-             "--line " + csv + " --results strand-coax.cn3"}) {
+             "--line " + csv + " --results strand-coax.cn3",
+             "--line-report " + csv + " --pdf out.pdf",
+             "--line-report " + csv + " --worksheet strand-coax.cn3",
+             "--line-report " + csv + " --worksheet strand-coax.cn3 --format json --pdf out.pdf",
+             "--line-report " + csv + " --line " + csv + " --pdf out.pdf"}) {
         const Ran ran = data.run(arguments);
         EXPECT_EQ(ran.status, 2) << arguments << "\n" << ran.err;
         EXPECT_EQ(ran.out, "") << arguments;
     }
+    EXPECT_FALSE(fs::exists(data.path() / "out.pdf"));
 }
 
 }  // namespace
