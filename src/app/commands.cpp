@@ -16,6 +16,7 @@ ui::Button* FilesButton(MainForm& form) {
     return &form.Command6[I];
 }
 ui::Button* HelpPrintButton(MainForm& form) { return &form.Command2; }
+ui::Button* PoleLineButton(MainForm& form) { return &form.PoleLineButton; }
 
 template <int I>
 void FilesCommand(Program& program) {
@@ -53,6 +54,11 @@ void ShowAbout(Program& program) {
     program.dialogs->message(AboutText(program));
 }
 
+// The window is the host's; without one there is nothing to show.
+void ShowPoleLine(Program& program) {
+    if (program.showPoleLine) program.showPoleLine();
+}
+
 using files_button::kCableList, files_button::kOpen, files_button::kReport,
     files_button::kSave, files_button::kSaveAs;
 
@@ -82,6 +88,8 @@ constexpr CommandEntry kCommands[] = {
      "Show the help page"},
     {Command::About, "About", "&About Catenova", "", nullptr, ShowAbout,
      "The version of Catenova and the data folder in use"},
+    {Command::PoleLine, "PoleLine", "&Pole Line...", "Ctrl+L", PoleLineButton, ShowPoleLine,
+     "Lay out a strand run of many spans, strung with this worksheet"},
 };
 
 }  // namespace

@@ -31,6 +31,7 @@ enum class Command {
     Redo,         // slot
     HelpPage,
     About,
+    PoleLine,
 };
 
 struct CommandEntry {

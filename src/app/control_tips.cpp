@@ -35,6 +35,7 @@ constexpr ControlTip kTips[] = {
     {W::Main, "HScroll1", "Air temperature at which the cable is installed (arrow keys: one degree, "
                  "Page keys: ten)", kTemperature},
     {W::Main, "Check2", "Show how sag, tension, length and clearance change with the temperature"},
+    {W::Main, "PoleLineButton", "Lay out a strand run of many spans, strung with this worksheet (Ctrl+L)"},
     {W::Main, "GridTemp", "Sag, tension, length change and clearance as the air temperature changes"},
     // "NESC Results"
     {W::Main, "Command5", "Choose the district and your own ice and wind loadings"},
@@ -79,6 +80,28 @@ constexpr ControlTip kTips[] = {
     {W::Loading, "CloseButton", "Close the window (Esc)"},
     // The bundle plot.
     {W::Plot, "Command1", "Close the bundle plot (Esc)"},
+    // The pole line.
+    {W::Line, "Poles", "The poles in line order; a span and its required clearance on the row "
+                      "of the pole it starts at (no clearance: the default). Type, or paste rows "
+                      "from a spreadsheet (Ctrl+V); Insert adds a row, Ctrl+Delete removes one"},
+    {W::Line, "AddPole", "Add an empty row at the end"},
+    {W::Line, "InsertPole", "Insert an empty row before the current one (Insert)"},
+    {W::Line, "RemovePole", "Remove the current row (Ctrl+Delete)"},
+    {W::Line, "ImportCsv", "Take the poles from a pole CSV file"},
+    {W::Line, "DefaultClearance", "Required ground clearance of every span that names none", kLength, true},
+    {W::Line, "Installation_0", "Pull the strand up to the worksheet's sag, applied to the ruling span"},
+    {W::Line, "Installation_1", "Pull the strand up to a horizontal tension"},
+    {W::Line, "Tension", "Horizontal tension the strand is pulled up to", unit::kForce, true},
+    {W::Line, "Results", "Each span's sags, lowest clearance and margin; a failing cell is red and says so"},
+    {W::Line, "Stringing", "The sag of each span at each temperature, for the crew"},
+    {W::Line, "Profile", "The line drawn to scale across, its height exaggerated"},
+    {W::Line, "New", "Start a new, empty pole line (Ctrl+N)"},
+    {W::Line, "Open", "Open a pole line file (Ctrl+O)"},
+    {W::Line, "Save", "Save the line with its worksheet in its file (Ctrl+S)"},
+    {W::Line, "SaveAs", "Save the line in a file of a new name (Ctrl+Shift+S)"},
+    {W::Line, "Print", "Print the line report (Ctrl+P)"},
+    {W::Line, "ExportPdf", "Write the line report into a PDF file"},
+    {W::Line, "Close", "Close the window (Esc)"},
 };
 // clang-format on
 

@@ -14,7 +14,7 @@ namespace cn3 {
 
 inline constexpr int kNoUnit = -1;
 
-enum class TipWindow { Main, Loading, Plot };
+enum class TipWindow { Main, Loading, Plot, Line };
 
 struct ControlTip {
     TipWindow window;
@@ -24,7 +24,7 @@ struct ControlTip {
     bool unitBeside = false;   // an entry with room for its unit beside it
 };
 
-// The main window's controls, the loading window's and the bundle plot's.
+// The main window's controls, the loading window's, the bundle plot's and the pole line's.
 std::span<const ControlTip> ControlTips();
 
 // The tip as shown: the text with its unit in place of "{unit}", or after ", " at the end.

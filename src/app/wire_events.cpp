@@ -63,6 +63,7 @@ void WireWorksheetEvents(Program& program) {
     main.Check2.onClick.connect([p] { ShowTemperatureChart(*p); });
     main.HScroll1.onChange.connect([p] { InstalledTemperatureEvent(*p); });
     main.Command5.onClick.connect([p] { Command5_Click(*p); });
+    WireCommandButtons(program, {Command::PoleLine});
 }
 
 void WireSelectionEvents(Program& program) {

@@ -9,7 +9,8 @@ namespace cn3 {
 // Everything below, in this order.
 void WireEvents(Program& program);
 
-// The span entries, sag mode, options, installed temperature and "Set Ice / Wind Load".
+// The span entries, sag mode, options, installed temperature, "Set Ice / Wind Load" and
+// "Pole Line...".
 void WireWorksheetEvents(Program& program);
 // The "Cables" page (catalogue, selection, user-defined cables) and the main tab strip's page
 // rules.

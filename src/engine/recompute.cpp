@@ -15,10 +15,9 @@
 
 namespace cn3 {
 
-void Recompute(Program& program) {
-    if (program.worksheetEdited == 0) return;
-    program.worksheetEdited = 1;
+namespace {
 
+void RecomputeWorksheet(Program& program) {
     // Every stop leaves every view as it was; two of them also say why in a message box.
     const auto solved = SolveWorksheet(program);
     if (const auto* stop = std::get_if<SolveStopped>(&solved)) {
@@ -64,6 +63,15 @@ void Recompute(Program& program) {
                            program.main.Picture3.surface(), kScreenTable);
     program.main.Picture3.refresh();
     ShowSolutionCharts(program, solution);
+}
+
+}  // namespace
+
+void Recompute(Program& program) {
+    if (program.worksheetEdited == 0) return;
+    program.worksheetEdited = 1;
+    RecomputeWorksheet(program);
+    program.onRecomputed();
 }
 
 void NoteStopMessageSaid(Program& program, const std::string& message) {

@@ -1,6 +1,7 @@
 // One recomputation of the worksheet: reads the controls afresh, solves the span and
 // rewrites the results text, the temperature-effect grid, the loading results and the drawn
-// results table. Does nothing until the worksheet-edited flag is set.
+// results table, then raises Program::onRecomputed. Does nothing until the worksheet-edited
+// flag is set.
 #pragma once
 
 #include <string>

@@ -159,6 +159,8 @@ bool ConfirmExit(Program& program) {
         program.main.Command4.click();
         if (program.editingMode()) return false;
     }
+    for (const auto& question : program.exitQuestions)
+        if (!question()) return false;
     const SpanFileOutcome outcome = SpanFileAction(program, span_file::kAskSave);
     if (outcome.failed()) program.dialogs->message(outcome.failure + std::string(kTrapEnd));
     return outcome.done;

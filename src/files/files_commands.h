@@ -39,9 +39,10 @@ bool OpenSpanFile(Program& program, const std::string& path);
 // from its file, an empty, untitled worksheet (the Reset mode).
 void NewCommand(Program& program);
 
-// The exit path: saves the user-defined cables of an editing panel still open, then asks
-// whether to save the worksheet. False when the program must stay open: the designer asked to
-// save and cancelled, or a save failed (and was reported).
+// The exit path: saves the user-defined cables of an editing panel still open, asks the
+// program's other questions (an unsaved pole line), then asks whether to save the worksheet.
+// False when the program must stay open: the designer asked to save and cancelled, or a save
+// failed (and was reported).
 bool ConfirmExit(Program& program);
 
 }  // namespace cn3

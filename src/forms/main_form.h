@@ -68,6 +68,8 @@ class MainForm {
     ui::Grid GridTemp;
     // Sag, tension and clearance against temperature, shown with GridTemp.
     ui::PictureBox TemperatureChart;
+    // Opens the "Pole Line" window: a strand run of many spans strung with this worksheet.
+    ui::Button PoleLineButton{"Pole &Line..."};
 
     // "Nesc Results"
     ui::PictureBox Picture3;

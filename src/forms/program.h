@@ -117,6 +117,16 @@ struct Program {
     ui::Event<> onUnitSystemChange;
     // Raised with a span file's path after the file was opened or written: the recent files.
     ui::Event<std::string> onSpanFileUsed;
+    // Raised at the end of every recomputation of the worksheet that ran, also one that
+    // stopped: the pole line is strung with the worksheet's cables, installed temperature and
+    // loadings, and works itself out again.
+    ui::Event<> onRecomputed;
+
+    // Set by the host: shows the "Pole Line" window (not modal). Unset, nothing shows.
+    std::function<void()> showPoleLine;
+    // Asked by the exit path before the worksheet's own question, in turn (the pole line's
+    // unsaved line); the first false keeps the program open.
+    std::vector<std::function<bool()>> exitQuestions;
 
     // User-defined cable editing is on while the editing panel shows.
     bool editingMode() const { return main.Picture1.visible(); }

@@ -2,18 +2,21 @@
 
 #include <QLabel>
 
-#include "app/control_tips.h"
 #include "qt/qt_text.h"
 
 namespace cn3::qt {
 
 void ShowControlTips(QWidget* mainArea, QWidget* loadingWindow, QWidget* plotWindow,
                      const Units& units) {
+    ShowControlTips(TipWindow::Main, mainArea, units);
+    ShowControlTips(TipWindow::Loading, loadingWindow, units);
+    ShowControlTips(TipWindow::Plot, plotWindow, units);
+}
+
+void ShowControlTips(TipWindow which, QWidget* window, const Units& units) {
+    if (!window) return;
     for (const ControlTip& tip : ControlTips()) {
-        QWidget* window = tip.window == TipWindow::Main      ? mainArea
-                          : tip.window == TipWindow::Loading ? loadingWindow
-                                                             : plotWindow;
-        if (!window) continue;
+        if (tip.window != which) continue;
         const QString name = toQ(tip.control);
         auto* control = window->findChild<QWidget*>(name);
         if (!control) continue;

@@ -5,11 +5,15 @@
 
 #include <QWidget>
 
+#include "app/control_tips.h"
 #include "core/unit_table.h"
 
 namespace cn3::qt {
 
 void ShowControlTips(QWidget* mainArea, QWidget* loadingWindow, QWidget* plotWindow,
                      const Units& units);
+
+// The tips of one window's controls, found among the widgets under `widgets`.
+void ShowControlTips(TipWindow window, QWidget* widgets, const Units& units);
 
 }  // namespace cn3::qt

@@ -28,6 +28,14 @@ Qt::Alignment ToQt(ui::Align a) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+}  // namespace
+
+QBrush MarkBrush() {
+    return QBrush(QColor(255, 170, 170));
+}
+
+namespace {
+
 // Sizes grown to fill `room` in proportion to themselves, the rounding left to the last one;
 // unchanged when they already fill it.
 std::vector<int> Spread(const std::vector<int>& sizes, int room) {
@@ -159,7 +167,7 @@ void GridView::refreshNow() {
             if (cell->text() != text) cell->setText(text);
             const bool fixed = fixedRow || c < model_.fixedCols();
             cell->setTextAlignment(fixedRow ? Qt::AlignCenter : ToQt(model_.colAlignment(c)));
-            cell->setBackground(fixed ? headingBrush : QBrush());
+            cell->setBackground(model_.marked(r, c) ? MarkBrush() : fixed ? headingBrush : QBrush());
         }
     }
     // A heading's tooltip is the whole heading of its column on one line, with its unit in

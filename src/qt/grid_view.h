@@ -10,7 +10,8 @@
 // It is never narrower than its columns need, and never narrower than it once was, so the
 // controls beside it stay put from one listing to the next.
 //
-// Each heading cell's tooltip is its column's whole heading on one line.
+// Each heading cell's tooltip is its column's whole heading on one line. A marked cell (a
+// failing result) has a red background; its text says the same in words.
 //
 // A click on a cell below the fixed rows goes to the model's click event. From the keyboard
 // the grid is a stop of the Tab chain; the arrow and Page keys move the current cell, and
@@ -26,6 +27,9 @@
 #include "ui/grid.h"
 
 namespace cn3::qt {
+
+// The background of a marked cell: a light red that black text stays readable on.
+QBrush MarkBrush();
 
 class GridView : public QTableWidget {
   public:

@@ -320,8 +320,13 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     sagRow->addWidget(percent);
     sagRow->addStretch();
     auto* span = textBox(form.Text9[0], indexed("Text9", 0), 100);
-    left->addWidget(
-        captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span));
+    // "Pole Line..." stands at the right of the span length, in room no other control takes:
+    // the row is as high as the caption and entry beside it, so nothing moves for it.
+    auto* spanRow = new QHBoxLayout;
+    spanRow->addWidget(
+        captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span), 1);
+    spanRow->addWidget(button(form.PoleLineButton, QStringLiteral("PoleLineButton")), 0, Qt::AlignBottom);
+    left->addLayout(spanRow);
     left->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField, sag));
     auto* clearance = keepsPlace(textBox(form.Text9[3], indexed("Text9", 3), 100));
     left->addWidget(captioned(keepsPlace(label(form.Label2[3], indexed("Label2", 3))),

@@ -28,6 +28,7 @@
 #include "qt/focus_ring.h"
 #include "qt/menu_bar.h"
 #include "qt/guarded.h"
+#include "qt/line_window.h"
 #include "qt/loading_dialog.h"
 #include "qt/main_pages.h"
 #include "qt/plot_window.h"
@@ -85,6 +86,12 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
 
     loading_ = new LoadingDialog(program.loading, this);
     plot_ = new PlotWindow(program.plot, this);
+    // Made at its first opening, after start-up, so that it follows the worksheet's events.
+    program.showPoleLine = [self] {
+        if (!self) return;
+        if (!self->line_) self->line_ = new LineWindow(self->program_, self);
+        self->line_->open();
+    };
     // Printing goes through a print preview of the real pages; the logo is built in.
     LoadResources();
     program.logoPath = kLogoPath;
@@ -215,6 +222,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 MainWindow::~MainWindow() {
     disconnect(focusWatch_);
+    program_.showPoleLine = nullptr;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -227,6 +235,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     RunGuarded([&] {
         if (loading_->isVisible()) program_.loading.CloseButton.click();
         if (program_.plot.shown()) program_.plot.hide();
+        if (line_) line_->dismiss();
         // A clean exit: nothing is left to recover.
         keeper_->stop();
         DiscardRecoveryFile(program_);

@@ -3,8 +3,9 @@
 // (a print preview, see print_preview.h). The commands' keys and the menu bar come from the
 // command table (Ctrl+P prints the span report, Ctrl+N starts a new worksheet). A span file
 // dropped on the window opens as "Open" opens a chosen file. A timer keeps the status bar's
-// " (modified)" and the recovery file up to date. Closing it (also by choosing the "EXIT"
-// page) closes the other two windows, removes the recovery file and ends the program.
+// " (modified)" and the recovery file up to date. "Pole Line..." (Ctrl+L) opens the pole line
+// window. Closing it (also by choosing the "EXIT" page) asks about an unsaved pole line and
+// worksheet, closes the other windows, removes the recovery file and ends the program.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QTimer;
 
 namespace cn3::qt {
 
+class LineWindow;
 class LoadingDialog;
 class PlotWindow;
 
@@ -28,6 +30,8 @@ class MainWindow : public QMainWindow {
     QTabWidget* pages() const { return pages_; }
     LoadingDialog* loadingWindow() const { return loading_; }
     PlotWindow* plotWindow() const { return plot_; }
+    // The "Pole Line" window, made when it first opens (Ctrl+L); null until then.
+    LineWindow* lineWindow() const { return line_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +52,7 @@ class MainWindow : public QMainWindow {
     QTabWidget* pages_;
     LoadingDialog* loading_;
     PlotWindow* plot_;
+    LineWindow* line_ = nullptr;
     QTimer* keeper_;
     QMetaObject::Connection focusWatch_;
 };

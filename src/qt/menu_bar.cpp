@@ -81,6 +81,9 @@ void BuildMenuBar(QMainWindow* window, Program& program) {
     for (QAction* a : edit->actions()) anyEdit = anyEdit || a->isVisible();
     edit->menuAction()->setVisible(anyEdit);
 
+    QMenu* tools = menu(bar, QStringLiteral("&Tools"), QStringLiteral("ToolsMenu"));
+    add(tools, program, Command::PoleLine);
+
     QMenu* help = menu(bar, QStringLiteral("&Help"), QStringLiteral("HelpMenu"));
     add(help, program, Command::HelpPage);
     help->addSeparator();

@@ -3,6 +3,7 @@
 //   File: New, Open..., Open Recent, Save, Save As..., Print Report..., Cable List...,
 //         Help Text..., Export Report as PDF..., Exit
 //   Edit: Undo, Redo
+//   Tools: Pole Line...
 //   Help: Catenova Help, About Catenova
 // New, Undo and Redo are the command table's slots: hidden (and the Edit menu with them) until
 // their rows in app/commands.cpp name an operation. "Open Recent" lists the recent files

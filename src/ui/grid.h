@@ -1,5 +1,8 @@
 // A grid of text cells: row and column counts, fixed rows and columns, column widths, row
-// heights (twips), column alignment, a current cell, row insertion and removal, and a click.
+// heights (twips), column alignment, a current cell, row insertion and removal, a click, and
+// for a grid the user types into, the edit of a cell. A cell may be marked (a value that
+// cannot be read, a result that fails): the view shows it red, and whoever marks it says why
+// in words elsewhere, so the mark is never the only sign.
 // Cell texts keep the LF CR heading break as it is; the view shows it as a line break.
 #pragma once
 
@@ -63,9 +66,15 @@ class Grid : public Control {
     // Removes every row, keeping the columns.
     void clear() {
         cells_.clear();
+        marks_.clear();
         rowHeights_.clear();
         notify();
     }
+
+    // Marks stay with their cells when rows are inserted or removed; setText keeps them.
+    bool marked(int row, int col) const;
+    void setMarked(int row, int col, bool on);
+    void clearMarks();
 
     int row() const { return row_; }
     int col() const { return col_; }
@@ -81,8 +90,16 @@ class Grid : public Control {
         onClick();
     }
 
+    Event<int, int> onCellEdited;
+    // What an editable view raises when the user has typed a cell: the text, then the event.
+    void editCell(int row, int col, std::string text) {
+        setText(row, col, std::move(text));
+        onCellEdited(row, col);
+    }
+
   private:
     std::vector<std::vector<std::string>> cells_;
+    std::vector<std::vector<bool>> marks_;  // as cells_
     std::vector<int> rowHeights_;
     std::vector<int> colWidths_;
     std::vector<Align> aligns_;
