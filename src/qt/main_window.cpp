@@ -50,6 +50,13 @@ W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
+
+// A print preview or file question stands over the window it was asked from (the pole line's,
+// say), else over the main window.
+QWidget* DialogParent(QWidget* main) {
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : main;
+}
 }  // namespace
 
 MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program) {
@@ -96,7 +103,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     LoadResources();
     program.logoPath = kLogoPath;
     program.runPrintJob = [self](const PrintJob& job) -> std::optional<std::string> {
-        return RunPrintPreview(self.data(), job);
+        return RunPrintPreview(DialogParent(self.data()), job);
     };
     setWindowIcon(ProgramIcon());
     // The commands' keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P ...) and the menus, from the
@@ -105,7 +112,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     BuildMenuBar(this, program);
     // "Export Report as PDF...": the pages of the print preview, straight into a file.
     program.exportPdfJob = [self](const PrintJob& job) -> std::optional<std::string> {
-        return ExportPdf(self.data(), job);
+        return ExportPdf(DialogParent(self.data()), job);
     };
 
     // Tooltips and the units beside the entries, written again when the units switch.
