@@ -59,7 +59,7 @@ bool HeadingRow(const std::vector<std::string_view>& fields, const Units& units,
 void AddPoleRow(LineSession& s) {
     ui::Grid& grid = s.form.Poles;
     grid.addItem("");
-    grid.setCurrent(grid.rows() - 1, std::max(grid.col(), 0));
+    grid.setCurrent(grid.rows() - 1, pole_column::kId);
     RecomputeLine(s);
 }
 
@@ -68,7 +68,7 @@ void InsertPoleRow(LineSession& s) {
     const int row = CurrentDataRow(grid);
     const int at = row < 0 ? grid.rows() : row;
     grid.addItem("", at);
-    grid.setCurrent(at, std::max(grid.col(), 0));
+    grid.setCurrent(at, pole_column::kId);
     RecomputeLine(s);
 }
 

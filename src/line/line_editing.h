@@ -8,9 +8,10 @@
 
 namespace cn3::line {
 
-// A blank row at the end, made current.
+// A blank row at the end; its first cell becomes current.
 void AddPoleRow(LineSession& session);
-// A blank row before the current one (at the end when there is none), made current.
+// A blank row before the current one (at the end when there is none); its first cell
+// becomes current.
 void InsertPoleRow(LineSession& session);
 // The current row removed; the one after it (or the new last one) becomes current.
 void RemovePoleRow(LineSession& session);

@@ -217,10 +217,9 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     outer->addWidget(status);
 
     // The keyboard goes down the left, then the results, then the foot.
-    QWidget* order[] = {poles,   add,  insert, remove, import, clearance, worksheetSag,
-                        typedTension, tension, tabs, results, stringing, newLine, open,
-                        save,    saveAs, print, exportPdf, close};
-    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    tabOrder_ = {poles,   add,  insert, remove, import,         clearance, worksheetSag,
+                 typedTension, tension, tabs->tabBar(), results, stringing, newLine,
+                 open,    save, saveAs, print,  exportPdf,      close};
 
     const auto key = [this](QKeySequence keys, ui::Button& button, const char* name) {
         auto* shortcut = new QShortcut(keys, this);
@@ -277,6 +276,26 @@ void LineWindow::showEvent(QShowEvent* event) {
         move(area.left() + std::max(0, (area.width() - width()) / 2),
              area.top() + std::max(0, (area.height() - height()) / 2));
     }
+}
+
+bool LineWindow::focusNextPrevChild(bool next) {
+    QWidget* now = focusWidget();
+    const auto n = static_cast<int>(tabOrder_.size());
+    int at = -1;
+    for (int i = 0; i < n && at < 0; ++i)
+        if (tabOrder_[static_cast<size_t>(i)] == now || tabOrder_[static_cast<size_t>(i)]->isAncestorOf(now)) at = i;
+    if (at < 0) return QWidget::focusNextPrevChild(next);
+    for (int step = 1; step < n; ++step) {
+        QWidget* w = tabOrder_[static_cast<size_t>(((at + (next ? step : -step)) % n + n) % n)];
+        // Of a pair of option buttons, only the chosen one is a stop; the arrows choose.
+        const auto* option = qobject_cast<QRadioButton*>(w);
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) ||
+            (option && !option->isChecked()))
+            continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void LineWindow::keyPressEvent(QKeyEvent* event) {

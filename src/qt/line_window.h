@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "forms/program.h"
 #include "line/line_session.h"
@@ -34,11 +35,14 @@ class LineWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab go round the controls in one set order.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void showTips();
 
+    std::vector<QWidget*> tabOrder_;
     std::unique_ptr<QtDialogs> dialogs_;
     std::unique_ptr<line::LineSession> session_;
     bool placed_ = false;

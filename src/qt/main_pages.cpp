@@ -325,7 +325,8 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     auto* spanRow = new QHBoxLayout;
     spanRow->addWidget(
         captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span), 1);
-    spanRow->addWidget(button(form.PoleLineButton, QStringLiteral("PoleLineButton")), 0, Qt::AlignBottom);
+    auto* poleLine = button(form.PoleLineButton, QStringLiteral("PoleLineButton"));
+    spanRow->addWidget(poleLine, 0, Qt::AlignBottom);
     left->addLayout(spanRow);
     left->addWidget(captioned(label(form.Label2[1], indexed("Label2", 1)), sagField, sag));
     auto* clearance = keepsPlace(textBox(form.Text9[3], indexed("Text9", 3), 100));
@@ -361,6 +362,8 @@ QWidget* BuildSagTensionPage(MainForm& form) {
                                           QStringLiteral("Sag and Tension against Temperature"))),
                      1);
     columns->addLayout(right, 3);
+    // The worksheet's entries keep their Tab order; "Pole Line..." comes after them.
+    QWidget::setTabOrder(temperatures, poleLine);
     return page;
 }
 

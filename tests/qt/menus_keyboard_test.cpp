@@ -48,12 +48,14 @@ TEST(menus_keyboard_test, the_menus_stand_in_the_usual_order_with_their_keys) {
     std::vector<std::string> menus;
     for (QAction* a : bar->actions())
         if (a->isVisible()) menus.push_back(a->text().toStdString());
-    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Edit", "&Help"}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Edit", "&Tools", "&Help"}));
     EXPECT_EQ(Entries(run.window->findChild<QMenu*>(QStringLiteral("FileMenu"))),
               (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Recent", "&Save\tCtrl+S",
                                         "Save &As...\tCtrl+Shift+S", "-", "Print &Report...\tCtrl+P",
                                         "&Cable List...", "&Help Text...",
                                         "&Export Report as PDF...", "-", "E&xit\tCtrl+Q"}));
+    EXPECT_EQ(Entries(run.window->findChild<QMenu*>(QStringLiteral("ToolsMenu"))),
+              (std::vector<std::string>{"&Pole Line...\tCtrl+L"}));
     EXPECT_EQ(Entries(run.window->findChild<QMenu*>(QStringLiteral("HelpMenu"))),
               (std::vector<std::string>{"Catenova &Help\tF1", "-", "&About Catenova"}));
     for (QAction* a : run.window->findChild<QMenu*>(QStringLiteral("FileMenu"))->actions())

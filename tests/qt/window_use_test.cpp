@@ -202,7 +202,7 @@ TEST(window_use_test, tab_reaches_every_control_and_the_temperature_bar_takes_it
     };
     EXPECT_EQ(chain(page::kCables), "SSTab2 Grid1 Grid2 Text5 Text9_4 Command3");
     // The option pair is one stop; the arrow keys choose within it.
-    EXPECT_EQ(chain(page::kSagTension), "Text9_0 Text9_1 Option1_0 Text9_3 HScroll1 Check2 GridTemp");
+    EXPECT_EQ(chain(page::kSagTension), "Text9_0 Text9_1 Option1_0 Text9_3 HScroll1 Check2 GridTemp PoleLineButton");
     EXPECT_EQ(chain(page::kNescResults), "Command5 Check1_0 Check1_1");
     EXPECT_EQ(chain(page::kFilesPrint),
               "Command6_0 Command6_1 Command6_2 Check5_0 Check5_1 Check5_2 Check5_3 Check5_4 Check4 Check3 ShowCharts "
