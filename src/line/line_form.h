@@ -13,7 +13,7 @@
 namespace cn3::line {
 
 // The layout (twips) the profile is drawn for; the view shows it scaled to its room.
-inline constexpr double kProfileWidth = 8400, kProfileHeight = 3300;
+inline constexpr double kProfileWidth = 7200, kProfileHeight = 3000;
 
 // The pole grid's columns. A span and its required clearance stand on the row of the pole it
 // starts at, as in the pole CSV; the last pole's are empty.

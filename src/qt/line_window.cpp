@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
@@ -68,6 +69,21 @@ QLabel* problems(ui::Label& model) {
     return label;
 }
 
+// A grid in an area that scrolls sideways when the window is narrower than its columns (a
+// stringing chart of many spans turned round has a column per temperature); it scrolls down
+// by itself.
+QScrollArea* sideways(QWidget* grid) {
+    auto* area = new QScrollArea;
+    area->setObjectName(grid->objectName() + QStringLiteral("Area"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setMinimumWidth(200);
+    area->setWidget(grid);
+    return area;
+}
+
 // A row of buttons, left to right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
@@ -96,7 +112,7 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     poles->onPaste = [session](const std::string& text) { line::PastePoleRows(*session, text); };
     poles->onInsertRow = [session] { line::InsertPoleRow(*session); };
     poles->onRemoveRow = [session] { line::RemovePoleRow(*session); };
-    poles->setMinimumSize(420, 150);
+    poles->setMinimumSize(380, 150);
     auto* add = bound<QPushButton>(form.AddPole, QStringLiteral("AddPole"));
     auto* insert = bound<QPushButton>(form.InsertPole, QStringLiteral("InsertPole"));
     auto* remove = bound<QPushButton>(form.RemovePole, QStringLiteral("RemovePole"));
@@ -163,7 +179,7 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* resultsPage = new QWidget;
     auto* resultsLayout = new QVBoxLayout(resultsPage);
-    resultsLayout->addWidget(results, 1);
+    resultsLayout->addWidget(sideways(results), 1);
     resultsLayout->addWidget(notes);
     auto* stringing = named(new GridView(form.Stringing), QStringLiteral("Stringing"));
     stringing->setMinimumRows(3);
@@ -172,7 +188,7 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     legend->setWordWrap(true);
     auto* stringingPage = new QWidget;
     auto* stringingLayout = new QVBoxLayout(stringingPage);
-    stringingLayout->addWidget(stringing, 1);
+    stringingLayout->addWidget(sideways(stringing), 1);
     stringingLayout->addWidget(legend);
     auto* tabs = named(new QTabWidget, QStringLiteral("ResultPages"));
     tabs->addTab(resultsPage, toQ(form.ResultsCaption.caption()));
