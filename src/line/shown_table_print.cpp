@@ -16,6 +16,7 @@ constexpr double kCellMargin = 30;   // above and below a cell's text
 constexpr double kAfterTable = 200;  // before what follows the table
 constexpr ui::Rgb kShade{232, 232, 232};
 constexpr double kFrameWidth = 20;
+constexpr double kContinuationRoom = 720;  // the heading line a later page starts with
 
 // The pieces of a heading between its line breaks.
 std::vector<std::string> HeadingPieces(const std::string& heading) {
@@ -154,11 +155,14 @@ void PrintShownTable(Pager& pager, const std::string& title, const ShownTable& t
         s.setCurrentY(y);
     };
 
-    // The title and headings with the first rows (three, or all of a shorter table).
+    // A table that a page can hold whole starts on a new page rather than break; a longer one
+    // keeps its title and headings with its first three rows.
+    const double whole =
+        titleHeight + headingHeight + static_cast<double>(table.rows.size()) * rowHeight;
     const double firstRows = static_cast<double>(std::min<std::size_t>(3, table.rows.size()));
-    if (s.currentY() > s.scaleTop() &&
-        !pager.fits(s.currentY() + titleHeight + headingHeight + firstRows * rowHeight))
-        pager.newPage();
+    const double pageBody = pager.bodyBottom() - s.scaleTop() - kContinuationRoom;
+    const double keep = whole <= pageBody ? whole : titleHeight + headingHeight + firstRows * rowHeight;
+    if (s.currentY() > s.scaleTop() && !pager.fits(s.currentY() + keep)) pager.newPage();
     top(false);
     for (const auto& row : table.rows) {
         if (!pager.fits(s.currentY() + rowHeight)) {

@@ -84,14 +84,14 @@ TEST(line_report_test, pages_are_numbered_headed_and_overlap_nothing_at_every_he
                         << where;
                 }
             }
-            if (solved.file.line.spans.size() == 50) {
-                ASSERT_GE(pages, 3) << where;
-                const auto all = test::Boxes(ops);
-                for (const char* continued : {"Poles and Spans (continued)", "Span Results (continued)"})
-                    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const test::Box& b) {
-                        return b.text == continued;
-                    })) << continued << ", " << where;
-            }
+            // A table a page holds is never broken; fifty spans on short pages go on.
+            const bool continues = solved.file.line.spans.size() == 50 && height <= 14000;
+            const auto all = test::Boxes(ops);
+            for (const char* continued : {"Poles and Spans (continued)", "Span Results (continued)"})
+                EXPECT_EQ(std::any_of(all.begin(), all.end(),
+                                      [&](const test::Box& b) { return b.text == continued; }),
+                          continues)
+                    << continued << ", " << where;
         }
 }
 
