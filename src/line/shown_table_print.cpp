@@ -61,6 +61,8 @@ std::vector<double> ColumnWidths(ui::Surface& s, const ShownTable& table, double
         s.setBold(true);
         for (const std::string& piece : HeadingPieces(table.headings[c])) {
             wanted[c] = std::max(wanted[c], s.textWidth(piece));
+            // A line of the heading breaks in two at most, so that it stays readable.
+            least[c] = std::max(least[c], s.textWidth(piece) * 0.55);
             std::size_t from = 0;
             while (from <= piece.size()) {
                 const std::size_t end = std::min(piece.find(' ', from), piece.size());

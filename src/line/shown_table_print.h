@@ -15,7 +15,8 @@
 namespace cn3::line {
 
 // Column widths within `width` at the surface's current font, padding included: each at least
-// as wide as its widest cell and its heading's widest word, and as wide as its heading's lines
+// as wide as its widest cell, its heading's widest word and half its heading's widest line (so
+// that a line of the heading wraps in two at most), and as wide as its heading's lines
 // unwrapped when there is room (the room shared among the headings that would wrap when there
 // is not), widened evenly up to half as wide again when there is more; narrowed in proportion
 // when even the least widths do not fit.
