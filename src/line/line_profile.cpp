@@ -179,14 +179,19 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
     plot.left = left + std::max(WidestTickText(surface, elevation), surface.textWidth("0")) + 120;
     plot.width = left + width - 150 - plot.left;
     const double idTop = top + h + 80 + legendRows * (h + 40) + 40;
+    // An ID centred over its pole, but inside the picture.
+    const auto idCentre = [&](std::size_t p, double w) {
+        const double x = distance.place(at[p], plot.left, plot.right());
+        return std::max(left + w / 2, std::min(x, left + width - w / 2));
+    };
     // Pole IDs on one row; when one row has no room for them all, on two rows in turn, and
     // an ID that still has no room left out.
     const auto placeIds = [&](int rows) {
         std::vector<int> row(n + 1, -1);
         std::vector<double> rightEdge(static_cast<std::size_t>(rows), -1e300);
         for (std::size_t p = 0; p <= n; ++p) {
-            const double x = distance.place(at[p], plot.left, plot.right());
             const double w = surface.textWidth(line.poles[p].id);
+            const double x = idCentre(p, w);
             const int r = static_cast<int>(p % static_cast<std::size_t>(rows));
             double& edge = rightEdge[static_cast<std::size_t>(r)];
             if (x - w / 2 < edge + kLabelGap) continue;
@@ -257,7 +262,9 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
         surface.line(x, Y(ground[p]), x, Y(attach[p] + poleTop), kPole, kPoleWidth);
         DrawMark(surface, Mark::FilledSquare, x, Y(attach[p]), kPole, 60);
         if (idRow[p] >= 0)
-            PlaceText(surface, line.poles[p].id, x, idTop + idRow[p] * h, Align::Centre);
+            PlaceText(surface, line.poles[p].id,
+                      idCentre(p, surface.textWidth(line.poles[p].id)), idTop + idRow[p] * h,
+                      Align::Centre);
     }
 
     // The strands, span by span; a span too low has the strand that governs it red and thick.

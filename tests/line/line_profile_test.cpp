@@ -75,6 +75,13 @@ TEST(line_profile_test, two_to_fifty_spans_on_flat_and_hilly_ground_stay_in_thei
                 last += std::to_string(spans + 1);
                 EXPECT_NE(std::find(texts.begin(), texts.end(), last), texts.end()) << spans;
             }
+    // Long pole IDs keep inside the picture and off each other.
+    auto named = test::GeneratedLine(3, true);
+    for (auto& pole : named.line.poles) pole.id = "POLE " + pole.id + " AT THE CORNER";
+    const auto solved = test::SolveShippedLine(named, false);
+    ui::RecordingSurface screen("PictureBox", 6000, 3000);
+    DrawLineProfile(screen, 0, 0, 6000, 3000, solved.file.line, solved.solution, solved.units);
+    EXPECT_EQ(test::Faults(screen.ops(), 6000, 3000), std::vector<std::string>());
 }
 
 }  // namespace
