@@ -31,7 +31,8 @@ std::vector<std::string> HeadingPieces(const std::string& heading) {
 }
 
 // The heading's lines in a column of `width`: its own breaks, then wrapped.
-std::vector<std::string> HeadingLines(const ui::Surface& s, const std::string& heading, double width) {
+std::vector<std::string> HeadingLines(const ui::Surface& s, const std::string& heading,
+                                      double width) {
     std::vector<std::string> lines;
     for (const std::string& piece : HeadingPieces(heading))
         for (std::string& line : ui::WrapText(s, piece, width)) lines.push_back(std::move(line));
@@ -163,7 +164,8 @@ void PrintShownTable(Pager& pager, const std::string& title, const ShownTable& t
         titleHeight + headingHeight + static_cast<double>(table.rows.size()) * rowHeight;
     const double firstRows = static_cast<double>(std::min<std::size_t>(3, table.rows.size()));
     const double pageBody = pager.bodyBottom() - s.scaleTop() - kContinuationRoom;
-    const double keep = whole <= pageBody ? whole : titleHeight + headingHeight + firstRows * rowHeight;
+    const double keep =
+        whole <= pageBody ? whole : titleHeight + headingHeight + firstRows * rowHeight;
     if (s.currentY() > s.scaleTop() && !pager.fits(s.currentY() + keep)) pager.newPage();
     top(false);
     for (const auto& row : table.rows) {
@@ -174,13 +176,13 @@ void PrintShownTable(Pager& pager, const std::string& title, const ShownTable& t
         const double y = s.currentY();
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
             const ShownCell& cell = row[c];
-            if (cell.marked)
-                s.rectangle(xs[c], y, xs[c + 1], y + rowHeight, kShade, 0, kShade);
+            if (cell.marked) s.rectangle(xs[c], y, xs[c + 1], y + rowHeight, kShade, 0, kShade);
             if (cell.fails)
                 s.rectangle(xs[c] + 25, y + 10, xs[c + 1] - 25, y + rowHeight - 10, kRed,
                             kFrameWidth);
             s.setBold(cell.fails || cell.marked);
-            CellText(s, cell.text, xs[c] + kPadding / 2, widths[c] - kPadding, y + kCellMargin, c > 0);
+            CellText(s, cell.text, xs[c] + kPadding / 2, widths[c] - kPadding, y + kCellMargin,
+                     c > 0);
         }
         s.setBold(false);
         s.line(left, y + rowHeight, xs.back(), y + rowHeight, kLightGray);
