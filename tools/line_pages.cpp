@@ -15,9 +15,9 @@
 #include "core/catalogue.h"
 #include "line/line_file.h"
 #include "line/line_profile.h"
+#include "line/line_report.h"
 #include "line/line_worksheet.h"
 #include "line/solve_line.h"
-#include "line/line_report.h"
 #include "qt/print_preview.h"
 #include "qt/qt_surface.h"
 #include "qt/resources.h"
@@ -106,7 +106,8 @@ int main(int argc, char** argv) {
     if (!std::holds_alternative<line::LineFile>(hilly)) return 1;
     const auto& file = std::get<line::LineFile>(hilly);
     bool ok = true;
-    for (const Example& example : {Example{"hilly-five-poles", file}, Example{"forty-spans", FortySpans(file)}})
+    for (const Example& example :
+         {Example{"hilly-five-poles", file}, Example{"forty-spans", FortySpans(file)}})
         for (const bool metric : {false, true}) ok = Draw(example, metric, out) && ok;
     return ok ? 0 : 1;
 }

@@ -245,8 +245,8 @@ int RunHeadless(const QStringList& arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({o.results, o.format, o.line, o.lineReport, o.worksheet, o.clearance,
-                       o.report, o.nesc,
-                       o.temperature, o.charts, o.cableList, o.families, o.helpText, o.pdf, o.data});
+                       o.report, o.nesc, o.temperature, o.charts, o.cableList, o.families,
+                       o.helpText, o.pdf, o.data});
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Span files."),
                                  QStringLiteral("[FILE.cn3...]"));
     if (!parser.parse(arguments)) return UsageError(parser.errorText());
@@ -264,8 +264,9 @@ int RunHeadless(const QStringList& arguments) {
                         int{parser.isSet(o.lineReport)} + int{parser.isSet(o.report)} +
                         int{parser.isSet(o.cableList)} + int{parser.isSet(o.helpText)};
     if (actions != 1 && parser.isSet(o.lineReport))
-        return UsageError(QStringLiteral("--line-report goes alone, without --results, --line, "
-                                         "--report, --cable-list or --help-text"));
+        return UsageError(
+            QStringLiteral("--line-report goes alone, without --results, --line, "
+                           "--report, --cable-list or --help-text"));
     if (actions != 1)
         return UsageError(QStringLiteral(
             "choose one of --results, --line, --report, --cable-list and --help-text"));
@@ -311,7 +312,8 @@ int RunHeadless(const QStringList& arguments) {
         return UsageError(QStringLiteral("the PDF to write is named with --pdf"));
     const QString pdf = parser.value(o.pdf);
     if (parser.isSet(o.lineReport)) {
-        if (!files.isEmpty()) return UsageError(QStringLiteral("--line-report takes no span files"));
+        if (!files.isEmpty())
+            return UsageError(QStringLiteral("--line-report takes no span files"));
         LineRequest request;
         request.option = "--line-report";
         request.input = parser.value(o.lineReport).toStdString();

@@ -30,9 +30,8 @@ int RunLineReport(const LineRequest& request, const QString& pdf) {
     report.worksheet = line.file.worksheet;
     report.solution = line.solution;
     report.units = program.units;
-    const auto failure =
-        qt::SaveJobAsPdf(line::LineReportJob(std::move(report)), pdf,
-                         qt::PrintPageLayout(QPageSize(QPageSize::Letter)));
+    const auto failure = qt::SaveJobAsPdf(line::LineReportJob(std::move(report)), pdf,
+                                          qt::PrintPageLayout(QPageSize(QPageSize::Letter)));
     if (failure) {
         const std::string text =
             batch::TerminalText(pdf.toStdString() + ": " + *failure, true) + "\n";

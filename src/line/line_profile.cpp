@@ -15,12 +15,12 @@ namespace cn3::line {
 namespace {
 
 constexpr double kTitleSize = 8, kTextSize = 7;
-constexpr int kSegments = 16;         // per span: enough for a smooth parabola at any width
-constexpr double kStroke = 250;       // a legend entry's stroke, twips
-constexpr double kLegendGap = 300;    // between legend entries
-constexpr double kLabelGap = 80;      // kept clear between two pole IDs on a row
+constexpr int kSegments = 16;       // per span: enough for a smooth parabola at any width
+constexpr double kStroke = 250;     // a legend entry's stroke, twips
+constexpr double kLegendGap = 300;  // between legend entries
+constexpr double kLabelGap = 80;    // kept clear between two pole IDs on a row
 constexpr double kMarkSize = 70;
-constexpr double kMarkedSpan = 500;   // a span narrower than this draws its strands unmarked
+constexpr double kMarkedSpan = 500;  // a span narrower than this draws its strands unmarked
 constexpr double kDash = 120, kDashGap = 80;
 
 constexpr ui::Rgb kGround{130, 90, 40};
@@ -82,8 +82,8 @@ struct Placed {
     double x = 0;
     int row = 0;
 };
-std::vector<Placed> FlowLegend(ui::Surface& s, const std::vector<LegendEntry>& entries,
-                               double left, double right) {
+std::vector<Placed> FlowLegend(ui::Surface& s, const std::vector<LegendEntry>& entries, double left,
+                               double right) {
     std::vector<Placed> placed;
     double x = left;
     int row = 0;
@@ -122,7 +122,8 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
         {0, "Installed at " + TemperatureText(units, solution.ruling.inputs.installedTemperature),
          kInstalled});
     const std::size_t hottest = std::min(solution.hottest, solution.conditions.size() - 1);
-    strands.push_back({hottest, "At " + TemperatureText(units, solution.conditions[hottest].temperature),
+    strands.push_back({hottest,
+                       "At " + TemperatureText(units, solution.conditions[hottest].temperature),
                        kHot, true, Mark::Circle, 0.35});
     if (const std::size_t worst = WorstLoading(solution); worst != 0)
         strands.push_back({worst, "Under " + solution.conditions[worst].name, kLoaded, true,
@@ -137,13 +138,14 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
     }
     const double total = at[n];
     const auto sagOf = [&](const Strand& strand, std::size_t i) {
-        return D(ScaledSag(solution.conditions[strand.condition].rulingSag, solution.spans[i].length,
-                           solution.rulingSpan));
+        return D(ScaledSag(solution.conditions[strand.condition].rulingSag,
+                           solution.spans[i].length, solution.rulingSpan));
     };
     double low = *std::min_element(ground.begin(), ground.end());
     double high = *std::max_element(attach.begin(), attach.end());
     for (std::size_t i = 0; i < n; ++i) {
-        high = std::max(high, std::max(ground[i], ground[i + 1]) + D(solution.spans[i].requiredClearance));
+        high = std::max(
+            high, std::max(ground[i], ground[i + 1]) + D(solution.spans[i].requiredClearance));
         for (const Strand& strand : strands)
             low = std::min(low, std::min(attach[i], attach[i + 1]) - sagOf(strand, i));
     }
@@ -179,14 +181,19 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
     plot.left = left + std::max(WidestTickText(surface, elevation), surface.textWidth("0")) + 120;
     plot.width = left + width - 150 - plot.left;
     const double idTop = top + h + 80 + legendRows * (h + 40) + 40;
+    // An ID centred over its pole, but inside the picture.
+    const auto idCentre = [&](std::size_t p, double w) {
+        const double x = distance.place(at[p], plot.left, plot.right());
+        return std::max(left + w / 2, std::min(x, left + width - w / 2));
+    };
     // Pole IDs on one row; when one row has no room for them all, on two rows in turn, and
     // an ID that still has no room left out.
     const auto placeIds = [&](int rows) {
         std::vector<int> row(n + 1, -1);
         std::vector<double> rightEdge(static_cast<std::size_t>(rows), -1e300);
         for (std::size_t p = 0; p <= n; ++p) {
-            const double x = distance.place(at[p], plot.left, plot.right());
             const double w = surface.textWidth(line.poles[p].id);
+            const double x = idCentre(p, w);
             const int r = static_cast<int>(p % static_cast<std::size_t>(rows));
             double& edge = rightEdge[static_cast<std::size_t>(r)];
             if (x - w / 2 < edge + kLabelGap) continue;
@@ -207,8 +214,8 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
     }
     const auto X = [&](double d) { return distance.place(d, plot.left, plot.right()); };
     const auto Y = [&](double e) { return elevation.place(e, plot.bottom(), plot.top); };
-    const double exaggeration =
-        (plot.height / (elevation.high - elevation.low)) / (plot.width / (distance.high - distance.low));
+    const double exaggeration = (plot.height / (elevation.high - elevation.low)) /
+                                (plot.width / (distance.high - distance.low));
 
     // Title, scale note, axis title and legend.
     surface.setFontSize(kTitleSize);
@@ -257,7 +264,8 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
         surface.line(x, Y(ground[p]), x, Y(attach[p] + poleTop), kPole, kPoleWidth);
         DrawMark(surface, Mark::FilledSquare, x, Y(attach[p]), kPole, 60);
         if (idRow[p] >= 0)
-            PlaceText(surface, line.poles[p].id, x, idTop + idRow[p] * h, Align::Centre);
+            PlaceText(surface, line.poles[p].id, idCentre(p, surface.textWidth(line.poles[p].id)),
+                      idTop + idRow[p] * h, Align::Centre);
     }
 
     // The strands, span by span; a span too low has the strand that governs it red and thick.
@@ -292,7 +300,8 @@ void DrawLineProfile(ui::Surface& surface, double left, double top, double width
         // The lowest point, and the words where the span has room for them.
         const double lx = D(r.lowest.x);
         const double groundAt = ground[i] + (ground[i + 1] - ground[i]) * lx / l;
-        DrawMark(surface, Mark::Diamond, X(at[i] + lx), Y(groundAt + D(r.lowest.height)), kRed, 110);
+        DrawMark(surface, Mark::Diamond, X(at[i] + lx), Y(groundAt + D(r.lowest.height)), kRed,
+                 110);
         const std::string words = "TOO LOW";
         const double w = surface.textWidth(words);
         const double mid = X(at[i] + l / 2);

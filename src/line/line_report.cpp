@@ -18,10 +18,10 @@ namespace {
 
 constexpr double kTitleSize = 14, kBodySize = 10, kHeadlineSize = 11, kNoteSize = 9;
 constexpr double kTableSize = 8, kWideTableSize = 7;
-constexpr double kLogoGap = 400;        // between the logo and the title
-constexpr double kSectionGap = 160;     // before a section's title
+constexpr double kLogoGap = 400;         // between the logo and the title
+constexpr double kSectionGap = 160;      // before a section's title
 constexpr double kProfileHeight = 4300;  // the line profile's picture on the page
-constexpr double kBarWidth = 40;        // the red bar beside a failing note
+constexpr double kBarWidth = 40;         // the red bar beside a failing note
 constexpr double kNoteIndent = 200;
 
 std::string Joined(const std::vector<std::string>& parts, std::string_view between) {
@@ -91,8 +91,8 @@ std::string InstallationText(const LineReport& r) {
         Quantity(u, unit::kLength, r.solution.ruling.inputs.sag, "#,##0.00");
     if (r.line.installation.mode == Installation::Mode::Tension)
         text += "at a line tension of " +
-                Quantity(u, unit::kForce, r.line.installation.tension, "#,##0") +
-                " (a sag of " + rulingSag + " on the ruling span)";
+                Quantity(u, unit::kForce, r.line.installation.tension, "#,##0") + " (a sag of " +
+                rulingSag + " on the ruling span)";
     else if (w.sagPercent)
         text += "at a sag of " + FormatNumber(w.sag, "#,##0.0##") + " % of the ruling span (" +
                 rulingSag + ")";
@@ -109,8 +109,7 @@ std::vector<std::string> StrungWith(const LineReport& r) {
     return {"Cables: " + Joined(r.worksheet.cables, ", ") + "   Bundle diameter " +
                 Quantity(u, unit::kSmallLength, r.worksheet.bundleDiameter, "#0.000") +
                 "   Creep " + FormatNumber(100.0 * double(r.worksheet.creep), "#0.00") + " %",
-            InstallationText(r),
-            "Loadings drawn: " + Joined(loadings, ", "),
+            InstallationText(r), "Loadings drawn: " + Joined(loadings, ", "),
             "Required clearance " +
                 Quantity(u, unit::kLength, r.line.defaultClearance, "#,##0.00") +
                 " where a span names none."};
@@ -120,8 +119,12 @@ ShownTable PolesAndSpans(const LineReport& r) {
     const Units& u = r.units;
     const std::string len = " (" + UnitText(u, unit::kLength) + ")";
     ShownTable table;
-    table.headings = {"Pole", "Ground\nelevation" + len, "Attachment\nheight" + len,
-                      "Span to the\nnext pole", "Span length" + len, "Required\nclearance" + len};
+    table.headings = {"Pole",
+                      "Ground\nelevation" + len,
+                      "Attachment\nheight" + len,
+                      "Span to the\nnext pole",
+                      "Span length" + len,
+                      "Required\nclearance" + len};
     for (std::size_t p = 0; p < r.line.poles.size(); ++p) {
         const Pole& pole = r.line.poles[p];
         std::vector<ShownCell> row{{pole.id},
@@ -175,13 +178,15 @@ void PrintLineReport(const LineReport& r, ui::Surface& surface) {
     }
     s.setFontSize(kBodySize);
     const std::string project = Joined(
-        {TrimBlanks(r.projectName).empty() ? "" : "Project: " + std::string(TrimBlanks(r.projectName)),
+        {TrimBlanks(r.projectName).empty() ? ""
+                                           : "Project: " + std::string(TrimBlanks(r.projectName)),
          TrimBlanks(r.date).empty() ? "" : "Date: " + std::string(TrimBlanks(r.date)),
          TrimBlanks(r.lineName).empty() ? "" : "Line: " + std::string(TrimBlanks(r.lineName))},
         "     ");
     if (!project.empty()) PrintLine(s, project, 0);
     if (!TrimBlanks(r.notes).empty())
-        for (const std::string& line : ui::WrapText(s, r.notes, s.scaleWidth())) PrintLine(s, line, 0);
+        for (const std::string& line : ui::WrapText(s, r.notes, s.scaleWidth()))
+            PrintLine(s, line, 0);
 
     // The headline and the verdict.
     s.setCurrentY(s.currentY() + kSectionGap);
@@ -201,7 +206,8 @@ void PrintLineReport(const LineReport& r, ui::Surface& surface) {
     PrintShownTable(pager, "Poles and Spans", PolesAndSpans(r), kTableSize);
 
     // The results and their notes.
-    PrintShownTable(pager, "Span Results", SpanResultsTable(r.line, r.solution, r.units), kTableSize);
+    PrintShownTable(pager, "Span Results", SpanResultsTable(r.line, r.solution, r.units),
+                    kTableSize);
     s.setFontSize(kNoteSize);
     for (std::size_t i = 1; i < notes.size(); ++i)
         PrintParagraph(pager, notes[i].text, kNoteIndent, notes[i].fails);

@@ -41,12 +41,12 @@ std::string SpanName(const PoleLine& line, std::size_t i) {
 std::string ConditionText(const LineSolution& s, std::size_t i, const Units& units) {
     const LineCondition& c = s.conditions.at(i);
     switch (c.kind) {
-    case LineCondition::Kind::Installed:
-        return "Installed";
-    case LineCondition::Kind::Temperature:
-        return TemperatureText(units, c.temperature);
-    case LineCondition::Kind::Loading:
-        break;
+        case LineCondition::Kind::Installed:
+            return "Installed";
+        case LineCondition::Kind::Temperature:
+            return TemperatureText(units, c.temperature);
+        case LineCondition::Kind::Loading:
+            break;
     }
     return c.name;
 }
@@ -115,16 +115,16 @@ ShownTable SpanResultsTable(const PoleLine& line, const LineSolution& s, const U
         row.push_back({SpanName(line, i)});
         row.push_back({Number(units, unit::kLength, r.length, kLengthPattern)});
         row.push_back({Number(units, unit::kLength, r.installedSag, kSagPattern)});
-        row.push_back(
-            {Number(units, unit::kLength, ScaledSag(hotRulingSag, r.length, s.rulingSpan), kSagPattern)});
-        row.push_back({Number(units, unit::kLength, ScaledSag(worstRulingSag, r.length, s.rulingSpan),
+        row.push_back({Number(units, unit::kLength, ScaledSag(hotRulingSag, r.length, s.rulingSpan),
                               kSagPattern)});
-        row.push_back({Number(units, unit::kLength, r.lowest.height, kSagPattern) +
-                           (low ? " LOW" : ""),
-                       low});
+        row.push_back({Number(units, unit::kLength,
+                              ScaledSag(worstRulingSag, r.length, s.rulingSpan), kSagPattern)});
+        row.push_back(
+            {Number(units, unit::kLength, r.lowest.height, kSagPattern) + (low ? " LOW" : ""),
+             low});
         row.push_back({Number(units, unit::kLength, r.requiredClearance, kSagPattern)});
-        row.push_back({Number(units, unit::kLength, r.margin, kMarginPattern) + (low ? " SHORT" : ""),
-                       low});
+        row.push_back(
+            {Number(units, unit::kLength, r.margin, kMarginPattern) + (low ? " SHORT" : ""), low});
         row.push_back({ConditionText(s, r.governing, units)});
 
         std::vector<std::string> uplifts, upliftChecks;
@@ -133,8 +133,8 @@ ShownTable SpanResultsTable(const PoleLine& line, const LineSolution& s, const U
                               Quantity(units, unit::kForce, s.poles[p].upliftLoad, kUpliftPattern));
             upliftChecks.push_back("UPLIFT at " + line.poles[p].id);
         }
-        row.push_back({uplifts.empty() ? std::string("none") : Joined(uplifts, ", "),
-                       !uplifts.empty()});
+        row.push_back(
+            {uplifts.empty() ? std::string("none") : Joined(uplifts, ", "), !uplifts.empty()});
 
         std::vector<std::string> checks;
         if (low)
@@ -172,7 +172,9 @@ ShownTable StringingTable(const PoleLine& line, const LineSolution& s, const Uni
     bool placed = false;
     const auto addInstalled = [&] {
         Column c{TemperatureText(units, installedTemperature) + kInstalledMark,
-                 s.ruling.installed.tension, {}, true};
+                 s.ruling.installed.tension,
+                 {},
+                 true};
         for (const SpanResult& r : s.spans) c.sags.push_back(r.installedSag);
         temperatures.push_back(std::move(c));
         placed = true;
@@ -182,8 +184,10 @@ ShownTable StringingTable(const PoleLine& line, const LineSolution& s, const Uni
         const auto degrees = static_cast<float>(row.temperature);
         if (!placed && installedTemperature < degrees) addInstalled();
         const bool installed = !placed && installedTemperature == degrees;
-        Column c{TemperatureText(units, degrees) + (installed ? kInstalledMark : ""), row.tension,
-                 {}, installed};
+        Column c{TemperatureText(units, degrees) + (installed ? kInstalledMark : ""),
+                 row.tension,
+                 {},
+                 installed};
         for (const SpanResult& r : s.spans) c.sags.push_back(r.stringing[t]);
         temperatures.push_back(std::move(c));
         placed = placed || installed;
@@ -195,12 +199,14 @@ ShownTable StringingTable(const PoleLine& line, const LineSolution& s, const Uni
     if (!StringingTransposed(line)) {
         table.headings = {"Temperature", "Tension\n" + force};
         for (std::size_t i = 0; i < s.spans.size(); ++i)
-            table.headings.push_back(SpanName(line, i) + "\n" +
-                                     Quantity(units, unit::kLength, s.spans[i].length, kLengthPattern));
+            table.headings.push_back(
+                SpanName(line, i) + "\n" +
+                Quantity(units, unit::kLength, s.spans[i].length, kLengthPattern));
         for (const Column& c : temperatures) {
             std::vector<ShownCell> row;
             row.push_back({c.heading, false, c.installed});
-            row.push_back({Number(units, unit::kForce, c.tension, kForcePattern), false, c.installed});
+            row.push_back(
+                {Number(units, unit::kForce, c.tension, kForcePattern), false, c.installed});
             for (const float sag : c.sags)
                 row.push_back({Number(units, unit::kLength, sag, kSagPattern), false, c.installed});
             table.rows.push_back(std::move(row));
@@ -216,13 +222,15 @@ ShownTable StringingTable(const PoleLine& line, const LineSolution& s, const Uni
     }
     std::vector<ShownCell> tension{{"Line tension " + force}, {""}};
     for (const Column& c : temperatures)
-        tension.push_back({Number(units, unit::kForce, c.tension, kForcePattern), false, c.installed});
+        tension.push_back(
+            {Number(units, unit::kForce, c.tension, kForcePattern), false, c.installed});
     table.rows.push_back(std::move(tension));
     for (std::size_t i = 0; i < s.spans.size(); ++i) {
-        std::vector<ShownCell> row{{SpanName(line, i)},
-                                   {Number(units, unit::kLength, s.spans[i].length, kLengthPattern)}};
+        std::vector<ShownCell> row{
+            {SpanName(line, i)}, {Number(units, unit::kLength, s.spans[i].length, kLengthPattern)}};
         for (const Column& c : temperatures)
-            row.push_back({Number(units, unit::kLength, c.sags[i], kSagPattern), false, c.installed});
+            row.push_back(
+                {Number(units, unit::kLength, c.sags[i], kSagPattern), false, c.installed});
         table.rows.push_back(std::move(row));
     }
     return table;
@@ -240,7 +248,8 @@ std::vector<LineNote> LineNotes(const PoleLine& line, const LineSolution& s, con
                  Quantity(units, unit::kLength, r.lowest.height, kSagPattern) + ", " +
                  Quantity(units, unit::kLength, r.lowest.x, kLengthPattern) + " from " +
                  line.poles[i].id + " (" + ConditionText(s, r.governing, units) + "), " +
-                 Quantity(units, unit::kLength, -r.margin, kSagPattern) + " short of the required " +
+                 Quantity(units, unit::kLength, -r.margin, kSagPattern) +
+                 " short of the required " +
                  Quantity(units, unit::kLength, r.requiredClearance, kSagPattern) + ".",
              true});
     }
@@ -266,9 +275,10 @@ std::vector<LineNote> LineNotes(const PoleLine& line, const LineSolution& s, con
 
     std::vector<LineNote> notes;
     if (reasons.empty()) {
-        notes.push_back({"The line passes: every span clears the ground as required and no pole "
-                         "is pulled up.",
-                         false});
+        notes.push_back(
+            {"The line passes: every span clears the ground as required and no pole "
+             "is pulled up.",
+             false});
     } else {
         std::vector<std::string> counts;
         if (low > 0) counts.push_back(Count(low, "span too low", "spans too low"));
@@ -278,25 +288,28 @@ std::vector<LineNote> LineNotes(const PoleLine& line, const LineSolution& s, con
     }
     notes.insert(notes.end(), reasons.begin(), reasons.end());
     if (!s.rated)
-        notes.push_back({"The usable load is not checked: the support has no rated breaking "
-                         "strength.",
-                         false});
+        notes.push_back(
+            {"The usable load is not checked: the support has no rated breaking "
+             "strength.",
+             false});
     else if (s.overloads.empty())
-        notes.push_back({"The line tension stays within the usable load (60 % of the rated "
-                         "strength) of " +
-                             Quantity(units, unit::kForce, s.usableLoad, kForcePattern) +
-                             " at every condition.",
-                         false});
+        notes.push_back(
+            {"The line tension stays within the usable load (60 % of the rated "
+             "strength) of " +
+                 Quantity(units, unit::kForce, s.usableLoad, kForcePattern) +
+                 " at every condition.",
+             false});
     for (std::size_t i = 0; i < s.spans.size(); ++i) {
         const SpanResult& r = s.spans[i];
         if (!r.rulingSpanNote) continue;
-        notes.push_back({"Note - Span " + SpanName(line, i) + " (" +
-                             Quantity(units, unit::kLength, r.length, kLengthPattern) + ") is " +
-                             (r.length < s.rulingSpan ? "shorter than half" : "longer than 1.5 times") +
-                             " the ruling span of " +
-                             Quantity(units, unit::kLength, s.rulingSpan, kLengthPattern) +
-                             "; the ruling-span assumption loses accuracy there.",
-                         false});
+        notes.push_back(
+            {"Note - Span " + SpanName(line, i) + " (" +
+                 Quantity(units, unit::kLength, r.length, kLengthPattern) + ") is " +
+                 (r.length < s.rulingSpan ? "shorter than half" : "longer than 1.5 times") +
+                 " the ruling span of " +
+                 Quantity(units, unit::kLength, s.rulingSpan, kLengthPattern) +
+                 "; the ruling-span assumption loses accuracy there.",
+             false});
     }
     return notes;
 }

@@ -16,6 +16,7 @@ constexpr double kCellMargin = 30;   // above and below a cell's text
 constexpr double kAfterTable = 200;  // before what follows the table
 constexpr ui::Rgb kShade{232, 232, 232};
 constexpr double kFrameWidth = 20;
+constexpr double kContinuationRoom = 720;  // the heading line a later page starts with
 
 // The pieces of a heading between its line breaks.
 std::vector<std::string> HeadingPieces(const std::string& heading) {
@@ -30,7 +31,8 @@ std::vector<std::string> HeadingPieces(const std::string& heading) {
 }
 
 // The heading's lines in a column of `width`: its own breaks, then wrapped.
-std::vector<std::string> HeadingLines(const ui::Surface& s, const std::string& heading, double width) {
+std::vector<std::string> HeadingLines(const ui::Surface& s, const std::string& heading,
+                                      double width) {
     std::vector<std::string> lines;
     for (const std::string& piece : HeadingPieces(heading))
         for (std::string& line : ui::WrapText(s, piece, width)) lines.push_back(std::move(line));
@@ -60,6 +62,8 @@ std::vector<double> ColumnWidths(ui::Surface& s, const ShownTable& table, double
         s.setBold(true);
         for (const std::string& piece : HeadingPieces(table.headings[c])) {
             wanted[c] = std::max(wanted[c], s.textWidth(piece));
+            // A line of the heading breaks in two at most, so that it stays readable.
+            least[c] = std::max(least[c], s.textWidth(piece) * 0.55);
             std::size_t from = 0;
             while (from <= piece.size()) {
                 const std::size_t end = std::min(piece.find(' ', from), piece.size());
@@ -154,11 +158,15 @@ void PrintShownTable(Pager& pager, const std::string& title, const ShownTable& t
         s.setCurrentY(y);
     };
 
-    // The title and headings with the first rows (three, or all of a shorter table).
+    // A table that a page can hold whole starts on a new page rather than break; a longer one
+    // keeps its title and headings with its first three rows.
+    const double whole =
+        titleHeight + headingHeight + static_cast<double>(table.rows.size()) * rowHeight;
     const double firstRows = static_cast<double>(std::min<std::size_t>(3, table.rows.size()));
-    if (s.currentY() > s.scaleTop() &&
-        !pager.fits(s.currentY() + titleHeight + headingHeight + firstRows * rowHeight))
-        pager.newPage();
+    const double pageBody = pager.bodyBottom() - s.scaleTop() - kContinuationRoom;
+    const double keep =
+        whole <= pageBody ? whole : titleHeight + headingHeight + firstRows * rowHeight;
+    if (s.currentY() > s.scaleTop() && !pager.fits(s.currentY() + keep)) pager.newPage();
     top(false);
     for (const auto& row : table.rows) {
         if (!pager.fits(s.currentY() + rowHeight)) {
@@ -168,13 +176,13 @@ void PrintShownTable(Pager& pager, const std::string& title, const ShownTable& t
         const double y = s.currentY();
         for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
             const ShownCell& cell = row[c];
-            if (cell.marked)
-                s.rectangle(xs[c], y, xs[c + 1], y + rowHeight, kShade, 0, kShade);
+            if (cell.marked) s.rectangle(xs[c], y, xs[c + 1], y + rowHeight, kShade, 0, kShade);
             if (cell.fails)
                 s.rectangle(xs[c] + 25, y + 10, xs[c + 1] - 25, y + rowHeight - 10, kRed,
                             kFrameWidth);
             s.setBold(cell.fails || cell.marked);
-            CellText(s, cell.text, xs[c] + kPadding / 2, widths[c] - kPadding, y + kCellMargin, c > 0);
+            CellText(s, cell.text, xs[c] + kPadding / 2, widths[c] - kPadding, y + kCellMargin,
+                     c > 0);
         }
         s.setBold(false);
         s.line(left, y + rowHeight, xs.back(), y + rowHeight, kLightGray);

@@ -1,8 +1,9 @@
 // A shown table (line/line_tables.h) printed across the page through the report's pager: a
 // bold title, the column headings (wrapped to their columns) over a rule, and the rows. A
 // failing cell is framed in red and printed bold, its words saying why; a marked cell (the
-// installed temperature) is shaded and bold. The title and headings stay with the first rows,
-// and a table that goes on over a page break repeats them there with "(continued)".
+// installed temperature) is shaded and bold. A table a page can hold starts on a new page
+// rather than break; a longer one keeps its title and headings with its first rows and repeats
+// them, with "(continued)", on each page it goes on on.
 #pragma once
 
 #include <string>
@@ -14,7 +15,8 @@
 namespace cn3::line {
 
 // Column widths within `width` at the surface's current font, padding included: each at least
-// as wide as its widest cell and its heading's widest word, and as wide as its heading's lines
+// as wide as its widest cell, its heading's widest word and half its heading's widest line (so
+// that a line of the heading wraps in two at most), and as wide as its heading's lines
 // unwrapped when there is room (the room shared among the headings that would wrap when there
 // is not), widened evenly up to half as wide again when there is more; narrowed in proportion
 // when even the least widths do not fit.

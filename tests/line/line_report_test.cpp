@@ -3,12 +3,13 @@
 // else, off the paper or into the foot; every page says "Page n of m", every later page names
 // the report, the project and the line, and a table broken over a page goes on "(continued)"
 // under its headings. Failing cells are framed red and said in words.
+#include "line/line_report.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "engine/chart_parts.h"
-#include "line/line_report.h"
 #include "shipped_line.h"
 #include "support/printed_boxes.h"
 #include "ui/print_job.h"
@@ -64,10 +65,10 @@ TEST(line_report_test, pages_are_numbered_headed_and_overlap_nothing_at_every_he
                                       (solved.units.metricUnits ? "metric" : "English") +
                                       ", height " + std::to_string(height);
             EXPECT_EQ(test::Faults(ops, 12240, height), std::vector<std::string>()) << where;
-            const int pages =
-                1 + static_cast<int>(std::count_if(ops.begin(), ops.end(), [](const RecordedOp& op) {
-                    return op.kind == RecordedOp::Kind::NewPage;
-                }));
+            const int pages = 1 + static_cast<int>(std::count_if(
+                                      ops.begin(), ops.end(), [](const RecordedOp& op) {
+                                          return op.kind == RecordedOp::Kind::NewPage;
+                                      }));
             for (const test::Box& box : test::Boxes(ops)) {
                 if (box.text.starts_with("Page ")) continue;
                 ASSERT_LE(box.bottom, height - 240) << box.text << ", " << where;
@@ -84,14 +85,15 @@ TEST(line_report_test, pages_are_numbered_headed_and_overlap_nothing_at_every_he
                         << where;
                 }
             }
-            if (solved.file.line.spans.size() == 50) {
-                ASSERT_GE(pages, 3) << where;
-                const auto all = test::Boxes(ops);
-                for (const char* continued : {"Poles and Spans (continued)", "Span Results (continued)"})
-                    EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const test::Box& b) {
-                        return b.text == continued;
-                    })) << continued << ", " << where;
-            }
+            // A table a page holds is never broken; fifty spans on short pages go on.
+            const bool continues = solved.file.line.spans.size() == 50 && height <= 14000;
+            const auto all = test::Boxes(ops);
+            for (const char* continued :
+                 {"Poles and Spans (continued)", "Span Results (continued)"})
+                EXPECT_EQ(std::any_of(all.begin(), all.end(),
+                                      [&](const test::Box& b) { return b.text == continued; }),
+                          continues)
+                    << continued << ", " << where;
         }
 }
 
@@ -103,10 +105,10 @@ TEST(line_report_test, the_hilly_examples_low_span_is_framed_red_and_said_in_wor
         if (op.kind == RecordedOp::Kind::Rectangle && op.colour == kRed) ++frames;
     EXPECT_EQ(frames, 3);
     const auto page1 = PageTexts(ops, 1);
-    for (const char* said : {"5.10 LOW", "-0.39 SHORT", "TOO LOW by 0.39 m",
-                             "The line FAILS: 1 span too low.",
-                             "Ruling span 56.15 m   Line tension 1,987 N at 15.6 deg C",
-                             "Project: Tower Road     Date: 12/06/26     Line: run.cnl"})
+    for (const char* said :
+         {"5.10 LOW", "-0.39 SHORT", "TOO LOW by 0.39 m", "The line FAILS: 1 span too low.",
+          "Ruling span 56.15 m   Line tension 1,987 N at 15.6 deg C",
+          "Project: Tower Road     Date: 12/06/26     Line: run.cnl"})
         EXPECT_NE(std::find(page1.begin(), page1.end(), said), page1.end()) << said;
     // The installed temperature's row of the stringing chart is marked in words and shading.
     const auto all = test::Boxes(ops);

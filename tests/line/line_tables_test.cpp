@@ -1,9 +1,10 @@
 // The texts the window and the report show for a line: the hilly five-pole example (one span
 // too low for its road crossing) under English and metric display, the failure marks in red
 // and in words, and the stringing chart both ways round with the installed temperature marked.
+#include "line/line_tables.h"
+
 #include <gtest/gtest.h>
 
-#include "line/line_tables.h"
 #include "shipped_line.h"
 
 namespace cn3::line {
@@ -35,10 +36,10 @@ TEST(line_tables_test, the_hilly_example_in_english_and_metric_display) {
                                         "Lowest\nclearance (ft)", "Required\n(ft)", "Margin\n(ft)",
                                         "Governing\ncondition", "Uplift", "Check"}));
     ASSERT_EQ(spans.rows.size(), 4u);
-    EXPECT_EQ(Texts(spans.rows[2]),
-              (std::vector<std::string>{"P3-P4", "210.00", "3.59", "4.65", "5.75", "16.73 LOW",
-                                        "18.00", "-1.27 SHORT", "Ice+Wind 250D", "none",
-                                        "TOO LOW by 1.27 ft"}));
+    EXPECT_EQ(
+        Texts(spans.rows[2]),
+        (std::vector<std::string>{"P3-P4", "210.00", "3.59", "4.65", "5.75", "16.73 LOW", "18.00",
+                                  "-1.27 SHORT", "Ice+Wind 250D", "none", "TOO LOW by 1.27 ft"}));
     EXPECT_EQ(Texts(spans.rows[0]).back(), "OK");
     EXPECT_EQ(spans.rows[0][7].text, "+4.64");
     // Only the low span's clearance, margin and check are red, and each says so in words.
@@ -61,10 +62,9 @@ TEST(line_tables_test, the_hilly_example_in_english_and_metric_display) {
               "Ruling span 56.15 m   Line tension 1,987 N at 15.6 deg C");
     const ShownTable m = SpanResultsTable(line, metric.solution, metric.units);
     EXPECT_EQ(m.headings[3], "Sag at\n60 deg C (m)");
-    EXPECT_EQ(Texts(m.rows[2]),
-              (std::vector<std::string>{"P3-P4", "64.01", "1.09", "1.42", "1.75", "5.10 LOW",
-                                        "5.49", "-0.39 SHORT", "Ice+Wind 250D", "none",
-                                        "TOO LOW by 0.39 m"}));
+    EXPECT_EQ(Texts(m.rows[2]), (std::vector<std::string>{
+                                    "P3-P4", "64.01", "1.09", "1.42", "1.75", "5.10 LOW", "5.49",
+                                    "-0.39 SHORT", "Ice+Wind 250D", "none", "TOO LOW by 0.39 m"}));
     EXPECT_EQ(Failing(m), Failing(spans));
     EXPECT_EQ(LineNotes(line, metric.solution, metric.units)[1].text,
               "Span P3-P4 is TOO LOW: its lowest clearance is 5.10 m, 30.61 m from P3 "
