@@ -56,8 +56,8 @@ std::string DisplayValueText(const Units& units, int kind, float value) {
     const double shown = units.displayNumber(kind, value);
     char buffer[64];
     for (int decimals = 0; decimals <= 9; ++decimals) {
-        const auto written =
-            std::to_chars(buffer, buffer + sizeof buffer, shown, std::chars_format::fixed, decimals);
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, shown,
+                                           std::chars_format::fixed, decimals);
         if (written.ec != std::errc()) break;
         std::string text(buffer, written.ptr);
         if (text == "-0") text = "0";

@@ -162,9 +162,8 @@ bool CloseLineWindow(LineSession& s) {
     if (!MayLeaveLine(s)) return false;
     // Let go unsaved: the window opens next on what the file holds.
     if (LineDiffers(s)) {
-        const auto saved = s.savedText.empty()
-                               ? std::variant<LineFile, InputFault>(InputFault{})
-                               : ParseLineFile(s.savedText, s.path);
+        const auto saved = s.savedText.empty() ? std::variant<LineFile, InputFault>(InputFault{})
+                                               : ParseLineFile(s.savedText, s.path);
         if (const auto* file = std::get_if<LineFile>(&saved))
             ShowLineFile(s, *file, s.path);
         else

@@ -17,7 +17,8 @@
 
 namespace cn3::line {
 
-inline constexpr std::string_view kLineSaveQuestion = "Do you want to save the pole line to a file?";
+inline constexpr std::string_view kLineSaveQuestion =
+    "Do you want to save the pole line to a file?";
 
 // What Save would write; nothing while the line or the worksheet in use cannot be read.
 std::optional<LineFile> CurrentLineFile(const LineSession& session);

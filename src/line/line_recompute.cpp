@@ -118,8 +118,7 @@ void ShowLineResults(LineSession& s) {
     const LineSolution& solution = *s.solution;
     f.Headline.setCaption(LineHeadline(line, solution, units));
     FillGrid(f.Results, SpanResultsTable(line, solution, units));
-    FillGrid(f.Stringing,
-             StringingTable(line, solution, units, s.worksheet->installedTemperature));
+    FillGrid(f.Stringing, StringingTable(line, solution, units, s.worksheet->installedTemperature));
     f.StringingLegend.setCaption(StringingLegend(units, s.worksheet->installedTemperature));
     DrawLineProfile(profile, 0, 0, kProfileWidth, kProfileHeight, line, solution, units);
     f.Profile.refresh();
@@ -187,7 +186,8 @@ void RecomputeLine(LineSession& s) {
         if (auto* why = std::get_if<std::string>(&solved))
             s.noResults = std::move(*why);
         else
-            s.solution = std::make_shared<const LineSolution>(std::move(std::get<LineSolution>(solved)));
+            s.solution =
+                std::make_shared<const LineSolution>(std::move(std::get<LineSolution>(solved)));
     }
     ShowLineResults(s);
 

@@ -101,8 +101,8 @@ void FillPoleGrid(ui::Grid& grid, const PoleLine& line, const Units& units) {
     const auto length = [&](float value) { return DisplayValueText(units, unit::kLength, value); };
     for (std::size_t p = 0; p < line.poles.size(); ++p) {
         const Pole& pole = line.poles[p];
-        std::string row = pole.id + '\t' + length(pole.groundElevation) + '\t' +
-                          length(pole.attachmentHeight);
+        std::string row =
+            pole.id + '\t' + length(pole.groundElevation) + '\t' + length(pole.attachmentHeight);
         if (p < line.spans.size()) {
             const LineSpan& span = line.spans[p];
             row += '\t' + length(span.length) + '\t' +

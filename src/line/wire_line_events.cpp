@@ -33,8 +33,8 @@ void UnitsChanged(LineSession& s) {
     const LineSession::Hold hold(s);
     ConvertPoleGrid(f.Poles, from, to);
     ShowPoleGridHeadings(f.Poles, to);
-    for (auto [entry, kind] : {std::pair{&f.DefaultClearance, unit::kLength},
-                               std::pair{&f.Tension, unit::kForce}})
+    for (auto [entry, kind] :
+         {std::pair{&f.DefaultClearance, unit::kLength}, std::pair{&f.Tension, unit::kForce}})
         if (const auto value = ReadDisplayValue(from, kind, entry->text()))
             entry->setText(DisplayValueText(to, kind, *value));
 }

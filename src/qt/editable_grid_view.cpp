@@ -43,7 +43,8 @@ EditableGridView::EditableGridView(ui::Grid& model, QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     // Whole rows are chosen at their numbers, for Delete.
-    connect(verticalHeader(), &QHeaderView::sectionClicked, this, [this](int row) { selectRow(row); });
+    connect(verticalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int row) { selectRow(row); });
 
     QPointer<EditableGridView> self(this);
     model_.observe([self] {
@@ -53,8 +54,7 @@ EditableGridView::EditableGridView(ui::Grid& model, QWidget* parent)
         if (refreshing_) return;
         const int row = modelRow(item->row()), col = item->column();
         const std::string text = fromQ(item->text());
-        if (text != model_.text(row, col))
-            RunGuarded([&] { model_.editCell(row, col, text); });
+        if (text != model_.text(row, col)) RunGuarded([&] { model_.editCell(row, col, text); });
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (!refreshing_ && row >= 0) model_.setCurrent(modelRow(row), col);
@@ -103,7 +103,8 @@ void EditableGridView::refreshNow() {
     }
     // The current cell is the model's, so that a row added or inserted is where typing goes.
     const int current = model_.row() - fixed;
-    if (current >= 0 && current < rows && (currentRow() != current || currentColumn() != model_.col()))
+    if (current >= 0 && current < rows &&
+        (currentRow() != current || currentColumn() != model_.col()))
         setCurrentCell(current, std::clamp(model_.col(), 0, std::max(cols - 1, 0)));
     refreshing_ = false;
 }

@@ -167,7 +167,8 @@ void GridView::refreshNow() {
             if (cell->text() != text) cell->setText(text);
             const bool fixed = fixedRow || c < model_.fixedCols();
             cell->setTextAlignment(fixedRow ? Qt::AlignCenter : ToQt(model_.colAlignment(c)));
-            cell->setBackground(model_.marked(r, c) ? MarkBrush() : fixed ? headingBrush : QBrush());
+            const QBrush plain = fixed ? headingBrush : QBrush();
+            cell->setBackground(model_.marked(r, c) ? MarkBrush() : plain);
         }
     }
     // A heading's tooltip is the whole heading of its column on one line, with its unit in

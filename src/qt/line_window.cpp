@@ -132,13 +132,15 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     left->addWidget(poles, 1);
     left->addLayout(buttonRow({add, insert, remove, import}));
     auto* settings = new QGridLayout;
-    settings->addWidget(caption(form.ClearanceCaption, QStringLiteral("ClearanceCaption"), clearance), 0, 0);
+    settings->addWidget(
+        caption(form.ClearanceCaption, QStringLiteral("ClearanceCaption"), clearance), 0, 0);
     auto* clearanceRow = new QHBoxLayout;
     clearanceRow->addWidget(clearance);
     clearanceRow->addWidget(named(new QLabel, QStringLiteral("Unit_DefaultClearance")));
     clearanceRow->addStretch();
     settings->addLayout(clearanceRow, 0, 1);
-    settings->addWidget(bound<QLabel>(form.InstallationCaption, QStringLiteral("InstallationCaption")), 1, 0);
+    settings->addWidget(
+        bound<QLabel>(form.InstallationCaption, QStringLiteral("InstallationCaption")), 1, 0);
     auto* installationRow = new QHBoxLayout;
     installationRow->addWidget(worksheetSag);
     installationRow->addWidget(typedTension);
@@ -233,14 +235,16 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     outer->addWidget(status);
 
     // The keyboard goes down the left, then the results, then the foot.
-    tabOrder_ = {poles,   add,  insert, remove, import,         clearance, worksheetSag,
-                 typedTension, tension, tabs->tabBar(), results, stringing, newLine,
-                 open,    save, saveAs, print,  exportPdf,      close};
+    tabOrder_ = {poles,     add,          insert,       remove,  import,
+                 clearance, worksheetSag, typedTension, tension, tabs->tabBar(),
+                 results,   stringing,    newLine,      open,    save,
+                 saveAs,    print,        exportPdf,    close};
 
     const auto key = [this](QKeySequence keys, ui::Button& button, const char* name) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setObjectName(QLatin1String(name));
-        connect(shortcut, &QShortcut::activated, this, [&button] { RunGuarded([&] { button.click(); }); });
+        connect(shortcut, &QShortcut::activated, this,
+                [&button] { RunGuarded([&] { button.click(); }); });
     };
     key(QKeySequence::New, form.New, "NewShortcut");
     key(QKeySequence::Open, form.Open, "OpenShortcut");
@@ -299,7 +303,9 @@ bool LineWindow::focusNextPrevChild(bool next) {
     const auto n = static_cast<int>(tabOrder_.size());
     int at = -1;
     for (int i = 0; i < n && at < 0; ++i)
-        if (tabOrder_[static_cast<size_t>(i)] == now || tabOrder_[static_cast<size_t>(i)]->isAncestorOf(now)) at = i;
+        if (tabOrder_[static_cast<size_t>(i)] == now ||
+            tabOrder_[static_cast<size_t>(i)]->isAncestorOf(now))
+            at = i;
     if (at < 0) return QWidget::focusNextPrevChild(next);
     for (int step = 1; step < n; ++step) {
         QWidget* w = tabOrder_[static_cast<size_t>(((at + (next ? step : -step)) % n + n) % n)];

@@ -323,8 +323,9 @@ QWidget* BuildSagTensionPage(MainForm& form) {
     // "Pole Line..." stands at the right of the span length, in room no other control takes:
     // the row is as high as the caption and entry beside it, so nothing moves for it.
     auto* spanRow = new QHBoxLayout;
-    spanRow->addWidget(
-        captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span), 1);
+    auto* spanField =
+        captioned(label(form.Label2[0], indexed("Label2", 0)), withUnit(span, form.Text9[0]), span);
+    spanRow->addWidget(spanField, 1);
     auto* poleLine = button(form.PoleLineButton, QStringLiteral("PoleLineButton"));
     spanRow->addWidget(poleLine, 0, Qt::AlignBottom);
     left->addLayout(spanRow);

@@ -12,8 +12,8 @@
 #include "line/line_editing.h"
 #include "line/line_files.h"
 #include "line/line_printing.h"
-#include "line/pole_csv.h"
 #include "line/line_tables.h"
+#include "line/pole_csv.h"
 #include "line/wire_line_events.h"
 #include "ui/print_job.h"
 #include "ui/recording_surface.h"
@@ -60,7 +60,9 @@ class LineWindowTest : public ::testing::Test {
         return out;
     }
     const std::string& status() { return session->form.StatusFileName.caption(); }
-    std::string shipped(const char* name) { return CN3_SHIPPED_DATA_DIR "/lines/" + std::string(name); }
+    std::string shipped(const char* name) {
+        return CN3_SHIPPED_DATA_DIR "/lines/" + std::string(name);
+    }
 
     test::Worksheet sheet;
     std::unique_ptr<LineSession> session;
@@ -92,8 +94,9 @@ TEST_F(LineWindowTest, typed_and_pasted_rows_are_read_and_every_bad_cell_is_mark
 
     // A spreadsheet's rows pasted over rows 2 and 3 with their heading, and one more below.
     poles().setCurrent(2, 0);
-    PastePoleRows(s, "pole_id\tground_elevation_ft\tattachment_height_ft\tspan_ft\trequired\r\n"
-                     "P2\t98\t23\t160\t18\r\nP3\t104\t25\t130\t\r\nP4\t101\t24\t\t\r\n");
+    PastePoleRows(s,
+                  "pole_id\tground_elevation_ft\tattachment_height_ft\tspan_ft\trequired\r\n"
+                  "P2\t98\t23\t160\t18\r\nP3\t104\t25\t130\t\r\nP4\t101\t24\t\t\r\n");
     EXPECT_EQ(row(3), (Cells{"P3", "104", "25", "130", ""}));
     EXPECT_EQ(poles().rows(), 5);
     EXPECT_EQ(s.form.Problems.caption(), "");
@@ -147,7 +150,8 @@ TEST_F(MetricLineWindowTest, lengths_and_tensions_are_typed_and_shown_in_metres_
     s.form.Tension.setText("5000");
     ASSERT_TRUE(s.line);
     EXPECT_FLOAT_EQ(s.line->installation.tension, 5000.0f / 4.448222f);
-    EXPECT_NE(s.form.Headline.caption().find(" N at "), std::string::npos) << s.form.Headline.caption();
+    EXPECT_NE(s.form.Headline.caption().find(" N at "), std::string::npos)
+        << s.form.Headline.caption();
 
     // The file keeps feet and pounds; opened again, it shows what was typed, unchanged.
     const std::string path = sheet.folder.file("metric.cnl");
@@ -208,17 +212,21 @@ TEST_F(LineWindowTest, files_ask_before_an_unsaved_line_is_lost_and_the_status_s
     EXPECT_EQ(poles().rows(), 1 + 5);
     EXPECT_EQ(status(), shipped("five-poles.cnl") + " (modified)");
     EXPECT_EQ(s.form.Notes.caption().rfind("The line's file was saved with another worksheet (1/4 "
-                                            "EHS 6M, P 750; installed at 60 deg F; sag 1.5 %)", 0),
-              0u) << s.form.Notes.caption();
+                                           "EHS 6M, P 750; installed at 60 deg F; sag 1.5 %)",
+                                           0),
+              0u)
+        << s.form.Notes.caption();
 
     // A pole CSV's poles come in as a new line; a CSV at fault replaces nothing.
     sheet.folder.write("bad.csv", std::string(kPoleCsvHeader) + "\nP1,100,24,x,\nP2,100,24,,\n");
     sheet.dialogs.answerOpen(sheet.folder.file("bad.csv")).expectMessage();
     s.form.ImportCsv.click();
     EXPECT_EQ(sheet.dialogs.messages().back(),
-              "Error - " + sheet.folder.file("bad.csv") + ": line 2: span_ft: a number is needed, not \"x\"");
+              "Error - " + sheet.folder.file("bad.csv") +
+                  ": line 2: span_ft: a number is needed, not \"x\"");
     EXPECT_EQ(poles().rows(), 1 + 5);
-    sheet.dialogs.answerOpen(CN3_SHIPPED_DATA_DIR "/lines/five-poles.csv").answerYesNoCancel(ui::Answer::No);
+    sheet.dialogs.answerOpen(CN3_SHIPPED_DATA_DIR "/lines/five-poles.csv")
+        .answerYesNoCancel(ui::Answer::No);
     s.form.ImportCsv.click();
     EXPECT_EQ(row(3), (Cells{"P3", "92", "23", "160", "18"}));
     EXPECT_EQ(status(), "Untitled (modified)");
@@ -240,15 +248,18 @@ TEST_F(LineWindowTest, a_file_opened_without_a_worksheet_is_strung_with_its_own)
     ASSERT_TRUE(s.solution);
     EXPECT_EQ(status(), shipped("hilly-five-poles.cnl"));
     EXPECT_EQ(s.form.Notes.caption().rfind("The worksheet cannot string the line (no cable is "
-                                            "selected): it is strung with the worksheet its file "
-                                            "was saved with", 0),
-              0u) << s.form.Notes.caption();
+                                           "selected): it is strung with the worksheet its file "
+                                           "was saved with",
+                                           0),
+              0u)
+        << s.form.Notes.caption();
     // The span short of its clearance: marked red and said, in the grid and over it.
     const ui::Grid& results = s.form.Results;
     std::vector<std::string> marked;
     for (int r = 1; r < results.rows(); ++r)
         for (int c = 0; c < results.cols(); ++c)
-            if (results.marked(r, c)) marked.push_back(results.text(r, 0) + " " + results.text(r, c));
+            if (results.marked(r, c))
+                marked.push_back(results.text(r, 0) + " " + results.text(r, c));
     EXPECT_EQ(marked, (std::vector<std::string>{"P3-P4 16.73 LOW", "P3-P4 -1.27 SHORT",
                                                 "P3-P4 TOO LOW by 1.27 ft"}));
     EXPECT_NE(s.form.Problems.caption().find("Span P3-P4 is TOO LOW"), std::string::npos);
@@ -290,7 +301,8 @@ TEST_F(LineWindowTest, the_line_follows_the_worksheet_and_prints_only_with_resul
         return std::nullopt;
     };
     s.form.Print.click();
-    EXPECT_NE(std::find(printed.begin(), printed.end(), LineHeadline(*s.line, *s.solution, sheet.program.units)),
+    EXPECT_NE(std::find(printed.begin(), printed.end(),
+                        LineHeadline(*s.line, *s.solution, sheet.program.units)),
               printed.end());
     // Without results it says why, and prints nothing.
     printed.clear();

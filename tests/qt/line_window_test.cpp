@@ -2,6 +2,8 @@
 // with the keyboard and rows pasted with Ctrl+V, a span short of its clearance is red and said,
 // Insert and Ctrl+Delete add and remove rows, the keyboard reaches every control in order, and
 // Escape closes it after the question for an unsaved line.
+#include "qt/line_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -11,7 +13,6 @@
 
 #include "qt/editable_grid_view.h"
 #include "qt/grid_view.h"
-#include "qt/line_window.h"
 #include "running_program.h"
 
 namespace cn3 {
@@ -94,7 +95,8 @@ TEST(line_window_test, typed_and_pasted_poles_show_a_low_span_red_and_the_keyboa
                 red << results->item(r, 0)->text() + " " + results->item(r, c)->text();
     EXPECT_TRUE(red.contains(QStringLiteral("P2-P3 TOO LOW by ") + red.last().section(' ', 4)))
         << red.join('|').toStdString();
-    for (const QString& cell : red) EXPECT_TRUE(cell.startsWith(QStringLiteral("P2-P3 "))) << cell.toStdString();
+    for (const QString& cell : red)
+        EXPECT_TRUE(cell.startsWith(QStringLiteral("P2-P3 "))) << cell.toStdString();
     auto* problems = window->findChild<QLabel*>(QStringLiteral("Problems"));
     EXPECT_TRUE(problems->text().contains(QStringLiteral("Span P2-P3 is TOO LOW")));
 
@@ -102,8 +104,9 @@ TEST(line_window_test, typed_and_pasted_poles_show_a_low_span_red_and_the_keyboa
     poles->setCurrentCell(2, 1);
     TypeCell(poles, QStringLiteral("9x"));
     EXPECT_EQ(poles->item(2, 1)->background(), qt::MarkBrush());
-    EXPECT_EQ(problems->text(),
-              QStringLiteral("Row 3 (P3), Ground Elevation: a length in ft is needed, not \"9x\"."));
+    EXPECT_EQ(
+        problems->text(),
+        QStringLiteral("Row 3 (P3), Ground Elevation: a length in ft is needed, not \"9x\"."));
     // Ctrl+Delete removes the row, and the line reads again.
     QTest::keyClick(poles, Qt::Key_Delete, Qt::ControlModifier);
     Settle();
