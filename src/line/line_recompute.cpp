@@ -2,7 +2,6 @@
 
 #include <variant>
 
-#include "core/number_format.h"
 #include "engine/chart_axis.h"
 #include "engine/results_notes.h"
 #include "line/display_value.h"
@@ -11,6 +10,7 @@
 #include "line/line_tables.h"
 #include "line/line_worksheet.h"
 #include "line/pole_grid.h"
+#include "line/worksheet_notes.h"
 
 namespace cn3::line {
 
@@ -38,18 +38,6 @@ std::string Quoted(const std::string& text) {
     out += text.substr(0, 40);
     out += '"';
     return out;
-}
-
-// "1/4 EHS 6M, P 750; installed at 60 F; sag 1.5 %".
-std::string WorksheetSummary(const LineWorksheet& w, const Units& units) {
-    std::string cables;
-    for (const std::string& name : w.cables) cables += (cables.empty() ? "" : ", ") + name;
-    const std::string sag =
-        w.sagPercent ? FormatNumber(w.sag, "0.###") + " %"
-                     : DisplayValueText(units, unit::kLength, static_cast<float>(w.sag)) + " " +
-                           UnitText(units, unit::kLength);
-    return cables + "; installed at " + TemperatureText(units, w.installedTemperature) + "; sag " +
-           sag;
 }
 
 // The default clearance and the installation as typed; each entry that cannot be read is said.
@@ -168,9 +156,10 @@ void RecomputeLine(LineSession& s) {
                                 summary + "), which Save keeps.");
             }
         } else if (*s.worksheet != *s.fileWorksheet) {
-            notes.push_back("The line's file was saved with another worksheet (" + summary +
-                            "): the line is strung with the worksheet in use (" +
-                            WorksheetSummary(*s.worksheet, units) + "), which Save stores.");
+            notes.push_back("The line's file was saved with another worksheet (" +
+                            WorksheetDifferences(*s.fileWorksheet, *s.worksheet, units) +
+                            "): the line is strung with the worksheet in use, which Save "
+                            "stores.");
         }
     }
 
