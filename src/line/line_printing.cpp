@@ -27,8 +27,9 @@ LineReport LineReportOf(const LineSession& s) {
     report.projectName = main.Text1.text();
     report.date = main.Text2.text();
     report.notes = main.Text4.text();
-    report.lineName = s.path.empty() ? std::string("Untitled")
-                                     : std::filesystem::path(s.path).filename().string();
+    // An untitled line has no name to print.
+    report.lineName =
+        s.path.empty() ? std::string() : std::filesystem::path(s.path).filename().string();
     report.logoPath = s.program.logoPath;
     report.line = *s.line;
     report.worksheet = *s.worksheet;

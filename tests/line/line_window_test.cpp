@@ -288,6 +288,15 @@ TEST_F(LineWindowTest, the_line_follows_the_worksheet_and_prints_only_with_resul
     EXPECT_EQ(s.form.Headline.caption(), headline);
     ShowLineWindow(s);
     EXPECT_EQ(s.worksheet->installedTemperature, 30.0f);
+    // A span file saved under metric display switches the units: what was typed is shown again
+    // in metres, the same values.
+    const PoleLine typed = *s.line;
+    ASSERT_TRUE(OpenSpanFile(sheet.program, CN3_SHIPPED_DATA_DIR "/examples/metric-span.cn3"));
+    EXPECT_EQ(row(1), (Cells{"P1", "30.48", "7.3152", "48.768", ""}));
+    EXPECT_EQ(poles().text(0, 1), "Ground\n\rElevation (m)");
+    ASSERT_TRUE(s.line);
+    EXPECT_EQ(s.line->poles, typed.poles);
+    EXPECT_EQ(s.line->spans, typed.spans);
 
     // The report goes to the host's preview with the line as shown.
     std::vector<std::string> printed;
