@@ -28,6 +28,8 @@ void NewWorksheet(Program& program) {
 
     main.SSTab1.setTab(page::kCables);
     main.SSTab2.setTab(family::kStrand);
+    // The results are gone with the cables; whoever follows them (the pole line) hears of it.
+    program.onRecomputed();
 }
 
 std::string UntitledPath(const Program& program) {

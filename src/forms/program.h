@@ -118,8 +118,8 @@ struct Program {
     // Raised with a span file's path after the file was opened or written: the recent files.
     ui::Event<std::string> onSpanFileUsed;
     // Raised at the end of every recomputation of the worksheet that ran, also one that
-    // stopped: the pole line is strung with the worksheet's cables, installed temperature and
-    // loadings, and works itself out again.
+    // stopped, and when a new worksheet clears the results: the pole line is strung with the
+    // worksheet's cables, installed temperature and loadings, and works itself out again.
     ui::Event<> onRecomputed;
 
     // Set by the host: shows the "Pole Line" window (not modal). Unset, nothing shows.

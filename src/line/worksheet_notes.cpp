@@ -45,7 +45,8 @@ std::string WorksheetDifferences(const LineWorksheet& file, const LineWorksheet&
         out.push_back("bundle diameter " +
                       DisplayValueText(units, unit::kSmallLength, file.bundleDiameter) + " " +
                       UnitText(units, unit::kSmallLength));
-    if (file.creep != inUse.creep) out.push_back("creep " + FormatNumber(file.creep, "0.####"));
+    if (file.creep != inUse.creep)
+        out.push_back("creep " + FormatNumber(static_cast<double>(file.creep), "0.####"));
     if (file.installedTemperature != inUse.installedTemperature)
         out.push_back("installed at " + TemperatureText(units, file.installedTemperature));
     if (file.sagPercent != inUse.sagPercent || file.sag != inUse.sag)

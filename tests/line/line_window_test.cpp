@@ -297,6 +297,12 @@ TEST_F(LineWindowTest, the_line_follows_the_worksheet_and_prints_only_with_resul
     ASSERT_TRUE(s.line);
     EXPECT_EQ(s.line->poles, typed.poles);
     EXPECT_EQ(s.line->spans, typed.spans);
+    // A new worksheet has no cables: the line is strung with its file's worksheet again, not
+    // with the cables that were.
+    NewCommand(sheet.program);  // the span file just opened: nothing to ask
+    EXPECT_EQ(s.worksheet, s.fileWorksheet);
+    EXPECT_EQ(s.form.Notes.caption().rfind("The worksheet cannot string the line (no cable", 0),
+              0u);
 
     // The report goes to the host's preview with the line as shown.
     std::vector<std::string> printed;
