@@ -87,6 +87,48 @@ void FillGrid(ui::Grid& grid, const ShownTable& table) {
     }
 }
 
+// Chooses the worksheet in use (the program's, else the line file's) into the session and
+// gives the span problem of its cables; nothing, and why in `stop`, when there is none.
+std::optional<SpanProblem> UseWorksheet(LineSession& s, std::vector<std::string>& notes,
+                                        std::string& stop) {
+    const Program& program = s.program;
+    const Units& units = program.units;
+    s.worksheet.reset();
+    std::optional<SpanProblem> problem;
+    const auto live = LineWorksheetOf(program);
+    if (const auto* liveStop = std::get_if<SolveStopped>(&live)) {
+        stop = StopReason(*liveStop);
+    } else {
+        auto read = ProblemOf(std::get<LineWorksheet>(live), program.cables);
+        if (const auto* problemStop = std::get_if<SolveStopped>(&read)) {
+            stop = StopReason(*problemStop);
+        } else {
+            s.worksheet = std::get<LineWorksheet>(live);
+            problem = std::move(std::get<SpanProblem>(read));
+        }
+    }
+    if (!s.fileWorksheet) return problem;
+    if (s.worksheet) {
+        if (*s.worksheet != *s.fileWorksheet)
+            notes.push_back("The line's file was saved with another worksheet (" +
+                            WorksheetDifferences(*s.fileWorksheet, *s.worksheet, units) +
+                            "): the line is strung with the worksheet in use, which Save "
+                            "stores.");
+        return problem;
+    }
+    auto read = ProblemOf(*s.fileWorksheet, program.cables);
+    if (auto* fileProblem = std::get_if<SpanProblem>(&read)) {
+        s.worksheet = s.fileWorksheet;
+        std::string why = stop;
+        if (!why.empty() && why.back() == '.') why.pop_back();
+        notes.push_back("The worksheet cannot string the line (" + why +
+                        "): it is strung with the worksheet its file was saved with (" +
+                        WorksheetSummary(*s.fileWorksheet, units) + "), which Save keeps.");
+        return std::move(*fileProblem);
+    }
+    return problem;
+}
+
 }  // namespace
 
 void ShowLineResults(LineSession& s) {
@@ -126,42 +168,8 @@ void RecomputeLine(LineSession& s) {
     s.line.reset();
     if (problems.empty()) s.line = std::move(reading.line);
 
-    // The worksheet in use and the span problem of its cables.
-    s.worksheet.reset();
-    std::optional<SpanProblem> problem;
     std::string worksheetStop;
-    const auto live = LineWorksheetOf(program);
-    if (const auto* stop = std::get_if<SolveStopped>(&live)) {
-        worksheetStop = StopReason(*stop);
-    } else {
-        auto read = ProblemOf(std::get<LineWorksheet>(live), program.cables);
-        if (const auto* problemStop = std::get_if<SolveStopped>(&read)) {
-            worksheetStop = StopReason(*problemStop);
-        } else {
-            s.worksheet = std::get<LineWorksheet>(live);
-            problem = std::move(std::get<SpanProblem>(read));
-        }
-    }
-    if (s.fileWorksheet) {
-        const std::string summary = WorksheetSummary(*s.fileWorksheet, units);
-        if (!s.worksheet) {
-            auto read = ProblemOf(*s.fileWorksheet, program.cables);
-            if (auto* fileProblem = std::get_if<SpanProblem>(&read)) {
-                s.worksheet = s.fileWorksheet;
-                problem = std::move(*fileProblem);
-                std::string why = worksheetStop;
-                if (!why.empty() && why.back() == '.') why.pop_back();
-                notes.push_back("The worksheet cannot string the line (" + why +
-                                "): it is strung with the worksheet its file was saved with (" +
-                                summary + "), which Save keeps.");
-            }
-        } else if (*s.worksheet != *s.fileWorksheet) {
-            notes.push_back("The line's file was saved with another worksheet (" +
-                            WorksheetDifferences(*s.fileWorksheet, *s.worksheet, units) +
-                            "): the line is strung with the worksheet in use, which Save "
-                            "stores.");
-        }
-    }
+    std::optional<SpanProblem> problem = UseWorksheet(s, notes, worksheetStop);
 
     s.solution.reset();
     s.noResults.clear();
