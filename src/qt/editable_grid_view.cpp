@@ -133,6 +133,11 @@ void EditableGridView::keyPressEvent(QKeyEvent* event) {
             RunGuarded(onInsertRow);
             return;
         }
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier && onAddRow &&
+            currentRow() == rowCount() - 1) {
+            RunGuarded(onAddRow);
+            return;
+        }
         if (event->key() == Qt::Key_Delete) {
             const bool wholeRows = !selectionModel()->selectedRows().isEmpty();
             if ((ctrl || wholeRows) && onRemoveRow) {

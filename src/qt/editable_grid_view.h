@@ -3,8 +3,8 @@
 // goes to the model's editCell; the current cell follows the model's. A marked cell (one that
 // cannot be read) has a red background; whoever marks it says why in words.
 //
-// Keys: typing or F2 edits the current cell, Enter ends the edit, the arrows move, Tab leaves
-// the grid. Ctrl+V hands the clipboard's text to `onPaste`, Insert asks `onInsertRow`,
+// Keys: typing or F2 edits the current cell, Enter ends the edit, the arrows move (Down on the
+// last row asks `onAddRow` for a new one, as a spreadsheet goes on below), Tab leaves the grid. Ctrl+V hands the clipboard's text to `onPaste`, Insert asks `onInsertRow`,
 // Ctrl+Delete (or Delete on whole rows chosen at their numbers) `onRemoveRow`; Delete empties
 // the chosen cells. The context menu offers the same.
 #pragma once
@@ -25,6 +25,7 @@ class EditableGridView : public QTableWidget {
 
     std::function<void(const std::string&)> onPaste;
     std::function<void()> onInsertRow;
+    std::function<void()> onAddRow;
     std::function<void()> onRemoveRow;
 
     // Rebuilds the table from the model now if it changed.

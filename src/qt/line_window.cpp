@@ -111,6 +111,7 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     line::LineSession* session = &s;
     poles->onPaste = [session](const std::string& text) { line::PastePoleRows(*session, text); };
     poles->onInsertRow = [session] { line::InsertPoleRow(*session); };
+    poles->onAddRow = [session] { line::AddPoleRow(*session); };
     poles->onRemoveRow = [session] { line::RemovePoleRow(*session); };
     poles->setMinimumSize(380, 150);
     auto* add = bound<QPushButton>(form.AddPole, QStringLiteral("AddPole"));

@@ -112,6 +112,11 @@ TEST(line_window_test, typed_and_pasted_poles_show_a_low_span_red_and_the_keyboa
     Settle();
     EXPECT_EQ(poles->rowCount(), 3);
     EXPECT_TRUE(session.solution);
+    // Down on the last row goes on to a new one, as in a spreadsheet.
+    poles->setCurrentCell(2, 2);
+    QTest::keyClick(poles, Qt::Key_Down);
+    Settle();
+    EXPECT_EQ((std::array{poles->rowCount(), poles->currentRow()}), (std::array{4, 3}));
 
     // Tab goes down the poles, the settings, the results and the foot, in that order (the
     // installation's choices are one stop, and the tension is typed only when it is chosen).
