@@ -33,6 +33,13 @@ class ClickableLabel : public QLabel {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The widget, given its object name (what tests and the focus order find it by).
+template <class W>
+W* named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
 // Shows or hides a widget as its model says. A widget not yet placed in a window is only ever
 // hidden here (showing it would open it as a window of its own); placing it shows it unless
 // it was hidden.

@@ -16,20 +16,6 @@
 
 namespace cn3::qt {
 
-namespace {
-Qt::Alignment ToQt(ui::Align a) {
-    switch (a) {
-        case ui::Align::Right:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case ui::Align::Center:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case ui::Align::Left:
-            break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-}  // namespace
-
 EditableGridView::EditableGridView(ui::Grid& model, QWidget* parent)
     : QTableWidget(parent), model_(model) {
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -97,7 +83,7 @@ void EditableGridView::refreshNow() {
             }
             const QString text = toQ(model_.text(modelRow(r), c));
             if (cell->text() != text) cell->setText(text);
-            cell->setTextAlignment(ToQt(model_.colAlignment(c)));
+            cell->setTextAlignment(AlignmentOf(model_.colAlignment(c)));
             cell->setBackground(model_.marked(modelRow(r), c) ? MarkBrush() : QBrush());
         }
     }

@@ -15,8 +15,7 @@
 
 namespace cn3::qt {
 
-namespace {
-Qt::Alignment ToQt(ui::Align a) {
+Qt::Alignment AlignmentOf(ui::Align a) {
     switch (a) {
         case ui::Align::Right:
             return Qt::AlignRight | Qt::AlignVCenter;
@@ -27,8 +26,6 @@ Qt::Alignment ToQt(ui::Align a) {
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
-
-}  // namespace
 
 QBrush MarkBrush() {
     return QBrush(QColor(255, 170, 170));
@@ -166,7 +163,8 @@ void GridView::refreshNow() {
             const QString text = shown(model_.text(r, c));
             if (cell->text() != text) cell->setText(text);
             const bool fixed = fixedRow || c < model_.fixedCols();
-            cell->setTextAlignment(fixedRow ? Qt::AlignCenter : ToQt(model_.colAlignment(c)));
+            cell->setTextAlignment(fixedRow ? Qt::AlignCenter
+                                            : AlignmentOf(model_.colAlignment(c)));
             const QBrush plain = fixed ? headingBrush : QBrush();
             cell->setBackground(model_.marked(r, c) ? MarkBrush() : plain);
         }

@@ -28,6 +28,8 @@
 
 namespace cn3::qt {
 
+// A column's alignment as Qt aligns a cell, centred vertically.
+Qt::Alignment AlignmentOf(ui::Align align);
 // The background of a marked cell: a light red that black text stays readable on.
 QBrush MarkBrush();
 

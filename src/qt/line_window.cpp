@@ -34,12 +34,6 @@ namespace cn3::qt {
 
 namespace {
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 template <class W, class Model>
 W* bound(Model& model, const QString& name) {
     auto* w = named(new W, name);

@@ -21,12 +21,6 @@ namespace cn3::qt {
 
 namespace {
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
