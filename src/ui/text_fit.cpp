@@ -64,7 +64,8 @@ std::vector<std::string> WrapText(const ui::Surface& surface, std::string_view t
             continue;
         }
         if (!line.empty()) lines.push_back(std::exchange(line, {}));
-        while (surface.textWidth(word) > width) {
+        // A column squeezed to nothing still takes a character a line, and ends.
+        while (!word.empty() && surface.textWidth(word) > width) {
             const size_t head = FittingHead(surface, word, width);
             lines.emplace_back(word.substr(0, head));
             word.remove_prefix(head);

@@ -43,6 +43,7 @@ TEST(text_placement_test, wrap_text_breaks_at_blanks_and_long_words_by_character
         {"a word wider than the line", "abcdefghijkl xy", 500, {"abcde", "fghij", "kl xy"}},
         {"characters, not bytes", "\xc3\xa9\xc3\xa9\xc3\xa9", 200, {"\xc3\xa9\xc3\xa9", "\xc3\xa9"}},
         {"empty: one empty line", "", 500, {""}},
+        {"no width at all: a character a line", "ab c", -10, {"a", "b", "c"}},
     };
     for (const auto& c : cases) {
         ui::RecordingSurface surface;
