@@ -45,12 +45,6 @@ bool IsTypingField(const QWidget* widget) {
            qobject_cast<const QTextEdit*>(widget);
 }
 
-template <class W>
-W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
 // A print preview or file question stands over the window it was asked from (the pole line's,
 // say), else over the main window.
 QWidget* DialogParent(QWidget* main) {
