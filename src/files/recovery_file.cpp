@@ -7,6 +7,7 @@
 #include <charconv>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <system_error>
 
@@ -59,7 +60,16 @@ void RemoveRecoveryFile(Program::Recovery& r) {
 }
 
 bool ProcessRunning(long pid) {
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    // A process that has ended but is not yet reaped by its parent (a zombie: a killed program
+    // whose starter has not looked yet) writes nothing more.
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const std::size_t name = line.rfind(')');
+    if (name == std::string::npos || name + 2 >= line.size()) return true;
+    const char state = line[name + 2];
+    return state != 'Z' && state != 'X';
 }
 
 std::vector<std::string> LeftRecoveryFiles(const std::string& dataFolder, std::string_view suffix,

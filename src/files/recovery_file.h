@@ -29,7 +29,8 @@ void WriteRecoveryFile(Program::Recovery& file, const std::string& content,
 // Removes the file, if it was written.
 void RemoveRecoveryFile(Program::Recovery& file);
 
-// True while a process of that id is running.
+// True while a process of that id is running (one that has ended and waits to be reaped is
+// not).
 bool ProcessRunning(long pid);
 
 // The recovery files with the suffix in the data folder whose process is not running, newest

@@ -56,7 +56,7 @@ std::string KeptLineText(const KeptLine& kept) {
     j["tension"] = kept.tensionEntry;
     j["poles"] = kept.poles;
     // A text that is not UTF-8 is kept with its broken bytes replaced, not refused.
-    return j.dump(1, ' ', false, Json::error_handler_t::replace) + '\n';
+    return j.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
 }
 
 // Why a kept line cannot be read; thrown where it is found, caught once.
