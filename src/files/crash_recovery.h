@@ -4,21 +4,24 @@
 // worksheet's file name. Each process writes only its own, so two programs started in the
 // same data folder never overwrite each other's. Save, a new worksheet and a clean exit remove
 // it; a file left behind by a process that is no longer running is offered at the next start.
-// The window keeps one; a run without a window neither writes nor offers any.
+// The window keeps one; a run without a window neither writes nor offers any. What every
+// recovery file shares (the name, the write, the left files and their offer) is in
+// recovery_file.h.
 #pragma once
 
 #include <chrono>
 #include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "files/recovery_file.h"
 #include "forms/program.h"
 
 namespace cn3 {
 
-inline constexpr std::chrono::milliseconds kRecoveryInterval{1000};
+inline constexpr std::string_view kWorksheetRecoverySuffix = ".recovery";
 
-// The recovery file of the process `pid` in the data folder.
+// The worksheet's recovery file of the process `pid` in the data folder.
 std::string RecoveryFilePath(const std::string& dataFolder, long pid);
 
 // From now on the worksheet is kept in the recovery file of the process `pid`.
@@ -32,13 +35,6 @@ void KeepWorksheet(Program& program, std::chrono::steady_clock::time_point now);
 
 // Removes this process's recovery file, if it wrote one.
 void DiscardRecoveryFile(Program& program);
-
-// True while a process of that id is running.
-bool ProcessRunning(long pid);
-
-// The recovery files in the data folder whose process is not running, newest first.
-std::vector<std::string> LeftRecoveryFiles(const std::string& dataFolder,
-                                           const std::function<bool(long)>& running);
 
 // At start-up: offers each recovery file left behind, newest first, with "Catenova did not
 // close normally. Restore the worksheet you had not saved (<date and time>)?". Yes restores

@@ -98,6 +98,8 @@ struct Program {
         std::string written;
         std::chrono::steady_clock::time_point writtenAt{};
     } recovery;
+    // The same for the pole line typed in the "Pole Line" window (line/line_recovery.h).
+    Recovery lineRecovery;
     // Whether opening and saving span files add them to the recent-files list in the data
     // folder; runs without a window leave the designer's list alone.
     bool keepsRecentFiles = true;

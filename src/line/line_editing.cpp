@@ -7,6 +7,7 @@
 
 #include "line/display_value.h"
 #include "line/line_recompute.h"
+#include "line/pole_grid.h"
 #include "ui/split_fields.h"
 
 namespace cn3::line {
@@ -98,6 +99,22 @@ void PastePoleRows(LineSession& s, std::string_view text) {
         ++row;
     }
     RecomputeLine(s);
+}
+
+void ShowTypedInProgramUnits(LineSession& s) {
+    const Units from = s.shownUnits;
+    const Units& to = s.program.units;
+    s.shownUnits = to;
+    LineForm& f = s.form;
+    const LineSession::Hold hold(s);
+    ShowPoleGridHeadings(f.Poles, to);
+    // Under the same system a text stays as typed ("150 ft" is not made "150").
+    if ((from.metricUnits != 0) == (to.metricUnits != 0)) return;
+    ConvertPoleGrid(f.Poles, from, to);
+    for (auto [entry, kind] :
+         {std::pair{&f.DefaultClearance, unit::kLength}, std::pair{&f.Tension, unit::kForce}})
+        if (const auto value = ReadDisplayValue(from, kind, entry->text()))
+            entry->setText(DisplayValueText(to, kind, *value));
 }
 
 }  // namespace cn3::line

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "files/recovery_file.h"
+
 #include "line/display_value.h"
 #include "line/line_recompute.h"
 #include "line/pole_csv.h"
@@ -81,9 +83,12 @@ bool LineDiffers(const LineSession& s) {
 }
 
 void ShowLineFileState(LineSession& s) {
+    const bool differs = LineDiffers(s);
     std::string caption = s.path.empty() ? std::string(kUntitled) : s.path;
-    if (LineDiffers(s)) caption += " (modified)";
+    if (differs) caption += " (modified)";
     s.form.StatusFileName.setCaption(std::move(caption));
+    // Saved, new, let go or typed back as its file holds it: nothing is left to recover.
+    if (!differs) RemoveRecoveryFile(s.program.lineRecovery);
 }
 
 void ShowLineFile(LineSession& s, const LineFile& file, const std::string& path) {

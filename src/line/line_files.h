@@ -24,6 +24,7 @@ inline constexpr std::string_view kLineSaveQuestion =
 std::optional<LineFile> CurrentLineFile(const LineSession& session);
 bool LineDiffers(const LineSession& session);
 // The status: the file's name ("Untitled" for a new line), and " (modified)" while it differs.
+// A line that no longer differs has its recovery file (line_recovery.h) removed.
 void ShowLineFileState(LineSession& session);
 
 // Shows a line file's line in the window: the grid, the entries, the worksheet it was saved

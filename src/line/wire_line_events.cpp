@@ -1,11 +1,9 @@
 #include "line/wire_line_events.h"
 
-#include "line/display_value.h"
 #include "line/line_editing.h"
 #include "line/line_files.h"
 #include "line/line_printing.h"
 #include "line/line_recompute.h"
-#include "line/pole_grid.h"
 
 namespace cn3::line {
 
@@ -21,22 +19,6 @@ void WorksheetChanged(LineSession& s) {
         RecomputeLine(s);
     else
         s.due = true;
-}
-
-// The unit system switched (a span file saved under the other one was opened): every value
-// typed is written again in the new units.
-void UnitsChanged(LineSession& s) {
-    const Units from = s.shownUnits;
-    const Units& to = s.program.units;
-    s.shownUnits = to;
-    LineForm& f = s.form;
-    const LineSession::Hold hold(s);
-    ConvertPoleGrid(f.Poles, from, to);
-    ShowPoleGridHeadings(f.Poles, to);
-    for (auto [entry, kind] :
-         {std::pair{&f.DefaultClearance, unit::kLength}, std::pair{&f.Tension, unit::kForce}})
-        if (const auto value = ReadDisplayValue(from, kind, entry->text()))
-            entry->setText(DisplayValueText(to, kind, *value));
 }
 
 // A listener on the program's events that does nothing once the session is gone.
@@ -85,8 +67,9 @@ void WireLineEvents(LineSession& s) {
     program.main.Grid1.onClick.connect(changed);
     program.main.Grid2.onClick.connect(changed);
     program.main.Text5.onChange.connect(changed);
+    // The unit system switched (a span file saved under the other one was opened).
     program.onUnitSystemChange.connect(WhileAlive(s, [](LineSession& l) {
-        UnitsChanged(l);
+        ShowTypedInProgramUnits(l);
         WorksheetChanged(l);
     }));
     program.exitQuestions.push_back([alive = s.alive] { return !*alive || MayLeaveLine(**alive); });

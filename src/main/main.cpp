@@ -10,7 +10,9 @@
 #include "cli/command_line.h"
 #include "files/crash_recovery.h"
 #include "files/files_commands.h"
+#include "line/line_recovery.h"
 #include "qt/guarded.h"
+#include "qt/line_window.h"
 #include "qt/main_window.h"
 #include "qt/qt_dialogs.h"
 #include "qt/resources.h"
@@ -60,9 +62,16 @@ int main(int argc, char** argv) {
         });
     // The worksheet is kept in a recovery file of this process; one left behind by a program
     // that did not close normally is offered (after the named file, which is safe on disk).
+    // Then the same for the pole line, restored into the Pole Line window.
     cn3::qt::RunGuarded([&] {
-        cn3::KeepRecoveryFile(program, static_cast<long>(QCoreApplication::applicationPid()));
+        const auto pid = static_cast<long>(QCoreApplication::applicationPid());
+        cn3::KeepRecoveryFile(program, pid);
         cn3::OfferRecovery(program);
+        cn3::line::KeepLineRecoveryFile(program, pid);
+        cn3::line::OfferLineRecovery(program, [&]() -> cn3::line::LineSession& {
+            program.showPoleLine();
+            return window.lineWindow()->session();
+        });
     });
     return QApplication::exec();
 }

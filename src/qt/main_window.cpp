@@ -21,6 +21,7 @@
 #include "files/crash_recovery.h"
 #include "files/files_commands.h"
 #include "files/undo_history.h"
+#include "line/line_recovery.h"
 #include "qt/bind.h"
 #include "qt/command_actions.h"
 #include "qt/control_tips_view.h"
@@ -116,15 +117,18 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     setAcceptDrops(true);
     FocusRing::install();
 
-    // A few times a second: " (modified)" in the status bar, and the recovery file (written
-    // at most once a second, and only while the program keeps one).
+    // A few times a second: " (modified)" in the status bar, and the recovery files of the
+    // worksheet and of the pole line (each written at most once a second, and only while the
+    // program keeps one).
     // The same tick finishes an edit for undo, unless the designer is still typing in a field:
     // typing in one field is one step, finished when the focus leaves it.
     keeper_ = new QTimer(this);
     connect(keeper_, &QTimer::timeout, this, [self] {
         RunGuarded([&] {
             if (!IsTypingField(QApplication::focusWidget())) NoteEditFinished(self->program_);
-            KeepWorksheet(self->program_, std::chrono::steady_clock::now());
+            const auto now = std::chrono::steady_clock::now();
+            KeepWorksheet(self->program_, now);
+            if (self->line_) line::KeepLine(self->line_->session(), now);
         });
     });
     keeper_->start(250);
@@ -240,6 +244,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // A clean exit: nothing is left to recover.
         keeper_->stop();
         DiscardRecoveryFile(program_);
+        RemoveRecoveryFile(program_.lineRecovery);
     });
     event->accept();
 }

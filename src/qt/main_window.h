@@ -3,9 +3,10 @@
 // (a print preview, see print_preview.h). The commands' keys and the menu bar come from the
 // command table (Ctrl+P prints the span report, Ctrl+N starts a new worksheet). A span file
 // dropped on the window opens as "Open" opens a chosen file. A timer keeps the status bar's
-// " (modified)" and the recovery file up to date. "Pole Line..." (Ctrl+L) opens the pole line
-// window. Closing it (also by choosing the "EXIT" page) asks about an unsaved pole line and
-// worksheet, closes the other windows, removes the recovery file and ends the program.
+// " (modified)" and the recovery files of the worksheet and the pole line up to date. "Pole
+// Line..." (Ctrl+L) opens the pole line window. Closing it (also by choosing the "EXIT" page)
+// asks about an unsaved pole line and worksheet, closes the other windows, removes the
+// recovery files and ends the program.
 #pragma once
 
 #include <QMainWindow>

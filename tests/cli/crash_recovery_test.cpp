@@ -1,7 +1,8 @@
 // The real program killed after an edit: `catenova` runs its window on Qt's VNC platform (no
-// display needed), the test types into it as a VNC client, kills it with SIGKILL once the
-// recovery file holds the edit, starts it again, answers the recovery question with Return
-// (Yes) and types once more: the worksheet the new process keeps is the one typed before.
+// display needed), the test types into it as a VNC client (the worksheet, then a pole in the
+// Pole Line window), kills it with SIGKILL once both recovery files hold the edits, starts it
+// again, answers both recovery questions with Return (Yes) and types once more: the worksheet
+// and the pole line the new process keeps are the ones typed before.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "files/span_file.h"
@@ -28,7 +30,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr std::uint32_t kTab = 0xff09, kReturn = 0xff0d, kEnd = 0xff57;
+constexpr std::uint32_t kTab = 0xff09, kReturn = 0xff0d, kEscape = 0xff1b, kEnd = 0xff57,
+                        kDown = 0xff54, kInsert = 0xff63, kControl = 0xffe3, kAlt = 0xffe9;
 
 std::string ReadWhole(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -75,21 +78,34 @@ class VncKeyboard {
     bool connected() const { return ready_; }
 
     void press(std::uint32_t keysym) {
-        for (const std::uint8_t down : {1, 0}) {
-            const std::uint8_t m[8] = {4,
-                                       down,
-                                       0,
-                                       0,
-                                       static_cast<std::uint8_t>(keysym >> 24),
-                                       static_cast<std::uint8_t>(keysym >> 16),
-                                       static_cast<std::uint8_t>(keysym >> 8),
-                                       static_cast<std::uint8_t>(keysym)};
-            (void)!write(fd_, m, sizeof m);
-        }
+        send(keysym, true);
+        send(keysym, false);
         std::this_thread::sleep_for(150ms);
+    }
+    // A key pressed while a modifier (kControl, kAlt) is held.
+    void press(std::uint32_t modifier, std::uint32_t keysym) {
+        send(modifier, true);
+        press(keysym);
+        send(modifier, false);
+    }
+    // Each key in turn.
+    void type(std::string_view keys) {
+        for (const char key : keys) press(static_cast<std::uint8_t>(key));
     }
 
   private:
+    void send(std::uint32_t keysym, bool down) {
+        const std::uint8_t m[8] = {4,
+                                   static_cast<std::uint8_t>(down),
+                                   0,
+                                   0,
+                                   static_cast<std::uint8_t>(keysym >> 24),
+                                   static_cast<std::uint8_t>(keysym >> 16),
+                                   static_cast<std::uint8_t>(keysym >> 8),
+                                   static_cast<std::uint8_t>(keysym)};
+        (void)!write(fd_, m, sizeof m);
+    }
+
     bool readExactly(void* to, std::size_t n) {
         auto* p = static_cast<char*>(to);
         while (n > 0) {
@@ -140,12 +156,17 @@ class VncKeyboard {
     bool ready_ = false;
 };
 
+// A pole line recovery file that holds a cell of that text.
+bool HoldsCell(const fs::path& file, const std::string& text) {
+    return ReadWhole(file).find('"' + text + '"') != std::string::npos;
+}
+
 // The record's 940 bytes of a recovery file.
 std::string RecordOf(const fs::path& file) {
     return ReadWhole(file).substr(0, kSpanRecordSize);
 }
 
-TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksheet_back) {
+TEST(crash_recovery_test, the_real_program_killed_after_edits_gives_the_worksheet_and_the_pole_line_back) {
     TempFolder folder;
     folder.copyShipped("CABLEDAT.TXT");
     folder.write("CN3NESC.TXT", "English\r\n2\r\n");
@@ -154,6 +175,8 @@ TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksh
     // The first program: Tab through the window, typing "K" until a field takes it.
     const pid_t first = StartCatenova(folder.path(), port);
     const fs::path firstFile = folder.path() / ("catenova-" + std::to_string(first) + ".recovery");
+    const fs::path firstLine =
+        folder.path() / ("catenova-" + std::to_string(first) + ".line-recovery");
     int tabs = 0;
     {
         VncKeyboard keys(port);
@@ -169,16 +192,28 @@ TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksh
             WaitFor(typed, 1500ms);
         }
         ASSERT_TRUE(typed()) << "no field took the typing";
+        // Ctrl+L opens the Pole Line window; Insert makes a row, whose first cell is typed.
+        keys.press(kControl, 'l');
+        std::this_thread::sleep_for(500ms);
+        keys.press(kInsert);
+        keys.type("P1");
+        keys.press(kReturn);
+        ASSERT_TRUE(WaitFor([&] { return HoldsCell(firstLine, "P1"); }, 5s))
+            << "the pole line's recovery file holds the pole typed";
     }
     const std::string killed = RecordOf(firstFile);
     kill(first, SIGKILL);
     waitpid(first, nullptr, 0);
     ASSERT_TRUE(fs::exists(firstFile)) << "a killed program leaves its recovery file";
 
-    // Started again: the question is answered Yes, and the same field gets a "Z" at its end.
+    // Started again: both questions are answered Yes. The Pole Line window opens on the pole
+    // typed, which the new program keeps; a second pole typed under it joins it. Closed with
+    // No (the line let go), the window leaves the worksheet, whose field gets a "Z" at its end.
     const pid_t second = StartCatenova(folder.path(), port + 1);
     const fs::path secondFile =
         folder.path() / ("catenova-" + std::to_string(second) + ".recovery");
+    const fs::path secondLine =
+        folder.path() / ("catenova-" + std::to_string(second) + ".line-recovery");
     std::string kept;
     {
         VncKeyboard keys(port + 1);
@@ -188,6 +223,19 @@ TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksh
         EXPECT_TRUE(WaitFor([&] { return fs::exists(secondFile); }, 5s))
             << "the restored worksheet becomes the new program's recovery file";
         EXPECT_FALSE(fs::exists(firstFile));
+        keys.press(kReturn);
+        EXPECT_TRUE(WaitFor([&] { return fs::exists(secondLine); }, 5s));
+        EXPECT_FALSE(fs::exists(firstLine));
+        keys.press(kDown);  // from the last row: a new pole
+        keys.type("P2");
+        keys.press(kReturn);
+        EXPECT_TRUE(WaitFor(
+            [&] { return HoldsCell(secondLine, "P1") && HoldsCell(secondLine, "P2"); }, 5s))
+            << ReadWhole(secondLine);
+        keys.press(kEscape);
+        std::this_thread::sleep_for(500ms);
+        keys.press(kAlt, 'n');
+        EXPECT_TRUE(WaitFor([&] { return !fs::exists(secondLine); }, 5s));
         for (int i = 0; i < tabs; ++i) keys.press(kTab);
         keys.press(kEnd);
         keys.press('Z');
@@ -204,7 +252,7 @@ TEST(crash_recovery_test, the_real_program_killed_after_an_edit_gives_the_worksh
     EXPECT_EQ(kept[at + 1], 'Z');
 }
 
-// A run without a window leaves a recovery file alone and writes none of its own.
+// A run without a window leaves recovery files alone and writes none of its own.
 TEST(crash_recovery_test, the_command_line_neither_offers_nor_writes_recovery_files) {
     TempFolder folder;
     folder.copyShipped("CABLEDAT.TXT");
@@ -215,6 +263,8 @@ TEST(crash_recovery_test, the_command_line_neither_offers_nor_writes_recovery_fi
     ASSERT_TRUE(WriteSpanFile(folder.file("span.cn3"), record).ok());
     const std::string left = PackSpanRecord(record) + "/elsewhere/left.cn3";
     folder.write("catenova-1.recovery", left);  // process 1 is never a catenova
+    const std::string leftLine = R"({"format":"catenova-line-recovery","version":1})";
+    folder.write("catenova-1.line-recovery", leftLine);
 
     const std::string command = "cd '" + folder.path().string() + "' && env -u DISPLAY '" +
                                 CN3_CATENOVA + "' --results span.cn3 >out.txt 2>err.txt";
@@ -222,10 +272,11 @@ TEST(crash_recovery_test, the_command_line_neither_offers_nor_writes_recovery_fi
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folder.read("err.txt");
     EXPECT_NE(folder.read("out.txt").find("Span Tension = "), std::string::npos);
     EXPECT_EQ(folder.read("catenova-1.recovery"), left);
+    EXPECT_EQ(folder.read("catenova-1.line-recovery"), leftLine);
     int recoveryFiles = 0;
     for (const auto& entry : fs::directory_iterator(folder.path()))
         recoveryFiles += entry.path().filename().string().find("recovery") != std::string::npos;
-    EXPECT_EQ(recoveryFiles, 1);
+    EXPECT_EQ(recoveryFiles, 2);
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/settings_file.h"
 #include "files/crash_recovery.h"
@@ -216,6 +220,19 @@ TEST(nothing_lost_test, a_declined_recovery_file_is_set_aside_and_a_running_prog
     third.dialogs.answerYesNo(true);
     EXPECT_TRUE(OfferRecovery(third.program, [](long) { return true; }));
     EXPECT_EQ(third.main.Text1.text(), "Second");
+}
+
+// A program killed but not yet reaped by whatever started it (a zombie) writes nothing more:
+// its recovery files are offered.
+TEST(nothing_lost_test, a_program_that_has_ended_is_not_running_even_before_it_is_reaped) {
+    EXPECT_TRUE(ProcessRunning(getpid()));
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    const auto end = Clock::now() + std::chrono::seconds(5);
+    while (ProcessRunning(child) && Clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(ProcessRunning(child));
+    waitpid(child, nullptr, 0);
 }
 
 TEST(nothing_lost_test, a_user_loading_name_longer_than_a_span_file_keeps_survives_save_and_open) {

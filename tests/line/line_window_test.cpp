@@ -1,17 +1,20 @@
 // The "Pole Line" window's behaviour on a started program with the shipped catalogue and
 // scripted dialogs: the pole grid typed, pasted and edited with every bad cell marked and said,
 // metric entry, the line files with the unsaved-line question and the status, the line
-// following the worksheet, and the report refused without results.
+// following the worksheet, the report refused without results, and the line's recovery file.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <set>
 
 #include "files/files_commands.h"
 #include "files/worksheet.h"
+#include "line/display_value.h"
 #include "line/line_editing.h"
 #include "line/line_files.h"
 #include "line/line_printing.h"
+#include "line/line_recovery.h"
 #include "line/line_tables.h"
 #include "line/pole_csv.h"
 #include "line/wire_line_events.h"
@@ -325,6 +328,149 @@ TEST_F(LineWindowTest, the_line_follows_the_worksheet_and_prints_only_with_resul
     EXPECT_EQ(sheet.dialogs.messages().back(),
               "The line report is not printed. No line results until every entry can be read.");
     EXPECT_TRUE(printed.empty());
+}
+
+// The line's recovery file of the fixture's program, kept under process id 111.
+class KeptLineTest : public LineWindowTest {
+  protected:
+    KeptLineTest() { KeepLineRecoveryFile(sheet.program, 111); }
+    static constexpr const char* kKept = "catenova-111.line-recovery";
+    bool kept() { return sheet.folder.exists(kKept); }
+    nlohmann::json keptJson() { return nlohmann::json::parse(sheet.folder.read(kKept)); }
+};
+
+TEST_F(KeptLineTest, an_unsaved_line_is_kept_at_most_once_a_second_bad_cells_and_all_until_let_go) {
+    using namespace std::chrono_literals;
+    stringWorksheet();
+    LineSession& s = open();
+    const auto t0 = std::chrono::steady_clock::now();
+    KeepLine(s, t0);
+    EXPECT_FALSE(kept()) << "a new line: nothing to keep";
+
+    typeRow({"P1", "100", "24", "150", ""});
+    typeRow({"P2", "16x5", "24 ft", "", ""});
+    s.form.DefaultClearance.setText("17");
+    KeepLine(s, t0);
+    ASSERT_TRUE(kept());
+    // What was typed, as typed: the cell that cannot be read and the unit written after a value.
+    EXPECT_EQ(keptJson(), nlohmann::json::parse(R"({
+        "format": "catenova-line-recovery", "version": 1, "line_file": "", "units": "english",
+        "default_clearance": "17", "installation": "worksheet_sag", "tension": "",
+        "poles": [["P1", "100", "24", "150", ""], ["P2", "16x5", "24 ft", "", ""]]})"));
+
+    poles().editCell(2, 1, "98");
+    KeepLine(s, t0 + 500ms);
+    EXPECT_EQ(keptJson()["poles"][1][1], "16x5") << "within the second: not yet";
+    KeepLine(s, t0 + 1100ms);
+    EXPECT_EQ(keptJson()["poles"][1][1], "98");
+
+    // Saved: removed at once. Kept again after an edit, under the file's name; removed when
+    // typed back as the file holds it, when the window closes letting it go, and by New.
+    const std::string path = sheet.folder.file("run.cnl");
+    sheet.dialogs.answerSave(path);
+    ASSERT_TRUE(SaveLineAs(s));
+    EXPECT_FALSE(kept());
+    poles().editCell(2, 1, "97");
+    KeepLine(s, t0 + 1200ms);
+    EXPECT_EQ(keptJson()["line_file"], path) << "the first write after a removal goes at once";
+    poles().editCell(2, 1, "98");
+    EXPECT_FALSE(kept());
+    poles().editCell(2, 1, "97");
+    KeepLine(s, t0 + 1300ms);
+    sheet.dialogs.answerYesNoCancel(ui::Answer::No);
+    s.form.Close.click();
+    EXPECT_EQ(std::tuple(kept(), s.form.shown(), poles().text(2, 1)), std::tuple(false, false, std::string("98")));
+    ShowLineWindow(s);
+    poles().editCell(2, 1, "97");
+    KeepLine(s, t0 + 1400ms);
+    ASSERT_TRUE(kept());
+    sheet.dialogs.answerYesNoCancel(ui::Answer::No);
+    s.form.New.click();
+    EXPECT_FALSE(kept());
+    EXPECT_TRUE(sheet.dialogs.allAnswered());
+}
+
+TEST_F(KeptLineTest, a_left_line_is_restored_under_its_file_and_a_declined_or_unreadable_one_set_aside) {
+    using namespace std::chrono_literals;
+    // The program that is killed: a saved line edited, a cell left unreadable, strung at a
+    // typed tension.
+    stringWorksheet();
+    LineSession& crashed = open();
+    typeRow({"P1", "100", "24", "150", ""});
+    typeRow({"P2", "98", "24", "", ""});
+    const std::string path = sheet.folder.file("run.cnl");
+    sheet.dialogs.answerSave(path);
+    ASSERT_TRUE(SaveLineAs(crashed));
+    poles().editCell(2, 1, "16x5");
+    crashed.form.Installation.select(1);
+    crashed.form.Tension.setText("1200");
+    const auto t0 = std::chrono::steady_clock::now();
+    KeepLine(crashed, t0);
+    sheet.folder.write("catenova-555.recovery", "a worksheet's, not a line's");
+
+    // Started again under metric display (process 222) in the same folder: Yes.
+    test::Worksheet next("Metric \r\n2\r\n");
+    next.program.dataFolder = sheet.folder.path().string();
+    KeepLineRecoveryFile(next.program, 222);
+    std::unique_ptr<LineSession> restored;
+    const auto openWindow = [&]() -> LineSession& {
+        if (!restored) restored = std::make_unique<LineSession>(next.program);
+        ShowLineWindow(*restored);
+        return *restored;
+    };
+    const auto only = [](long offered) { return [offered](long pid) { return pid != offered; }; };
+    next.dialogs.answerYesNo(true);
+    EXPECT_TRUE(OfferLineRecovery(next.program, openWindow, only(111)));
+    EXPECT_TRUE(std::regex_match(next.dialogs.asked().back().text,
+                                 std::regex(R"(Catenova did not close normally\. Restore the pole )"
+                                            R"(line you had not saved \(\d\d/\d\d/\d\d \d\d:\d\d\)\?)")))
+        << next.dialogs.asked().back().text;
+    ASSERT_TRUE(restored && restored->form.shown());
+    const ui::Grid& grid = restored->form.Poles;
+    const auto m = [&](float ft) { return DisplayValueText(next.program.units, unit::kLength, ft); };
+    EXPECT_EQ((Cells{grid.text(1, 0), grid.text(1, 1), grid.text(1, 3), grid.text(2, 1)}),
+              (Cells{"P1", "30.48", "45.72", "16x5"}))
+        << "written again in metres; the unreadable cell as typed";
+    EXPECT_EQ(restored->form.DefaultClearance.text(), m(15.5f));
+    EXPECT_EQ(restored->form.Installation.selected(), 1);
+    EXPECT_EQ(restored->form.Problems.caption(),
+              "Row 2 (P2), Ground Elevation: a length in m is needed, not \"16x5\".");
+    EXPECT_EQ(restored->form.StatusFileName.caption(), path + " (modified)");
+    EXPECT_EQ(std::tuple(sheet.folder.exists(kKept), sheet.folder.exists("catenova-222.line-recovery"),
+                         sheet.folder.exists("catenova-555.recovery")),
+              std::tuple(false, true, true))
+        << "the new process's own now; a worksheet's recovery file is not a line's";
+    // Let go, it goes back to what its file holds.
+    next.dialogs.answerYesNoCancel(ui::Answer::No);
+    restored->form.Close.click();
+    EXPECT_EQ(std::tuple(grid.text(2, 1), restored->form.StatusFileName.caption()),
+              std::tuple(m(98.0f), path));
+    EXPECT_FALSE(sheet.folder.exists("catenova-222.line-recovery"));
+
+    // Left again while the first program runs: not offered. Once it has gone, No sets it aside
+    // for good.
+    poles().editCell(2, 1, "99");
+    KeepLine(crashed, t0 + 2s);
+    EXPECT_FALSE(OfferLineRecovery(next.program, openWindow, [](long) { return true; }));
+    next.dialogs.answerYesNo(false);
+    EXPECT_FALSE(OfferLineRecovery(next.program, openWindow, only(111)));
+    EXPECT_EQ(std::tuple(kept(), sheet.folder.exists("catenova-111.line-recovery.declined")),
+              std::tuple(false, true));
+    EXPECT_FALSE(OfferLineRecovery(next.program, openWindow, only(111)));
+
+    // A file that cannot be read is said once and set aside.
+    sheet.folder.write("catenova-333.line-recovery",
+                       R"({"format": "catenova-line-recovery", "version": 1, "poles": 3})");
+    next.dialogs.expectMessage();
+    EXPECT_FALSE(OfferLineRecovery(next.program, openWindow, only(333)));
+    EXPECT_EQ(next.dialogs.messages().back(),
+              "The pole line kept in " + sheet.folder.file("catenova-333.line-recovery") +
+                  " when Catenova did not close normally cannot be read (line_file is missing or "
+                  "not a text): it is set aside, renamed with \".declined\".");
+    EXPECT_FALSE(OfferLineRecovery(next.program, openWindow, only(333)));
+    EXPECT_TRUE(sheet.folder.exists("catenova-333.line-recovery.declined"));
+    EXPECT_TRUE(next.dialogs.allAnswered());
+    EXPECT_EQ(grid.text(2, 1), m(98.0f)) << "nothing restored after the first";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The real window keeps what was typed: Escape on the real exit question, Ctrl+N, the status
-// bar's " (modified)" and the recovery file kept by the window's timer.
+// bar's " (modified)" and the recovery files of the worksheet and the pole line kept by the
+// window's timer.
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -9,6 +10,9 @@
 #include <filesystem>
 
 #include "files/crash_recovery.h"
+#include "line/line_editing.h"
+#include "line/line_recovery.h"
+#include "qt/line_window.h"
 #include "qt/qt_dialogs.h"
 #include "running_program.h"
 
@@ -81,6 +85,26 @@ TEST(nothing_lost_window_test, the_window_keeps_the_recovery_file_and_a_clean_ex
     // A new worksheet clears the edited flag, and the exit question is asked while it is set.
     ASSERT_EQ(run.program->worksheetEdited, 0);
     EXPECT_TRUE(run.window->close());
+    EXPECT_FALSE(std::filesystem::exists(recovery)) << "a clean exit leaves nothing to recover";
+}
+
+TEST(nothing_lost_window_test, the_pole_line_is_kept_while_it_differs_and_a_clean_exit_removes_it) {
+    RunningProgram run;
+    line::KeepLineRecoveryFile(*run.program, 4242);
+    const std::filesystem::path recovery = run.program->lineRecovery.path;
+    QTest::keyClick(run.window.get(), Qt::Key_L, Qt::ControlModifier);
+    Settle();
+    ASSERT_NE(run.window->lineWindow(), nullptr);
+    line::LineSession& session = run.window->lineWindow()->session();
+    line::AddPoleRow(session);
+    session.form.Poles.editCell(1, 0, "P1");
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(recovery); }));
+    EXPECT_NE(run.program->lineRecovery.written.find("\"P1\""), std::string::npos);
+
+    // The exit asks about the line, then the worksheet; both let go, nothing is left.
+    run.dialogs.answerYesNoCancel(ui::Answer::No).answerYesNoCancel(ui::Answer::No);
+    EXPECT_TRUE(run.window->close());
+    EXPECT_TRUE(run.dialogs.allAnswered());
     EXPECT_FALSE(std::filesystem::exists(recovery)) << "a clean exit leaves nothing to recover";
 }
 
