@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/commands.h"
 #include "app/control_tips.h"
 #include "line/line_editing.h"
 #include "line/line_files.h"
@@ -246,6 +247,14 @@ LineWindow::LineWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::
     key(QKeySequence::Save, form.Save, "SaveShortcut");
     key(QKeySequence(QStringLiteral("Ctrl+Shift+S")), form.SaveAs, "SaveAsShortcut");
     key(QKeySequence::Print, form.Print, "PrintShortcut");
+    // Exit reaches the whole program from this window too, with its questions.
+    auto* exit = new QShortcut(
+        QKeySequence(QString::fromUtf8(CommandOf(Command::Exit).shortcuts.data(),
+                                       static_cast<qsizetype>(CommandOf(Command::Exit).shortcuts.size()))),
+        this);
+    exit->setObjectName(QStringLiteral("ExitShortcut"));
+    connect(exit, &QShortcut::activated, this,
+            [this] { RunGuarded([this] { RunCommand(session_->program, Command::Exit); }); });
 
     form.onShownChanged = [this] {
         if (session_->form.shown()) {

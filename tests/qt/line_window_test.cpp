@@ -133,9 +133,16 @@ TEST(line_window_test, typed_and_pasted_poles_show_a_low_span_red_and_the_keyboa
     QTest::keyClick(window->focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(window->focusWidget()->objectName(), QStringLiteral("Poles"));
 
+    // Ctrl+Q here leaves the program as from the main window: after the line's question, whose
+    // Cancel keeps both windows.
+    auto* clearance = window->findChild<QLineEdit*>(QStringLiteral("DefaultClearance"));
+    run.dialogs.answerYesNoCancel(ui::Answer::Cancel);
+    QTest::keyClick(clearance, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(run.dialogs.allAnswered());
+    EXPECT_TRUE(window->isVisible() && run.window->isVisible());
+
     // Escape asks about the unsaved line; Cancel keeps the window, No closes it.
     run.dialogs.answerYesNoCancel(ui::Answer::Cancel).answerYesNoCancel(ui::Answer::No);
-    auto* clearance = window->findChild<QLineEdit*>(QStringLiteral("DefaultClearance"));
     QTest::keyClick(clearance, Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     QTest::keyClick(clearance, Qt::Key_Escape);
