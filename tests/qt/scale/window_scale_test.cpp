@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QTabWidget>
 
+#include "../offscreen_screen.h"
 #include "../running_program.h"
 
 namespace cn3::test {
@@ -44,15 +44,10 @@ TEST(window_scale_test, the_window_opens_inside_the_screen_at_scale_one_and_a_ha
 
 int main(int argc, char** argv) {
     // One offscreen screen of 1920 x 1080 device pixels, scaled by 1.5.
-    const QString config = QDir::temp().filePath(QStringLiteral("cn3-scale-screen.json"));
-    QFile file(config);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    const QString config = cn3::test::UseWideOffscreenScreen();
     qputenv("QT_SCALE_FACTOR", "1.5");
     QApplication app(argc, argv);
+    QFile::remove(config);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
