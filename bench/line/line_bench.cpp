@@ -45,12 +45,18 @@ line::PoleLine Run(int spans) {
     return line;
 }
 
-void BM_SolveLine(benchmark::State& state) {
-    const line::PoleLine line = Run(static_cast<int>(state.range(0)));
+// Installed at 1.5 % of the ruling span, both user loadings drawn.
+line::LineWorksheet Worksheet() {
     line::LineWorksheet worksheet;
     worksheet.sagPercent = true;
     worksheet.sag = 1.5;
     worksheet.userLoadingsDrawn = 2;
+    return worksheet;
+}
+
+void BM_SolveLine(benchmark::State& state) {
+    const line::PoleLine line = Run(static_cast<int>(state.range(0)));
+    const line::LineWorksheet worksheet = Worksheet();
     const SpanProblem problem = Problem();
     for (auto _ : state) {
         auto solved = line::SolveLine(line, worksheet, problem);
@@ -63,10 +69,7 @@ BENCHMARK(BM_SolveLine)->Arg(1000)->Unit(benchmark::kMillisecond);
 // The same line solved and written as JSON, as `catenova --line --format json` writes it.
 void BM_SolveAndWriteJson(benchmark::State& state) {
     const line::PoleLine line = Run(static_cast<int>(state.range(0)));
-    line::LineWorksheet worksheet;
-    worksheet.sagPercent = true;
-    worksheet.sag = 1.5;
-    worksheet.userLoadingsDrawn = 2;
+    const line::LineWorksheet worksheet = Worksheet();
     const SpanProblem problem = Problem();
     for (auto _ : state) {
         const auto solved = line::SolveLine(line, worksheet, problem);

@@ -61,18 +61,12 @@ std::optional<std::string> SaveCommand(Program& program, bool& saved) {
 // with Yes, No and Cancel. Yes saves as "Save" does. False, with the failure to say if any,
 // when the command must stop: Cancel, a cancelled save dialog or a failed save.
 bool MayReplaceWorksheet(Program& program, std::optional<std::string>& failure) {
-    if (!WorksheetDiffers(program)) return true;
-    switch (program.dialogs->askYesNoCancel(kSaveQuestion)) {
-        case ui::Answer::No:
-            return true;
-        case ui::Answer::Cancel:
-            return false;
-        case ui::Answer::Yes:
-            break;
-    }
-    bool saved = false;
-    failure = SaveCommand(program, saved);
-    return saved;
+    return !WorksheetDiffers(program) ||
+           ui::AskToSaveFirst(*program.dialogs, kSaveQuestion, [&] {
+               bool saved = false;
+               failure = SaveCommand(program, saved);
+               return saved;
+           });
 }
 
 // Shows a span file's record as "Open" does; the worksheet then holds what its file holds.

@@ -100,16 +100,8 @@ void ShowLineFile(LineSession& s, const LineFile& file, const std::string& path)
 }
 
 bool MayLeaveLine(LineSession& s) {
-    if (!LineDiffers(s)) return true;
-    switch (s.ask().askYesNoCancel(kLineSaveQuestion)) {
-        case ui::Answer::No:
-            return true;
-        case ui::Answer::Cancel:
-            return false;
-        case ui::Answer::Yes:
-            break;
-    }
-    return SaveLine(s);
+    return !LineDiffers(s) ||
+           ui::AskToSaveFirst(s.ask(), kLineSaveQuestion, [&] { return SaveLine(s); });
 }
 
 void NewLine(LineSession& s) {

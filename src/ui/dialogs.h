@@ -3,6 +3,7 @@
 // tests with a scripted queue.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,21 @@ class Dialogs {
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
 };
+
+// The save question asked before unsaved work is replaced or left: No lets it go (true),
+// Cancel keeps it (false), Yes goes on only when `save` saves it.
+inline bool AskToSaveFirst(Dialogs& dialogs, std::string_view question,
+                           const std::function<bool()>& save) {
+    switch (dialogs.askYesNoCancel(question)) {
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            break;
+    }
+    return save();
+}
 
 // Dialogs for a program that has no one to ask (a benchmark, a batch run before its own
 // dialogs are set): messages go nowhere, questions are answered No, inputs and file dialogs
