@@ -4,8 +4,6 @@
 // print buttons and the status. The view shows it (not modally) while `shown`.
 #pragma once
 
-#include <functional>
-
 #include "ui/controls.h"
 #include "ui/grid.h"
 #include "ui/picture_box.h"
@@ -21,7 +19,7 @@ namespace pole_column {
 inline constexpr int kId = 0, kGround = 1, kHeight = 2, kSpan = 3, kClearance = 4, kCount = 5;
 }
 
-class LineForm {
+class LineForm : public ui::WindowShown {
   public:
     LineForm();
 
@@ -66,20 +64,6 @@ class LineForm {
 
     // The line file's name, followed by " (modified)" while the line differs from it.
     ui::Label StatusFileName;
-
-    bool shown() const { return shown_; }
-    void show() {
-        shown_ = true;
-        if (onShownChanged) onShownChanged();
-    }
-    void hide() {
-        shown_ = false;
-        if (onShownChanged) onShownChanged();
-    }
-    std::function<void()> onShownChanged;
-
-  private:
-    bool shown_ = false;
 };
 
 }  // namespace cn3::line

@@ -26,6 +26,15 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+void ShowAsWarning(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+}
+
 void applyVisible(QWidget* widget, bool visible) {
     if (!visible) {
         if (!widget->testAttribute(Qt::WA_WState_ExplicitShowHide) || !widget->isHidden())

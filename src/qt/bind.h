@@ -40,6 +40,9 @@ W* named(W* widget, const QString& name) {
     return widget;
 }
 
+// Dark red and bold: a label that says what is wrong.
+void ShowAsWarning(QLabel* label);
+
 // Shows or hides a widget as its model says. A widget not yet placed in a window is only ever
 // hidden here (showing it would open it as a window of its own); placing it shows it unless
 // it was hidden.

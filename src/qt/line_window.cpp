@@ -55,12 +55,7 @@ QLabel* problems(ui::Label& model) {
     auto* label = bound<QLabel>(model, QStringLiteral("Problems"));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    ShowAsWarning(label);
     return label;
 }
 

@@ -121,12 +121,7 @@ QLabel* resultsNote(ui::Label& model, const QString& name) {
     note->setWordWrap(true);
     note->setMinimumHeight(note->fontMetrics().height() + 4);
     note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-    QPalette palette = note->palette();
-    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    note->setPalette(palette);
-    QFont font = note->font();
-    font.setBold(true);
-    note->setFont(font);
+    ShowAsWarning(note);
     return note;
 }
 

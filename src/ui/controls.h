@@ -67,6 +67,24 @@ class TextBox : public Control {
     int maxLength_ = 0;
 };
 
+// Whether a window of its own (not modal) is shown; the view follows onShownChanged.
+class WindowShown {
+  public:
+    bool shown() const { return shown_; }
+    void show() {
+        shown_ = true;
+        if (onShownChanged) onShownChanged();
+    }
+    void hide() {
+        shown_ = false;
+        if (onShownChanged) onShownChanged();
+    }
+    std::function<void()> onShownChanged;
+
+  private:
+    bool shown_ = false;
+};
+
 class Button : public Control {
   public:
     explicit Button(std::string caption = {}) : caption_(std::move(caption)) {}
