@@ -12,7 +12,6 @@ namespace cn3 {
 
 namespace {
 
-constexpr float kLongestSpan = 2000.0f;  // ft
 constexpr float kMostCreep = 0.1f;
 
 // The shortest decimal of a number read: 16, 1500.5, 0.05.

@@ -17,6 +17,9 @@ namespace cn3 {
 // entry, and a number followed only by its display unit ("150 ft"), read whole.
 std::vector<std::string> EntryReadingNotes(const Program& program);
 
+// The longest span the worksheet is for, ft: an aerial span of cable plant.
+inline constexpr float kLongestSpan = 2000.0f;
+
 // Notes on values a designer would not mean: a span over 2,000 ft, a sag over half the span,
 // a creep outside 0 to 0.1 (the entry is a fraction: 0.05 is 5 %).
 std::vector<std::string> RangeNotes(const Units& units, const SpanSolution& solution);

@@ -5,6 +5,7 @@
 
 #include "core/number_format.h"
 #include "engine/chart_axis.h"
+#include "engine/entry_notes.h"
 
 namespace cn3::line {
 
@@ -311,6 +312,14 @@ std::vector<LineNote> LineNotes(const PoleLine& line, const LineSolution& s, con
                  "; the ruling-span assumption loses accuracy there.",
              false});
     }
+    for (std::size_t i = 0; i < s.spans.size(); ++i)
+        if (s.spans[i].length > kLongestSpan)
+            notes.push_back({"Note - Span " + SpanName(line, i) + " (" +
+                                 Quantity(units, unit::kLength, s.spans[i].length,
+                                          kLengthPattern) +
+                                 ") is beyond the aerial spans this worksheet is for (up to " +
+                                 Quantity(units, unit::kLength, kLongestSpan, "#,##0") + ").",
+                             false});
     return notes;
 }
 
