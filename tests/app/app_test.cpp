@@ -367,21 +367,5 @@ TEST(start_up_test, data_files_that_cannot_be_read_are_said_at_once_with_the_rea
     ::alarm(0);
 }
 
-// The layout the view draws the two small grids with, and the entries' starting texts.
-TEST(start_up_test, selected_and_temperature_grids_are_laid_out_and_entries_start_filled) {
-    StartedProgram s;
-    const MainForm& m = s.start().main;
-    const auto layout = [](const ui::Grid& g) {
-        std::string out = std::to_string(g.fixedRows()) + " " + std::to_string(g.fixedCols()) +
-                          " " + std::to_string(g.rowHeight(0)) + " ";
-        for (int c = 0; c < g.cols(); ++c)
-            out += std::to_string(g.colWidth(c)) + "LCR"[static_cast<int>(g.colAlignment(c))] + " ";
-        return out;
-    };
-    EXPECT_EQ(layout(m.Grid2), "1 1 600 300L 1100L 900R 700R ");
-    EXPECT_EQ(layout(m.GridTemp), "1 0 450 600R 800R 650R 900R 900R ");
-    EXPECT_EQ(m.Text9[1].text() + "|" + m.Text9[4].text(), "1.00 |0.0000");
-}
-
 }  // namespace
 }  // namespace cn3::test

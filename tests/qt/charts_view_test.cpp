@@ -1,8 +1,6 @@
 // The charts in the real window, for every shipped example span file: the temperature chart
 // shows with the temperature table, the span profile under the loading table, both drawn (not
-// blank) in their colours, and a span pulled past its usable load shows red; "Show Charts" on
-// the "Files/Print" page ticks its box.
-#include <QCheckBox>
+// blank) in their colours, and a span pulled past its usable load shows red.
 #include <QDir>
 #include <QImage>
 #include <QTabWidget>
@@ -40,48 +38,32 @@ TEST(charts_view_test, every_example_shows_both_pictures) {
         run.program->main.Check2.setChecked(true);
         run.window->pages()->setCurrentIndex(page::kSagTension);
         test::Settle();
+        SCOPED_TRACE(file.toStdString());
         auto* chart = run.window->findChild<qt::PictureView*>(QStringLiteral("TemperatureChart"));
-        ASSERT_TRUE(chart);
-        EXPECT_TRUE(chart->isVisible()) << file.toStdString();
-        const QColor sagBlue(0, 70, 200), tensionBrown(190, 90, 0);
-        EXPECT_GT(PixelsNear(chart->surface().image(), sagBlue), 20) << file.toStdString();
-        EXPECT_GT(PixelsNear(chart->surface().image(), tensionBrown), 20) << file.toStdString();
+        ASSERT_TRUE(chart && chart->isVisible());
+        const QColor sagBlue(0, 70, 200), tensionBrown(190, 90, 0), red(200, 0, 0);
+        EXPECT_GT(PixelsNear(chart->surface().image(), sagBlue), 20);
+        EXPECT_GT(PixelsNear(chart->surface().image(), tensionBrown), 20);
 
         run.window->pages()->setCurrentIndex(page::kNescResults);
         test::Settle();
         auto* profile = run.window->findChild<qt::PictureView*>(QStringLiteral("SpanProfile"));
-        ASSERT_TRUE(profile);
-        EXPECT_TRUE(profile->isVisible()) << file.toStdString();
-        EXPECT_GT(PixelsNear(profile->surface().image(), QColor(0, 70, 200)), 20)
-            << "the first loading's curve: " << file.toStdString();
-        EXPECT_EQ(PixelsNear(profile->surface().image(), QColor(200, 0, 0)), 0)
-            << "the examples are within their usable load: " << file.toStdString();
+        ASSERT_TRUE(profile && profile->isVisible());
+        EXPECT_GT(PixelsNear(profile->surface().image(), sagBlue), 20) << "the first loading's curve";
+        EXPECT_EQ(PixelsNear(profile->surface().image(), red), 0) << "within the usable load";
 
         // Pulled tight (a sag of 0.1 % of the span), the loadings pass the usable load and the
         // profile shows red.
         run.program->main.Option1.select(1);
         run.program->main.Text9[1].setText("0.1");
         test::Settle();
-        EXPECT_GT(PixelsNear(profile->surface().image(), QColor(200, 0, 0)), 20)
-            << file.toStdString();
+        EXPECT_GT(PixelsNear(profile->surface().image(), red), 20);
         EXPECT_EQ(run.program->main.StatusMessage.caption(), "") << "the results are current";
 
         run.program->main.Check2.setChecked(false);
         test::Settle();
-        EXPECT_FALSE(chart->isVisible()) << file.toStdString();
+        EXPECT_FALSE(chart->isVisible());
     }
-}
-
-TEST(charts_view_test, show_charts_is_a_box_of_the_print_frame) {
-    RunningProgram run;
-    run.selectStrand();
-    run.window->pages()->setCurrentIndex(page::kFilesPrint);
-    test::Settle();
-    auto* box = run.window->findChild<QCheckBox*>(QStringLiteral("ShowCharts"));
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->text(), QStringLiteral("Show Charts"));
-    box->click();
-    EXPECT_TRUE(run.program->main.ShowCharts.checked());
 }
 
 }  // namespace

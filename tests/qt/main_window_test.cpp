@@ -1,15 +1,9 @@
-// The real main window offscreen: its pages and catalogue, the loading window, typing and exit.
-#include <QCheckBox>
-#include <QLabel>
+// The real main window offscreen: its catalogue, typing and exit.
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include "qt/grid_view.h"
-#include "qt/loading_dialog.h"
 #include "running_program.h"
 
 namespace cn3 {
@@ -20,11 +14,7 @@ using test::RunningProgram;
 TEST(main_window_test, opens_titled_on_the_cables_page_with_the_catalogue_and_exit_closes_it) {
     RunningProgram run;
     EXPECT_EQ(run.window->windowTitle(), QStringLiteral("CN3 - CATENOVA  Release 3.1 by Norvale   (English Units)"));
-
     QTabWidget* pages = run.window->pages();
-    QStringList captions;
-    for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
-    EXPECT_EQ(captions.join('|'), QStringLiteral("Project ID|Cables|Sag / Tension|Nesc Results|Files/Print|Help|EXIT"));
     EXPECT_EQ(pages->currentIndex(), page::kCables);
 
     auto* catalogue = run.window->findChild<qt::GridView*>(QStringLiteral("Grid1"));
@@ -48,36 +38,6 @@ TEST(main_window_test, opens_titled_on_the_cables_page_with_the_catalogue_and_ex
     pages->setCurrentIndex(page::kExit);
     QApplication::processEvents();
     EXPECT_FALSE(run.window->isVisible());
-}
-
-TEST(main_window_test, the_loading_window_opens_and_a_real_click_ticks_a_user_loading) {
-    RunningProgram run;
-    run.selectStrand();
-    run.window->pages()->setCurrentIndex(page::kNescResults);
-    ASSERT_EQ(run.window->pages()->currentIndex(), page::kNescResults);
-    LoadingForm& form = run.program->loading;
-
-    bool sawWindow = false;
-    QTimer::singleShot(0, [&] {
-        qt::LoadingDialog* dialog = run.window->loadingWindow();
-        sawWindow = dialog->isVisible();
-        auto* tick = dialog->findChild<QCheckBox*>(QStringLiteral("Check1_0"));
-        auto* cell = dialog->findChild<QLabel*>(QStringLiteral("Cell_15"));
-        ASSERT_TRUE(tick && cell);
-        EXPECT_TRUE(cell->isHidden());
-        QTest::mouseClick(tick, Qt::LeftButton);
-        // Ticked, user loading 1 shown, saving enabled.
-        EXPECT_EQ((std::array{form.Check1[0].checked(), !cell->isHidden(),
-                              dialog->findChild<QPushButton*>(QStringLiteral("SaveButton"))->isEnabled()}),
-                  (std::array{true, true, true}));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("CloseButton")), Qt::LeftButton);
-    });
-    // The click returns when the window closes.
-    QTest::mouseClick(run.window->findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
-
-    // It was shown and is closed; closing undoes nothing.
-    EXPECT_EQ((std::array{sawWindow, form.shown, run.window->loadingWindow()->isVisible(), form.Check1[0].checked()}),
-              (std::array{true, false, false, true}));
 }
 
 TEST(main_window_test, typing_in_an_entry_reaches_its_model_once) {

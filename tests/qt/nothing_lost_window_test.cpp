@@ -2,7 +2,6 @@
 // bar's " (modified)" and the recovery files of the worksheet and the pole line kept by the
 // window's timer.
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -21,15 +20,6 @@ namespace {
 
 using test::RunningProgram;
 using test::Settle;
-
-// Processes events until `done` holds or two seconds have passed.
-template <class Done>
-bool WaitFor(Done done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 2000) QTest::qWait(20);
-    return done();
-}
 
 TEST(nothing_lost_window_test, escape_on_the_real_exit_question_keeps_the_window_open) {
     RunningProgram run;
@@ -69,7 +59,7 @@ TEST(nothing_lost_window_test, the_window_keeps_the_recovery_file_and_a_clean_ex
     ASSERT_NE(status, nullptr);
 
     run.program->main.Text1.setText("Main Street");
-    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(recovery); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(recovery); }, 2000));
     EXPECT_TRUE(status->text().endsWith(QStringLiteral(" (modified)"))) << status->text().toStdString();
 
     // Ctrl+N asks first; No starts a new worksheet, which has nothing to recover.
@@ -81,7 +71,7 @@ TEST(nothing_lost_window_test, the_window_keeps_the_recovery_file_and_a_clean_ex
     EXPECT_FALSE(status->text().endsWith(QStringLiteral(" (modified)")));
 
     run.program->main.Text1.setText("Elm Street");
-    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(recovery); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(recovery); }, 2000));
     // A new worksheet clears the edited flag, and the exit question is asked while it is set.
     ASSERT_EQ(run.program->worksheetEdited, 0);
     EXPECT_TRUE(run.window->close());
@@ -98,7 +88,7 @@ TEST(nothing_lost_window_test, the_pole_line_is_kept_while_it_differs_and_a_clea
     line::LineSession& session = run.window->lineWindow()->session();
     line::AddPoleRow(session);
     session.form.Poles.editCell(1, 0, "P1");
-    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(recovery); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(recovery); }, 2000));
     EXPECT_NE(run.program->lineRecovery.written.find("\"P1\""), std::string::npos);
 
     // The exit asks about the line, then the worksheet; both let go, nothing is left.

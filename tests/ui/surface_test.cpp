@@ -91,21 +91,6 @@ TEST(surface_test, line_start_and_page_home_follow_the_scale) {
     }
 }
 
-// The help print: the first line at the logo's left edge, every later line at the margin.
-TEST(surface_test, shifted_twips_print_returns_to_the_margin) {
-    RecordingSurface s("Printer", 12240, 15840);
-    s.setFontSize(10);
-    s.setScaleTwips(-700);
-    s.setCurrentX(5000);
-    s.print("first");
-    s.print("second");
-    const auto texts = s.texts();
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].x, 5700);
-    EXPECT_EQ(texts[1].x, 700);
-    EXPECT_EQ(texts[1].y, 240);
-}
-
 TEST(surface_test, returning_to_twips_forgets_the_inch_extent) {
     RecordingSurface s("PictureBox", 7200, 3600);
     EXPECT_EQ(s.scaleWidth(), 7200);
