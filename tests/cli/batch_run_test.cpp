@@ -1,26 +1,16 @@
 // The headless face of the real executable: each test runs `catenova` in a data folder of
 // its own, without a display, and reads back what it wrote and the exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
-#include <string>
-#include <tuple>
-#include <vector>
+#include <algorithm>
 
 #include "app/start_up.h"
-#include "files/files_commands.h"
-#include "files/span_file.h"
 #include "cli/cli_run.h"
+#include "files/files_commands.h"
 #include "support/odd_files.h"
-#include "support/temp_folder.h"
 
 namespace cn3::test {
 namespace {
@@ -32,21 +22,6 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
-}
-
-std::vector<std::string> Split(const std::string& line, char separator) {
-    std::vector<std::string> cells;
-    std::string cell;
-    for (const char c : line) {
-        if (c == separator) {
-            cells.push_back(std::move(cell));
-            cell.clear();
-        } else {
-            cell += c;
-        }
-    }
-    cells.push_back(std::move(cell));
-    return cells;
 }
 
 // One CSV record (RFC 4180 quoting, no line breaks inside fields).
@@ -120,60 +95,12 @@ const char* const kStrandCoaxText =
     "Ice 32F\t32\t0.982\t0.0\t1.273\t4.55\t1,398\t0.078\t1.14\t0.00\t4.55\t0.0\n"
     "Ice+Wind 250D\t15\t1.707\t2.3\t2.058\t5.27\t1,950\t0.125\t1.32\t1.27\t5.12\t13.9\n"
     "Hot 120F\t120\t0.000\t0.0\t0.291\t3.66\t398\t0.029\t0.91\t0.00\t3.66\t0.0\n";
-// 5/16 EHS 10M with P 500 over 60 m at a sag of 1.2 m, saved under metric display.
-const char* const kMetricText =
-    "== metric.cn3\n"
-    "Span Length = 60.00 m\n"
-    "Span Sag = 1.20 m\n"
-    "Span Tension = 1,614 N\n"
-    "         Max Load = 49,820 N\n"
-    "             Usable load (60%) = 29,892 N\n"
-    "Catenary Length = 60.064 m\n"
-    "Stress Free Length @\n"
-    "      Installed Temperature = 60.050 m\n"
-    "\n"
-    "Unloaded Strand\n"
-    "     Sag = 1.16 m    1.94 %\n"
-    "     Tension = 1,157 N\n"
-    "-- temperature\n"
-    "-40.0\t.84\t2,307\t-0.05\tN/A\n"
-    "-34.4\t.88\t2,205\t-0.05\tN/A\n"
-    "-28.9\t.92\t2,113\t-0.04\tN/A\n"
-    "-23.3\t.96\t2,029\t-0.04\tN/A\n"
-    "-17.8\t.99\t1,954\t-0.03\tN/A\n"
-    "-12.2\t1.03\t1,885\t-0.03\tN/A\n"
-    "-6.7\t1.06\t1,822\t-0.02\tN/A\n"
-    "-1.1\t1.10\t1,765\t-0.02\tN/A\n"
-    "4.4\t1.13\t1,712\t-0.01\tN/A\n"
-    "10.0\t1.17\t1,663\t-0.01\tN/A\n"
-    "15.6\t1.20\t1,617\t0.00\tN/A\n"
-    "21.1\t1.23\t1,575\t0.01\tN/A\n"
-    "26.7\t1.26\t1,536\t0.01\tN/A\n"
-    "32.2\t1.30\t1,499\t0.02\tN/A\n"
-    "37.8\t1.33\t1,465\t0.02\tN/A\n"
-    "43.3\t1.36\t1,433\t0.03\tN/A\n"
-    "48.9\t1.38\t1,402\t0.04\tN/A\n"
-    "54.4\t1.41\t1,374\t0.04\tN/A\n"
-    "60.0\t1.44\t1,347\t0.05\tN/A\n"
+// 5/16 EHS 10M with P 500 over 60 m at a sag of 1.2 m, saved under metric display: its
+// loadings (the rest is what the window shows, below).
+const char* const kMetricNesc =
     "-- nesc\n"
     "Rule 251 - Light\t-1.1\t0.000\t430.9\t11.300\t1.28\t3,990\t0.014\t0.57\t1.17\t0.52\t66.0\n"
     "Ice 32F\t0\t12.540\t0.0\t16.846\t1.39\t5,470\t0.036\t0.62\t0.00\t1.39\t0.0\n";
-
-TEST(batch_run_test, a_strand_and_coax_span_prints_its_results_temperatures_and_drawn_loadings) {
-    DataFolder data;
-    WriteStrandCoax(data);
-    const Ran ran = data.run("--results strand-coax.cn3");
-    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
-    EXPECT_EQ(ran.out, kStrandCoaxText);
-}
-
-TEST(batch_run_test, a_metric_span_prints_in_the_units_it_was_saved_in) {
-    DataFolder data;
-    WriteMetric(data);
-    const Ran ran = data.run("--results --format text metric.cn3");
-    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
-    EXPECT_EQ(ran.out, kMetricText);
-}
 
 // The window's own models after "Open" and the turn to "Sag / Tension", in the text format.
 std::string WindowText(const std::string& dataFolder, const fs::path& file) {
@@ -183,27 +110,22 @@ std::string WindowText(const std::string& dataFolder, const fs::path& file) {
     program.main.SSTab1.setTab(page::kSagTension);
     std::string text = "== " + file.string() + "\n";
     const std::string caption = program.main.Label4.caption();
-    for (const auto& line : Split(caption.substr(caption.find("\n\r") + 2), '\n'))
+    for (const auto& line : Lines(caption.substr(caption.find("\n\r") + 2)))
         text += (line.starts_with('\r') ? line.substr(1) : line) + "\n";
     text += "-- temperature\n";
-    const auto trim = [](const std::string& s) {
-        const auto first = s.find_first_not_of(' ');
-        return first == std::string::npos ? std::string()
-                                          : s.substr(first, s.find_last_not_of(' ') - first + 1);
-    };
     for (int r = 1; r <= 19; ++r) {
         for (int c = 0; c < 5; ++c) {
-            if (c > 0) text += '\t';
-            text += trim(program.main.GridTemp.text(r, c));
+            text += QString::fromStdString(program.main.GridTemp.text(r, c)).trimmed().toStdString();
+            text += c < 4 ? '\t' : '\n';
         }
-        text += "\n";
     }
     return text;
 }
 
-TEST(batch_run_test, the_shipped_examples_print_what_the_window_shows) {
+TEST(batch_run_test, the_shipped_examples_and_a_metric_span_print_what_the_window_shows) {
     DataFolder data;
-    std::vector<fs::path> examples;
+    WriteMetric(data);
+    std::vector<fs::path> examples = {data.file("metric.cn3")};
     for (const auto& entry : fs::directory_iterator(fs::path(CN3_SHIPPED_DATA_DIR) / "examples"))
         examples.push_back(entry.path());
     std::sort(examples.begin(), examples.end());
@@ -217,14 +139,19 @@ TEST(batch_run_test, the_shipped_examples_print_what_the_window_shows) {
     }
 }
 
-TEST(batch_run_test, csv_and_json_carry_the_values_of_the_text) {
+// Both spans to the digit in the text; CSV and JSON carry the same texts, JSON the numbers
+// behind them in internal units too.
+TEST(batch_run_test, text_csv_and_json_carry_the_same_results_in_the_units_each_file_was_saved_in) {
     DataFolder data;
     WriteStrandCoax(data);
     WriteMetric(data);
-    const Ran text = data.run("--results strand-coax.cn3 metric.cn3");
+    const Ran text = data.run("--results --format text strand-coax.cn3 metric.cn3");
     const Ran csv = data.run("--results --format csv strand-coax.cn3 metric.cn3");
     const Ran json = data.run("--results --format=json strand-coax.cn3 metric.cn3");
-    ASSERT_EQ(std::tuple(text.status, csv.status, json.status), std::tuple(0, 0, 0));
+    ASSERT_EQ(std::tuple(text.status, csv.status, json.status, text.err + csv.err + json.err),
+              std::tuple(0, 0, 0, std::string()));
+    EXPECT_TRUE(text.out.starts_with(std::string(kStrandCoaxText) + "== metric.cn3\n")) << text.out;
+    EXPECT_TRUE(text.out.ends_with(kMetricNesc)) << text.out;
 
     // The text again from the CSV records.
     const auto records = Lines(csv.out);
@@ -236,56 +163,36 @@ TEST(batch_run_test, csv_and_json_carry_the_values_of_the_text) {
         ASSERT_GE(fields.size(), 4u) << records[i];
         if (fields[0] != file) fromCsv += "== " + (file = fields[0]) + "\n", section = "results";
         if (fields[1] != section) fromCsv += "-- " + (section = fields[1]) + "\n";
-        for (std::size_t f = 3; f < fields.size(); ++f) {
-            if (f > 3) fromCsv += '\t';
-            fromCsv += fields[f];
-        }
+        for (std::size_t f = 3; f < fields.size(); ++f) fromCsv += (f > 3 ? "\t" : "") + fields[f];
         fromCsv += "\n";
     }
     EXPECT_EQ(fromCsv, text.out);
 
-    // And from the JSON texts, with the numbers behind them in internal units.
+    // And from the JSON texts.
     const auto document = QJsonDocument::fromJson(QByteArray::fromStdString(json.out));
     ASSERT_TRUE(document.isArray());
+    const auto joined = [](const QJsonArray& cells, std::string line = {}) {
+        for (const auto& cell : cells) line += (line.empty() ? "" : "\t") + cell.toString().toStdString();
+        return line + "\n";
+    };
     std::string fromJson;
     for (const auto& entry : document.array()) {
         const QJsonObject o = entry.toObject();
         fromJson += "== " + o["file"].toString().toStdString() + "\n";
-        for (const auto& line : o["results"].toArray())
-            fromJson += line.toString().toStdString() + "\n";
+        for (const auto& line : o["results"].toArray()) fromJson += line.toString().toStdString() + "\n";
         fromJson += "-- temperature\n";
-        for (const auto& row : o["temperature"].toArray()) {
-            std::string joined;
-            for (const auto& cell : row.toArray()) {
-                if (!joined.empty()) joined += '\t';
-                joined += cell.toString().toStdString();
-            }
-            fromJson += joined + "\n";
-        }
+        for (const auto& row : o["temperature"].toArray()) fromJson += joined(row.toArray());
         fromJson += "-- nesc\n";
-        for (const auto& row : o["nesc"].toArray()) {
-            fromJson += row.toObject()["label"].toString().toStdString();
-            for (const auto& cell : row.toObject()["cells"].toArray()) {
-                fromJson += '\t';
-                fromJson += cell.toString().toStdString();
-            }
-            fromJson += "\n";
-        }
+        for (const auto& row : o["nesc"].toArray())
+            fromJson += joined(row.toObject()["cells"].toArray(),
+                               row.toObject()["label"].toString().toStdString());
     }
     EXPECT_EQ(fromJson, text.out);
 
-    const QJsonObject strand = document.array()[0].toObject();
-    const QJsonObject values = strand["values"].toObject();
-    EXPECT_EQ(strand["units"].toString(), "english");
-    EXPECT_EQ(document.array()[1].toObject()["units"].toString(), "metric");
-    EXPECT_DOUBLE_EQ(values["span_ft"].toDouble(), 200.0);
-    EXPECT_DOUBLE_EQ(values["sag_ft"].toDouble(), 3.0);  // 1.5 % of 200 ft
-    EXPECT_EQ(values["support"].toObject()["name"].toString(), "1/4 EHS 6M");
-    EXPECT_EQ(values["temperature"].toArray().size(), 19);
-    EXPECT_EQ(values["temperature"].toArray()[0].toObject()["temperature_f"].toInt(), -40);
-    EXPECT_EQ(values["conditions"].toArray().size(), 5);
-    // The metric span's numbers are internal too: 60 m is 196.85 ft.
+    const QJsonObject strand = document.array()[0].toObject()["values"].toObject();
     const QJsonObject metric = document.array()[1].toObject()["values"].toObject();
+    EXPECT_EQ(document.array()[1].toObject()["units"].toString(), "metric");
+    EXPECT_DOUBLE_EQ(strand["sag_ft"].toDouble(), 3.0);  // 1.5 % of 200 ft
     EXPECT_NEAR(metric["span_ft"].toDouble(), 60 / 0.3048, 0.01);
     EXPECT_TRUE(metric["temperature"].toArray()[0].toObject()["clearance_ft"].isNull());
 }
@@ -383,9 +290,10 @@ TEST(batch_run_test, each_file_is_worked_out_as_if_it_were_the_only_one) {
     EXPECT_FALSE(fs::exists(data.path() / "both" / "crowded.pdf"));
 }
 
-TEST(batch_run_test, usage_errors_exit_with_status_2) {
+TEST(batch_run_test, usage_errors_exit_with_status_2_and_write_nothing) {
     DataFolder data;
     WriteStrandCoax(data);
+    const std::string csv = Quoted(CN3_SHIPPED_DATA_DIR "/lines/five-poles.csv");
     const std::pair<const char*, std::string> rows[] = {
         {"no action", "--data . strand-coax.cn3"},
         {"two actions", "--results --help-text strand-coax.cn3"},
@@ -398,69 +306,80 @@ TEST(batch_run_test, usage_errors_exit_with_status_2) {
         {"an unknown family", "--cable-list --families strand,coax --pdf x.pdf"},
         {"span files for the help text", "--help-text strand-coax.cn3 --pdf x.pdf"},
         {"an unknown option", "--resluts strand-coax.cn3"},
+        {"a line without a worksheet", "--line " + csv},
+        {"a clearance not a number", "--line " + csv + " --worksheet strand-coax.cn3 --clearance abc"},
+        {"a line format unknown", "--line " + csv + " --worksheet strand-coax.cn3 --format xml"},
+        {"poles neither CSV nor line file", "--line poles.txt --worksheet strand-coax.cn3"},
+        {"a clearance for results", "--results strand-coax.cn3 --clearance 3"},
+        {"a line and results", "--line " + csv + " --results strand-coax.cn3"},
+        {"a line report without a worksheet", "--line-report " + csv + " --pdf x.pdf"},
+        {"a line report without --pdf", "--line-report " + csv + " --worksheet strand-coax.cn3"},
+        {"a line report with a format",
+         "--line-report " + csv + " --worksheet strand-coax.cn3 --format json --pdf x.pdf"},
+        {"a line report and a line", "--line-report " + csv + " --line " + csv + " --pdf x.pdf"},
     };
     for (const auto& [name, arguments] : rows) {
         const Ran ran = data.run(arguments);
-        EXPECT_EQ(ran.status, 2) << name;
+        EXPECT_EQ(std::tuple(ran.status, ran.out), std::tuple(2, std::string())) << name;
         EXPECT_TRUE(ran.err.starts_with("catenova: ")) << name << ": " << ran.err;
-        EXPECT_EQ(ran.out, "") << name;
     }
     EXPECT_FALSE(data.exists("x.pdf"));
 }
 
-TEST(batch_run_test, help_and_version_need_no_display) {
+// Without display or platform, from another folder than the data folder.
+TEST(batch_run_test, help_version_and_results_need_no_display) {
     DataFolder data;
-    const Ran help = data.run("--help", "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY");
+    WriteStrandCoax(data);
+    const std::string bare = "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR";
+    const Ran help = data.run("--help", bare);
     EXPECT_EQ(help.status, 0);
     for (const char* option :
          {"--results", "--format", "--report", "--pdf", "--nesc", "--temperature", "--charts", "--cable-list",
           "--families", "--help-text", "--data", "--version"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
-    const Ran version = data.run("--version", "-u DISPLAY -u QT_QPA_PLATFORM");
-    EXPECT_EQ(std::tuple(version.status, version.out),
-              std::tuple(0, std::string("catenova 3.1\n")));
-}
-
-TEST(batch_run_test, a_run_without_display_or_platform_works_from_another_folder) {
-    DataFolder data;
-    WriteStrandCoax(data);
+    const Ran version = data.run("--version", bare);
+    EXPECT_EQ(std::tuple(version.status, version.out), std::tuple(0, std::string("catenova 3.1\n")));
     const TempFolder elsewhere;
-    const Ran ran =
-        RunCatenova(elsewhere.path(),
-                    "--data " + Quoted(data.path().string()) + " --results " +
-                        Quoted(data.file("strand-coax.cn3")),
-                    "-u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR");
+    const Ran ran = RunCatenova(elsewhere.path(),
+                                "--data " + Quoted(data.path().string()) + " --results " +
+                                    Quoted(data.file("strand-coax.cn3")),
+                                bare);
     EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
-    EXPECT_TRUE(
-        ran.out.starts_with("== " + data.file("strand-coax.cn3") + "\nSpan Length = 200.00 ft\n"))
+    EXPECT_TRUE(ran.out.starts_with("== " + data.file("strand-coax.cn3") + "\nSpan Length = 200.00 ft\n"))
         << ran.out;
 }
 
-TEST(batch_run_test, the_units_question_is_never_asked_and_the_settings_file_never_written) {
+// No units question, no settings or recent-files file written, and recovery files left by a
+// window neither offered nor touched, nor any of its own written.
+TEST(batch_run_test, a_run_leaves_the_windows_files_alone) {
     DataFolder data;
     WriteStrandCoax(data);
     std::string settings = data.read("CN3NESC.TXT");
     settings.replace(0, 7, "???????");
     data.write("CN3NESC.TXT", settings);
+    const std::string left = data.read("strand-coax.cn3") + "/elsewhere/left.cn3";
+    const std::string leftLine = R"({"format":"catenova-line-recovery","version":1})";
+    data.write("catenova-1.recovery", left);  // process 1 is never a catenova
+    data.write("catenova-1.line-recovery", leftLine);
     const Ran first = data.run("--results strand-coax.cn3");
     EXPECT_EQ(std::tuple(first.status, data.read("CN3NESC.TXT")), std::tuple(0, settings));
-    EXPECT_FALSE(data.exists("CN3RECENT.TXT")) << "the window's recent-files list is left alone";
+    EXPECT_FALSE(data.exists("CN3RECENT.TXT"));
+    EXPECT_EQ(std::tuple(data.read("catenova-1.recovery"), data.read("catenova-1.line-recovery")),
+              std::tuple(left, leftLine));
+    int recoveryFiles = 0;
+    for (const auto& entry : fs::directory_iterator(data.path()))
+        recoveryFiles += entry.path().filename().string().find("recovery") != std::string::npos;
+    EXPECT_EQ(recoveryFiles, 2);
 
     fs::remove(data.path() / "CN3NESC.TXT");
     const Ran missing = data.run("--cable-list --families drop --pdf drop.pdf");
     EXPECT_EQ(std::tuple(missing.status, data.exists("CN3NESC.TXT")), std::tuple(0, false));
-}
 
-TEST(batch_run_test, a_data_folder_without_a_catalogue_is_said_once) {
-    TempFolder empty;
-    DataFolder data;
-    WriteStrandCoax(data);
-    const Ran ran =
-        data.run("--data " + Quoted(empty.path().string()) + " --results strand-coax.cn3");
-    EXPECT_EQ(ran.status, 1);
-    EXPECT_TRUE(ran.err.starts_with("catenova: ")) << ran.err;
-    EXPECT_EQ(Lines(ran.err).size(), 1u) << ran.err;
-    EXPECT_EQ(ran.out, "");
+    const TempFolder empty;
+    const Ran none = data.run("--data " + Quoted(empty.path().string()) + " --results strand-coax.cn3");
+    EXPECT_EQ(std::tuple(none.status, Lines(none.err).size(), none.out), std::tuple(1, 1u, std::string()))
+        << "a data folder without a catalogue is said once: " << none.err;
+    EXPECT_TRUE(none.err.starts_with("catenova: ")) << none.err;
 }
 
 // What is no span file to read is said at once, with the reason, and the next file is still

@@ -12,33 +12,19 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
 #include <string_view>
 #include <thread>
 
-#include "files/span_file.h"
-#include "support/temp_folder.h"
+#include "cli/cli_run.h"
 
 namespace cn3::test {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 constexpr std::uint32_t kTab = 0xff09, kReturn = 0xff0d, kEscape = 0xff1b, kEnd = 0xff57,
                         kDown = 0xff54, kInsert = 0xff63, kControl = 0xffe3, kAlt = 0xffe9;
-
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Waits up to `limit` for `done`.
 template <class Done>
@@ -250,33 +236,6 @@ TEST(crash_recovery_test, the_real_program_killed_after_edits_gives_the_workshee
     const auto at = killed.find('K');
     EXPECT_EQ(kept.substr(0, at + 1), killed.substr(0, at + 1));
     EXPECT_EQ(kept[at + 1], 'Z');
-}
-
-// A run without a window leaves recovery files alone and writes none of its own.
-TEST(crash_recovery_test, the_command_line_neither_offers_nor_writes_recovery_files) {
-    TempFolder folder;
-    folder.copyShipped("CABLEDAT.TXT");
-    folder.write("CN3NESC.TXT", "English\r\n2\r\n");
-    SpanRecord record;
-    record.cableNames[0] = "1/4 EHS 6M";
-    record.spanEntries = {"150", "1", "50", "", ""};
-    ASSERT_TRUE(WriteSpanFile(folder.file("span.cn3"), record).ok());
-    const std::string left = PackSpanRecord(record) + "/elsewhere/left.cn3";
-    folder.write("catenova-1.recovery", left);  // process 1 is never a catenova
-    const std::string leftLine = R"({"format":"catenova-line-recovery","version":1})";
-    folder.write("catenova-1.line-recovery", leftLine);
-
-    const std::string command = "cd '" + folder.path().string() + "' && env -u DISPLAY '" +
-                                CN3_CATENOVA + "' --results span.cn3 >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folder.read("err.txt");
-    EXPECT_NE(folder.read("out.txt").find("Span Tension = "), std::string::npos);
-    EXPECT_EQ(folder.read("catenova-1.recovery"), left);
-    EXPECT_EQ(folder.read("catenova-1.line-recovery"), leftLine);
-    int recoveryFiles = 0;
-    for (const auto& entry : fs::directory_iterator(folder.path()))
-        recoveryFiles += entry.path().filename().string().find("recovery") != std::string::npos;
-    EXPECT_EQ(recoveryFiles, 2);
 }
 
 }  // namespace

@@ -34,48 +34,30 @@ QJsonObject Json(const Ran& ran) {
     return document.object();
 }
 
-TEST_F(LineRun, a_five_pole_csv_gives_ruling_span_sags_clearances_uplift_and_stringing) {
+TEST_F(LineRun, a_five_pole_csv_or_line_file_gives_ruling_span_sags_clearances_and_stringing) {
     const Ran ran =
         data.run("--line " + Quoted(kFivePoles) + " --worksheet strand-coax.cn3 --format json");
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    EXPECT_EQ(ran.err, "");
+    EXPECT_EQ(std::tuple(ran.status, ran.err), std::tuple(0, std::string()));
     const QJsonObject o = Json(ran);
     // 150, 175, 160, 140 ft.
     const double RS =
         std::sqrt((150.0 * 150 * 150 + 175.0 * 175 * 175 + 160.0 * 160 * 160 + 140.0 * 140 * 140) /
                   (150.0 + 175 + 160 + 140));
     EXPECT_NEAR(o["ruling_span_ft"].toDouble(), RS, 1e-3);
-    EXPECT_GT(o["tension_installed_lb"].toDouble(), 0.0);
     const QJsonArray poles = o["poles"].toArray();
     ASSERT_EQ(poles.size(), 5);
-    for (int i = 0; i < 5; ++i) {
-        const QJsonObject p = poles[i].toObject();
-        EXPECT_EQ(p["id"].toString(), QStringLiteral("P%1").arg(i + 1));
-        EXPECT_GT(p["weight_span_ft"].toDouble(), 0.0);
-        EXPECT_EQ(p["uplift"], QJsonValue(false));
-    }
-    const QJsonArray spans = o["spans"].toArray();
-    ASSERT_EQ(spans.size(), 4);
-    const QJsonObject third = spans[2].toObject();
-    EXPECT_EQ(third["from"].toString(), "P3");
-    EXPECT_EQ(third["to"].toString(), "P4");
-    EXPECT_EQ(third["span_ft"].toDouble(), 160.0);
+    for (const auto& pole : poles) EXPECT_EQ(pole.toObject()["uplift"], QJsonValue(false));
+    ASSERT_EQ(o["spans"].toArray().size(), 4);
+    const QJsonObject third = o["spans"].toArray()[2].toObject();
+    EXPECT_EQ(std::tuple(third["from"].toString(), third["to"].toString(), third["span_ft"].toDouble()),
+              std::tuple(QString("P3"), QString("P4"), 160.0));
     // 1.5 % of the ruling span, scaled by (160 / RS)^2.
     EXPECT_NEAR(third["sag_installed_ft"].toDouble(), 0.015 * RS * (160 / RS) * (160 / RS), 1e-4);
-    EXPECT_EQ(third["required_clearance_ft"].toDouble(), 18.0);
-    for (const char* name : {"clearance_installed_ft", "min_clearance_ft"})
-        EXPECT_TRUE(third[name].isDouble()) << name;
     EXPECT_LE(third["min_clearance_ft"].toDouble(), third["clearance_installed_ft"].toDouble());
-    EXPECT_TRUE(third["governing_condition"].isString());
     EXPECT_EQ(third["clearance_ok"], QJsonValue(true));
-    const QJsonArray stringing = third["stringing"].toArray();
-    ASSERT_EQ(stringing.size(), 19);
-    EXPECT_EQ(stringing[0].toObject()["temperature_f"].toInt(), -40);
-    EXPECT_EQ(stringing[18].toObject()["temperature_f"].toInt(), 140);
-    EXPECT_LT(stringing[0].toObject()["sag_ft"].toDouble(),
-              stringing[18].toObject()["sag_ft"].toDouble());
+    EXPECT_EQ(third["stringing"].toArray().size(), 19);
 
-    // The same line as text and as CSV.
+    // The same line as text and as CSV, and from its line file alone.
     const Ran text = data.run("--line " + Quoted(kFivePoles) + " --worksheet strand-coax.cn3");
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("Ruling span: 157.86 ft\n"), std::string::npos) << text.out;
@@ -88,14 +70,9 @@ TEST_F(LineRun, a_five_pole_csv_gives_ruling_span_sags_clearances_uplift_and_str
         << csv.out.substr(0, 200);
     EXPECT_NE(csv.out.find("\nstringing,P3,P4,-40,"), std::string::npos);
     EXPECT_NE(csv.out.find("\npole,P5,,uplift,false\n"), std::string::npos);
-}
-
-TEST_F(LineRun, a_line_file_opens_alone) {
-    const Ran ran = data.run("--line " + Quoted(kFivePolesLine) + " --format json");
-    EXPECT_EQ(ran.status, 0) << ran.err;
-    const QJsonObject o = Json(ran);
-    EXPECT_NEAR(o["ruling_span_ft"].toDouble(), 157.86, 0.005);
-    EXPECT_EQ(o["spans"].toArray().size(), 4);
+    const Ran alone = data.run("--line " + Quoted(kFivePolesLine) + " --format json");
+    EXPECT_EQ(alone.status, 0) << alone.err;
+    EXPECT_NEAR(Json(alone)["ruling_span_ft"].toDouble(), 157.86, 0.005);
 }
 
 TEST_F(LineRun, failures_are_said_on_standard_error_with_status_1) {
@@ -117,14 +94,6 @@ TEST_F(LineRun, failures_are_said_on_standard_error_with_status_1) {
         << high.err;
     EXPECT_NE(high.err.find("short of the required 30.00 ft."), std::string::npos);
     EXPECT_NE(high.out.find("TOO LOW"), std::string::npos);
-
-    data.write("bad.csv",
-               "pole_id,ground_elevation_ft,attachment_height_ft,span_ft,required_clearance_ft\n"
-               "P1,100,24,150,\nP2,97.5,23,x,\nP3,52,23,,\n");
-    const Ran bad = data.run("--line bad.csv --worksheet strand-coax.cn3");
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "bad.csv: line 3: span_ft: a number is needed, not \"x\"\n");
-    EXPECT_EQ(bad.out, "");
 }
 
 TEST_F(LineRun, the_line_report_is_written_for_a_passing_and_a_failing_line) {
@@ -151,25 +120,6 @@ TEST_F(LineRun, the_line_report_is_written_for_a_passing_and_a_failing_line) {
     const Ran broken = data.run("--line-report broken.cnl --pdf broken.pdf");
     EXPECT_EQ(broken.status, 1);
     EXPECT_FALSE(fs::exists(data.path() / "broken.pdf"));
-}
-
-TEST_F(LineRun, usage_errors_exit_with_2) {
-    const std::string csv = Quoted(kFivePoles);
-    for (const std::string& arguments : std::vector<std::string>{
-             "--line " + csv, "--line " + csv + " --worksheet strand-coax.cn3 --clearance abc",
-             "--line " + csv + " --worksheet strand-coax.cn3 --format xml",
-             "--line poles.txt --worksheet strand-coax.cn3",
-             "--results strand-coax.cn3 --clearance 3",
-             "--line " + csv + " --results strand-coax.cn3",
-             "--line-report " + csv + " --pdf out.pdf",
-             "--line-report " + csv + " --worksheet strand-coax.cn3",
-             "--line-report " + csv + " --worksheet strand-coax.cn3 --format json --pdf out.pdf",
-             "--line-report " + csv + " --line " + csv + " --pdf out.pdf"}) {
-        const Ran ran = data.run(arguments);
-        EXPECT_EQ(ran.status, 2) << arguments << "\n" << ran.err;
-        EXPECT_EQ(ran.out, "") << arguments;
-    }
-    EXPECT_FALSE(fs::exists(data.path() / "out.pdf"));
 }
 
 }  // namespace

