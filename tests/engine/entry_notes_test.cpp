@@ -93,5 +93,18 @@ TEST_F(EngineTest, a_placeholder_diameter_stops_the_worksheet_with_a_note) {
     EXPECT_NE(program.main.Label4.caption(), "");
 }
 
+// The results text writes 1,500 ft with a thousands group; typed back, it reads whole.
+TEST_F(EngineTest, span_entries_read_thousands_groups_whole) {
+    // clang-format off
+    const std::tuple<const char*, const char*, float, float> rows[] = {  // span, creep, span read, creep read
+        {"1,500", "0", 1500, 0}, {"1,500.50 ft", "0", 1500.5f, 0}, {"1,50", "0", 1, 0}, {"1500", "0,05", 1500, 0}};
+    // clang-format on
+    for (const auto& [span, creep, spanRead, creepRead] : rows) {
+        worksheet({"1/4 EHS"}, span, "3", "", creep);
+        const auto in = ReadSpanInputs(program);
+        EXPECT_EQ(std::pair(in.span, in.creep), std::pair(spanRead, creepRead)) << span << " " << creep;
+    }
+}
+
 }  // namespace
 }  // namespace cn3::test

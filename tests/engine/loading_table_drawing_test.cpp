@@ -108,12 +108,6 @@ TEST_F(LoadingTableDrawingTest, values_use_the_columns_kinds_and_patterns_withou
         EXPECT_EQ(line(draw(c.mode, c.point, c.vector), kFirstRow), always + c.more) << c.what;
 }
 
-}  // namespace
-}  // namespace cn3::test
-
-namespace cn3::test {
-namespace {
-
 // Values far wider than their columns (a span of miles, tensions of millions of pounds) and a
 // long district label under metric display: no text of a row runs into the next one, rows stay
 // on their lines, and a value that fits is printed as before.

@@ -1,14 +1,14 @@
-// The physics core without a window: a plain problem solved against the hand calculations,
-// and the worksheet reader handing SolveSpan exactly what the worksheet holds.
+// The physics core without a window: the sweep and the conditions share one state step,
+// the worksheet reader hands SolveSpan exactly what the worksheet holds, and solving stops.
 #include <variant>
 
 #include <gtest/gtest.h>
 
 #include "engine/read_span_problem.h"
+#include "engine/solve_worksheet.h"
 #include "engine/span_problem.h"
 #include "engine/span_state.h"
 #include "engine_fixture.h"
-#include "hand_calculations.h"
 
 namespace cn3::test {
 namespace {
@@ -31,26 +31,6 @@ SpanProblem HandProblem() {
         p.conditionRecordIndex[i] = i == 0 ? 0 : int(i) + 2;
     }
     return p;
-}
-
-TEST(solve_span_test, a_plain_problem_solves_to_the_hand_calculations) {
-    const SpanProblem problem = HandProblem();
-    const auto solved = SolveSpan(problem);
-    ASSERT_TRUE(std::holds_alternative<SpanSolution>(solved));
-    const auto& s = std::get<SpanSolution>(solved);
-
-    const double L = 150, D = 3, w = 0.361, EA = 1.2e6;
-    const double S = L + 8 * D * D / (3 * L), S0 = S / (1 + w * L * L / (8 * D) / EA);
-    EXPECT_NEAR(s.installed.tension, w * L * L / (8 * D), 1e-3);
-    EXPECT_NEAR(s.temperatures[0].sag, HandSag(L, S0 * (1 - 100 * 6.4e-6), w, EA, D), 1e-4);
-    for (size_t i = 0; i < 5; ++i) {
-        const auto want = HandCondition(problem.conditionRecords[i], 0.85, 0.02);
-        const auto& c = s.conditions[i];
-        EXPECT_EQ(c.record, problem.conditionRecordIndex[i]);
-        EXPECT_NEAR(c.sag, want[4], 1e-4) << i;
-        EXPECT_NEAR(c.tension, want[5], want[5] * 1e-4) << i;
-        EXPECT_NEAR(c.lengthChange, want[6], 1e-4) << i;
-    }
 }
 
 // The sweep's row and the condition of the same temperature and load are one state: only the
@@ -82,6 +62,16 @@ TEST_F(EngineTest, the_worksheet_reads_into_the_problem_it_shows) {
     EXPECT_EQ(p.conditionRecordIndex, (std::array<int, 5>{1, 3, 4, 5, 6}));
     EXPECT_EQ(p.conditionRecords[0].name, "Medium       ");
     EXPECT_EQ(std::tuple(p.support.name, p.cables.count), std::tuple("1/4 EHS", 3));
+}
+
+// Solving stops with its reason and the name at fault, and shows no message and no results.
+TEST_F(EngineTest, solving_names_why_it_stops_and_shows_nothing) {
+    worksheet({"1/4 EHS", "BAD EHS", "P 500"}, "150", "3");
+    const auto solved = SolveWorksheet(program);
+    ASSERT_TRUE(std::holds_alternative<SolveStopped>(solved));
+    const auto& stop = std::get<SolveStopped>(solved);
+    EXPECT_EQ(std::tuple(stop.reason, stop.name, dialogs.messages().size(), program.main.Label4.caption()),
+              std::tuple(SolveStop::NoStiffness, "BAD EHS", 0u, ""));
 }
 
 }  // namespace

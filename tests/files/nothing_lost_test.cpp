@@ -24,17 +24,6 @@ namespace {
 using ui::Answer;
 using Clock = std::chrono::steady_clock;
 
-TEST(nothing_lost_test, cancel_on_the_exit_question_keeps_the_program_open_with_nothing_changed) {
-    Worksheet w;
-    w.fill();
-    const auto before = w.screen();
-    w.dialogs.answerYesNoCancel(Answer::Cancel);
-    EXPECT_FALSE(ConfirmExit(w.program));
-    EXPECT_EQ(w.dialogs.asked().back().text, "Do you want to save your data to a file?");
-    EXPECT_EQ(w.screen(), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(w.folder.path()), {}), 2);
-}
-
 // "Open" and "New" on a worksheet that differs from its file, answered Yes, No and Cancel.
 TEST(nothing_lost_test, open_and_new_ask_first_and_only_go_on_when_nothing_is_lost) {
     struct Row {

@@ -1,16 +1,13 @@
 // The recent files: noted after a span file is opened or written (not after a failure), newest
-// first, eight at most, each once; opened again by the path "Open" takes; and the untitled
-// worksheet named "Untitled" in the status bar.
+// first, eight at most, each once.
 #include "files/recent_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/start_up.h"
 #include "files/files_commands.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "worksheet.h"
 
 namespace cn3::test {
 namespace {
@@ -32,47 +29,29 @@ TEST(recent_files_test, the_list_keeps_the_newest_eight_once_each) {
               (std::vector<std::string>{"/a.cn3", "/b.cn3", "1", "2", "3", "4", "5", "6"}));
 }
 
-struct Started {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    Program program;
-    Started() {
-        folder.copyShipped("CABLEDAT.TXT");
-        folder.write("CN3NESC.TXT", "English\r\n2\r\n");
-        program.dialogs = &dialogs;
-        program.dataFolder = folder.path().string();
-        EXPECT_TRUE(StartProgram(program));
-        program.main.SSTab2.setTab(family::kStrand);
-        program.main.Grid1.click(1, 0);
-    }
-    std::vector<std::string> recent() const { return ReadRecentFiles(program.dataFolder); }
-};
-
+// Opening from the list itself is tried through the window's menu.
 TEST(recent_files_test, saving_and_opening_note_the_file_and_a_failure_does_not) {
-    Started s;
-    EXPECT_EQ(s.program.main.StatusFileName.caption(), "Untitled");
-    const std::string first = s.folder.file("first.cn3"), second = s.folder.file("second.cn3");
-    s.dialogs.answerSave(first).expectMessage();
-    Command6_Click(s.program, files_button::kSaveAs);
-    s.dialogs.answerSave(second).expectMessage();
-    Command6_Click(s.program, files_button::kSaveAs);
-    EXPECT_EQ(s.recent(), (std::vector<std::string>{second, first}));
-
-    // Opened again from the list: no file dialog, the file named in the status bar.
-    OpenChosenSpanFile(s.program, first);
-    EXPECT_TRUE(s.dialogs.allAnswered());
-    EXPECT_EQ(s.program.main.StatusFileName.caption(), first);
-    EXPECT_EQ(s.recent(), (std::vector<std::string>{first, second}));
+    Worksheet w;
+    w.select(family::kStrand, "1/4 EHS 6M");
+    const auto recent = [&] { return ReadRecentFiles(w.program.dataFolder); };
+    const std::string first = w.folder.file("first.cn3"), second = w.folder.file("second.cn3");
+    for (const auto& path : {first, second}) {
+        w.dialogs.answerSave(path).expectMessage();
+        w.command(files_button::kSaveAs);
+    }
+    OpenChosenSpanFile(w.program, first);
+    EXPECT_EQ(recent(), (std::vector<std::string>{first, second}));
 
     // A file gone since: one "Error - " message; the list and the worksheet's name stay.
-    s.dialogs.expectMessage();
-    OpenChosenSpanFile(s.program, s.folder.file("gone.cn3"));
-    ASSERT_EQ(s.dialogs.messages().size(), 3u);
-    EXPECT_EQ(s.dialogs.messages().back().rfind("Error - ", 0), 0u);
-    EXPECT_EQ(s.program.main.StatusFileName.caption(), first);
-    s.dialogs.answerSave(s.folder.file("no folder/x.cn3")).expectMessage();
-    Command6_Click(s.program, files_button::kSaveAs);
-    EXPECT_EQ(s.recent(), (std::vector<std::string>{first, second}));
+    w.dialogs.expectMessage();
+    OpenChosenSpanFile(w.program, w.folder.file("gone.cn3"));
+    ASSERT_EQ(w.dialogs.messages().size(), 3u);
+    EXPECT_EQ(w.dialogs.messages().back().rfind("Error - ", 0), 0u);
+    EXPECT_EQ(w.main.StatusFileName.caption(), first);
+    w.dialogs.answerSave(w.folder.file("no folder/x.cn3")).expectMessage();
+    w.command(files_button::kSaveAs);
+    EXPECT_EQ(recent(), (std::vector<std::string>{first, second}));
+    EXPECT_TRUE(w.dialogs.allAnswered());
 }
 
 }  // namespace

@@ -108,29 +108,8 @@ TEST(span_file_test, texts_are_8_bit_cut_at_their_width_and_never_written_ones_r
                          std::string(20, ' ')));
 }
 
-TEST(span_file_test, only_a_940_byte_file_is_read_and_nothing_is_created) {
-    TempFolder folder;
-    folder.write("short.cn3", std::string(12, 'x'));
-    std::filesystem::create_directory(folder.path() / "folder.cn3");
-    struct Row {
-        const char *what, *name, *reason;
-    };
-    const Row rows[] = {
-        {"missing", "none.cn3", "does not exist"},
-        {"too short", "short.cn3", "is 12 bytes long, not 940, so it is not a span file"},
-        {"a folder", "folder.cn3", "is a folder"}};
-    for (const auto& r : rows) {
-        const auto read = ReadSpanFile(folder.file(r.name));
-        ASSERT_FALSE(read.ok()) << r.what;
-        EXPECT_EQ(read.error().text(),
-                  std::string("The span file ") + folder.file(r.name) + " " + r.reason + ".")
-            << r.what;
-    }
-    EXPECT_FALSE(folder.exists("none.cn3"));
-}
-
-// A byte short of a record, or one past it, is no span file. (What is no file to read at all is
-// tried through "Open".)
+// A byte short of a record, or one past it, is no span file. (What is no file to read at all,
+// or a short one, is tried through "Open".)
 TEST(span_file_test, a_byte_short_or_past_a_record_is_refused) {
     TempFolder folder;
     const std::string record = PackSpanRecord(Sample());

@@ -30,33 +30,23 @@ class PrintCommandsTest : public ReportTest {
     ScriptedDialogs dialogs;
 };
 
-TEST_F(PrintCommandsTest, each_button_prints_its_own_pages) {
-    host();
-    program.main.List1.addItem("Help line");
-    program.main.Check5[0].setChecked(true);
-    program.main.Command6[3].click();
-    program.main.Command6[4].click();
-    program.main.Command2.click();
-    ASSERT_EQ(printed.size(), 3u);
-    EXPECT_EQ(printed[0].front().text, kReportTitle);
-    EXPECT_EQ(printed[1].front().text, "Cable Listing");
-    EXPECT_EQ(printed[2].front().text, "Help line");
-    EXPECT_TRUE(dialogs.messages().empty());
-}
-
-TEST_F(PrintCommandsTest, a_printing_failure_is_shown_with_the_request_to_re_run) {
+// Each button runs its own job; a failure of the host is shown, with the request to re-run
+// after the report and the listing.
+TEST_F(PrintCommandsTest, each_button_prints_its_own_pages_and_a_failure_is_shown) {
     host("The printer could not be started.");
+    program.main.List1.addItem("Help line");
     program.main.Check5[0].setChecked(true);
     dialogs.expectMessage().expectMessage().expectMessage();
     program.main.Command6[3].click();
     program.main.Command6[4].click();
     program.main.Command2.click();
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{
-                  "The printer could not be started.\r\nCorrect error and re-run command.",
-                  "The printer could not be started.\r\nCorrect error and re-run command.",
-                  "The printer could not be started."}));
-    EXPECT_EQ(PrintReportCommand(program), "The printer could not be started.");
+    ASSERT_EQ(printed.size(), 3u);
+    EXPECT_EQ(std::tuple(printed[0].front().text, printed[1].front().text, printed[2].front().text),
+              std::tuple(std::string(kReportTitle), "Cable Listing", "Help line"));
+    const std::string failed = "The printer could not be started.";
+    const std::string rerun = failed + "\r\nCorrect error and re-run command.";
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{rerun, rerun, failed}));
+    EXPECT_EQ(PrintReportCommand(program), failed);
 }
 
 // Results kept from before a recomputation stopped are not printed as the span's: the report

@@ -52,15 +52,6 @@ const std::vector<Expected> kTop = {
     {"total weight ending at stop 6", "0.601", 7000 - 500, 4806},
 };
 
-TEST_F(SpanReportTest, logo_is_centred_at_the_top_at_its_own_size) {
-    const auto ops = report(false, false);
-    ASSERT_EQ(ops.front().kind, RecordedOp::Kind::Picture);
-    EXPECT_EQ(ops.front().text, "logo.png");
-    EXPECT_EQ(std::tuple(ops.front().x, ops.front().y, ops.front().size, ops.front().height),
-              std::tuple((12240.0 - 4320) / 2, 0.0, 4320.0, 1080.0));
-    EXPECT_EQ(ops.back().kind, RecordedOp::Kind::EndDoc);
-}
-
 TEST_F(SpanReportTest, cable_rows_show_the_catalogue_values_in_display_units) {
     const auto ops = report(false, false);
     EXPECT_EQ(Line(ops, 3846), "1/4 EHS 6M|0.25|0.0352|0.240|0.0000064|0.1210|950,400|6,650");
@@ -103,18 +94,21 @@ TEST_F(SpanReportTest,
     EXPECT_EQ(Count(ops, RecordedOp::Kind::NewPage), 0);
 }
 
+// The logo is centred at the top at its own size.
 TEST_F(SpanReportTest, with_both_blocks_off_the_report_ends_with_the_results_text) {
     const auto ops = report(false, false);
-    ExpectPlaced(ops, kTop);
+    EXPECT_EQ(std::tuple(ops.front().kind, ops.front().text, ops.front().x, ops.front().y,
+                         ops.front().size, ops.front().height),
+              std::tuple(RecordedOp::Kind::Picture, "logo.png", (12240.0 - 4320) / 2, 0.0, 4320.0,
+                         1080.0));
     ExpectPlaced(ops, {{"results after the bundle row and two empty lines",
                         "Span Length = 150.00 ft", 500, 5766}});
     const auto placed = Placements(ops);
     EXPECT_EQ(placed.back().text, "Span Tension = 1,234 lbs");
     EXPECT_EQ(placed.back().y, 5766 + 2 * 240);
-    EXPECT_TRUE(std::none_of(placed.begin(), placed.end(),
-                             [](const Placed& p) { return p.text == "Temp"; }));
-    EXPECT_TRUE(std::none_of(placed.begin(), placed.end(),
-                             [](const Placed& p) { return p.text == "NESC RESULTS"; }));
+    EXPECT_TRUE(std::none_of(placed.begin(), placed.end(), [](const Placed& p) {
+        return p.text == "Temp" || p.text == "NESC RESULTS";
+    }));
 }
 
 TEST_F(SpanReportTest, no_cables_leave_the_headings_and_the_bundle_row) {
@@ -141,7 +135,6 @@ TEST_F(SpanReportTest, the_report_states_what_its_numbers_rest_on_beside_the_log
     program.main.Text9[4].setText("0.05");
     program.main.Option1.select(1);
     const auto ops = report(false, false);
-    ExpectPlaced(ops, kTop);
     ExpectPlaced(ops, {{"26 characters", "Installed Temperature 60 F", 12240 - 26 * 90, 0},
                        {"percent mode", "Sag Mode Percent: 2 % of Span", 12240 - 29 * 90, 216},
                        {"creep entry as a fraction", "Creep 5.00 %", 12240 - 12 * 90, 432}});
@@ -150,16 +143,12 @@ TEST_F(SpanReportTest, the_report_states_what_its_numbers_rest_on_beside_the_log
 }
 
 // Twenty cables with both blocks reach 16200 twips: the results block moves whole to a new
-// page, and nothing is printed past the bottom of the first. The new page starts with one
-// line that says whose it is, then an empty line; both carry "Page n of 2" at the foot.
+// page, which starts with one line that says whose it is, then an empty line. (Nothing past
+// the foot and the footers are tried by the layout sweep and the pager.)
 TEST_F(SpanReportTest, a_report_longer_than_the_page_goes_on_on_a_new_page) {
     select(std::vector<std::string>(20, "P 500"));
     const auto ops = report(true, true);
     EXPECT_EQ(Count(ops, RecordedOp::Kind::NewPage), 1);
-    for (const auto& op : ops)
-        if (op.kind == RecordedOp::Kind::Text && !op.text.empty()) {
-            EXPECT_LE(op.y + op.fontSize * 24, 15840) << op.text;
-        }
     const Placed table = Find(ops, "NESC RESULTS");
     EXPECT_EQ(std::pair(table.y, table.page), std::pair(9126.0, 1));
     const std::vector<std::pair<std::string, Placed>> moved = {
@@ -172,11 +161,6 @@ TEST_F(SpanReportTest, a_report_longer_than_the_page_goes_on_on_a_new_page) {
         EXPECT_EQ(std::tuple(p.x, p.y, p.page), std::tuple(expected.x, expected.y, expected.page))
             << what;
     }
-    const auto footers = Footers(ops);
-    ASSERT_EQ(footers.size(), 2u);
-    EXPECT_EQ(std::tuple(footers[0].text, footers[0].y, footers[0].page),
-              std::tuple("Page 1 of 2", 15840 - 240, 1));
-    EXPECT_EQ(std::tuple(footers[1].text, footers[1].page), std::tuple("Page 2 of 2", 2));
 }
 
 }  // namespace
