@@ -3,6 +3,7 @@
 // the worksheet itself, number for number.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -14,6 +15,7 @@
 #include "engine/read_span_problem.h"
 #include "engine/solve_worksheet.h"
 #include "line/line_output.h"
+#include "line/line_tables.h"
 #include "line/line_worksheet.h"
 #include "line/solve_line.h"
 #include "line/span_geometry.h"
@@ -240,6 +242,14 @@ TEST_F(LineTest, tension_over_the_usable_load_and_spans_far_from_the_ruling_span
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_NE(notes[0].find("Span P1-P2 (50.00 ft) is shorter than half the ruling span"),
               std::string::npos);
+
+    // A span no aerial plant has is said under the results, as the worksheet says it.
+    const PoleLine far = Line({150.0f, 2500.0f});
+    const auto shown = LineNotes(far, solve(far), program.units);
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const LineNote& n) {
+        return n.text == "Note - Span P2-P3 (2,500.00 ft) is beyond the aerial spans this "
+                         "worksheet is for (up to 2,000 ft).";
+    }));
 }
 
 void KeysOf(const nlohmann::json& j, std::set<std::string>& keys) {

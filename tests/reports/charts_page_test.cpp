@@ -119,7 +119,7 @@ TEST_F(ChartsPageTest, show_charts_adds_a_page_with_both_pictures_and_the_check_
         std::vector<RecordedOp> first(ops.begin(), newPage), second(newPage, ops.end());
         EXPECT_EQ(body(first), body(report(true, false))) << r.name;
         EXPECT_EQ(Count(first, RecordedOp::Kind::Rectangle), r.framed) << r.name;
-        for (const std::string text : {std::string(kChartsPageTitle),
+        for (const std::string& text : {std::string(kChartsPageTitle),
                                        std::string("Sag and Tension against Temperature"),
                                        std::string("Span Profile"), std::string(r.check)})
             EXPECT_TRUE(Printed(second, text)) << r.name << ": " << text;
